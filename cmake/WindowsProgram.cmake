@@ -1,0 +1,38 @@
+# The Windows side: the program, its Wine-run GoogleTest executable and the end-to-end checks.
+enable_language(RC)
+
+set(WEB_TIME_URL "http://www.baidu.com/special/time/" CACHE STRING
+    "Web time page the program reads (tests point it at a local server)")
+
+set(win_sources ${all_sources})
+list(FILTER win_sources INCLUDE REGEX "_win\\.cpp$")
+list(REMOVE_ITEM win_sources ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp)
+
+set(win_definitions UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+target_compile_definitions(yf_portable PUBLIC ${win_definitions})
+
+add_library(yf_win STATIC ${win_sources})
+target_link_libraries(yf_win PUBLIC yf_portable comctl32 gdiplus msimg32 wininet winmm shlwapi ole32
+                                    oleaut32 uuid psapi)
+target_compile_definitions(yf_win PRIVATE YF_WEB_TIME_URL=L"${WEB_TIME_URL}")
+
+# Pictures, icon and sound are linked in as resources, read back as constant byte arrays.
+set(yf_resources ${CMAKE_SOURCE_DIR}/src/app/resources.rc)
+set_source_files_properties(${yf_resources} PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/app/resource_ids.h")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/assets -I${CMAKE_SOURCE_DIR}/src -c 65001")
+
+add_executable(yfshutdown WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp ${yf_resources})
+target_link_libraries(yfshutdown PRIVATE yf_win)
+target_link_options(yfshutdown PRIVATE -municode)
+
+file(GLOB_RECURSE win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+if(win_test_sources)
+    add_executable(win_tests ${win_test_sources} ${yf_resources})
+    target_link_libraries(win_tests PRIVATE yf_win GTest::gtest_main GTest::gmock)
+    target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
+endif()
+
+include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/bench/bench.cmake OPTIONAL)
