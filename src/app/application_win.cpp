@@ -1,0 +1,45 @@
+#include "app/application_win.h"
+
+#include <memory>
+
+#include "app/main_window_win.h"
+#include "core/system_clock_win.h"
+
+namespace yf {
+namespace {
+
+// Keyboard navigation between the controls (Tab) without turning the window into a dialog.
+bool IsNavigationMessage(HWND window, MSG& msg) {
+    return window && ::IsWindow(window) && ::IsDialogMessageW(window, &msg);
+}
+
+}  // namespace
+
+int RunApplication(HINSTANCE instance) {
+    SystemClock clock;
+    auto window = std::make_unique<MainWindow>(instance, clock);
+
+    // Runs on both exit paths, before the process ends.
+    auto exitHandler = [&window] { window.reset(); };
+    window->SetProcessEnder([&exitHandler](int exitCode) {
+        exitHandler();
+        ::ExitProcess(static_cast<UINT>(exitCode));
+    });
+
+    if (!window->Create()) return 1;
+    window->RunCreatedSequence();
+    window->ShowAfterStartUp();
+
+    MSG msg;
+    int exitCode = 0;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (IsNavigationMessage(window->Handle(), msg)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    if (msg.message == WM_QUIT) exitCode = static_cast<int>(msg.wParam);
+    exitHandler();
+    return exitCode;
+}
+
+}  // namespace yf

@@ -1,0 +1,487 @@
+#include "app/main_window_win.h"
+
+#include <commctrl.h>
+
+#include "app/resource_ids.h"
+#include "core/wide_text_win.h"
+#include "widgets/icon_button_win.h"
+#include "widgets/spin_control_win.h"
+#include "widgets/transparent_label_win.h"
+
+namespace yf {
+namespace {
+
+constexpr UINT_PTR kGroupForwardSubclass = 0x6F77;
+
+int NativeTimerId(TimerId id) { return static_cast<int>(id) + 1; }
+
+RECT ToRect(const LayoutRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
+
+// Children of a group box report to the group box; the event map lives in the main window,
+// so the group boxes pass their children's notifications on to it.
+LRESULT CALLBACK ForwardToMainWindow(HWND group, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR mainWindow) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+            return ::SendMessageW(reinterpret_cast<HWND>(mainWindow), message, wParam, lParam);
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(group, ForwardToMainWindow, kGroupForwardSubclass);
+            break;
+        default:
+            break;
+    }
+    return ::DefSubclassProc(group, message, wParam, lParam);
+}
+
+// The closed drop-down list shows no text of its own (its overlay label carries it); the
+// opened list shows the items as usual.
+void DrawFunctionItem(const DRAWITEMSTRUCT& item, COLORREF textColour) {
+    const bool closedField = item.itemState & ODS_COMBOBOXEDIT;
+    const bool selected = (item.itemState & ODS_SELECTED) && !closedField;
+    ::FillRect(item.hDC, &item.rcItem,
+               ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (closedField || item.itemID == static_cast<UINT>(-1)) return;
+    const auto length = ::SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0);
+    if (length <= 0) return;
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    ::SendMessageW(item.hwndItem, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    HFONT font = reinterpret_cast<HFONT>(::SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+    SelectGuard keepFont(item.hDC, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+    ::SetBkMode(item.hDC, TRANSPARENT);
+    ::SetTextColor(item.hDC, selected ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : textColour);
+    RECT at = item.rcItem;
+    at.left += 3;
+    ::DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &at,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+HICON LoadIconResource(HINSTANCE instance, const char* name, int size) {
+    return static_cast<HICON>(::LoadImageW(instance, Widen(name).c_str(), IMAGE_ICON, size, size,
+                                           LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, const Clock& clock)
+    : instance_(instance),
+      clock_(clock),
+      trayClicks_(*this),
+      endProcess_([](int exitCode) { ::ExitProcess(static_cast<UINT>(exitCode)); }) {}
+
+MainWindow::~MainWindow() {
+    if (window_) ::DestroyWindow(window_);
+}
+
+bool MainWindow::Create() {
+    INITCOMMONCONTROLSEX common{sizeof(common), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&common);
+
+    appIcon_.reset(LoadIconResource(instance_, YF_ICON_APP_NAME, 32));
+    okIcon_.reset(LoadIconResource(instance_, YF_ICON_OK_NAME, 16));
+    exitIcon_.reset(LoadIconResource(instance_, YF_ICON_EXIT_NAME, 16));
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (!::GetClassInfoExW(instance_, kClassName, &wc)) {
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = instance_;
+        wc.hIcon = appIcon_.get();
+        wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kClassName;
+        if (!::RegisterClassExW(&wc)) return false;
+    }
+    TransparentLabel::Register(instance_);
+
+    const int left = (::GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) / 2;
+    const int top = (::GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) / 2;
+    // A pop-up without system frame: the skin draws the caption bar and its buttons.
+    window_ = ::CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClassName,
+                                Widen(kWindowTitle).c_str(), WS_POPUP | WS_MINIMIZEBOX | WS_SYSMENU,
+                                left, top, kWindowWidth, kWindowHeight, nullptr, nullptr,
+                                instance_, this);
+    if (!window_) return false;
+    if (appIcon_) {
+        ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_.get()));
+        ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_.get()));
+    }
+    tray_ = std::make_unique<TrayIcon>(window_, kTrayMessage);
+    balloon_ = std::make_unique<BalloonTip>(window_);
+    BuildTrayMenu();
+    return CreateControls();
+}
+
+HFONT MainWindow::FontFor(FontId id) const {
+    if (id == FontId::System) return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    return fonts_[static_cast<int>(id)].get();
+}
+
+bool MainWindow::CreateControls() {
+    for (FontId id : {FontId::F12, FontId::F14, FontId::F16, FontId::Y16, FontId::Y48}) {
+        const FontSpec spec = Font(id);
+        fonts_[static_cast<int>(id)].reset(::CreateFontW(
+            -spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, GB2312_CHARSET,
+            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+            Widen(spec.face).c_str()));
+    }
+    for (const ControlSpec& spec : Layout()) {
+        HWND control = CreateControl(spec);
+        if (!control) return false;
+        controls_[static_cast<int>(spec.id)] = control;
+    }
+    return true;
+}
+
+HWND MainWindow::CreateControl(const ControlSpec& spec) {
+    HWND parent = spec.parent == kWindowParent ? window_ : Control(spec.parent);
+    const int id = kControlIdBase + static_cast<int>(spec.id);
+    const RECT rect = ToRect(spec.rect);
+    const auto menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+    const DWORD visible = spec.visible ? WS_VISIBLE : 0;
+    const DWORD tab = spec.tabStop ? WS_TABSTOP : 0;
+    const int width = spec.rect.width;
+    const int height = spec.rect.height;
+    HWND control = nullptr;
+
+    switch (spec.kind) {
+        case ControlKind::Label: {
+            LabelStyle style;
+            style.colour = spec.colour;
+            style.horizontalAlign = spec.align == Align::Centre ? 1 : 0;
+            style.lineBreaking = spec.lineBreaking;
+            const HFONT font = spec.font == FontId::System ? nullptr : FontFor(spec.font);
+            return TransparentLabel::Create(parent, id, rect, spec.text, font, style, spec.visible);
+        }
+        case ControlKind::IconButton:
+            control = ::CreateWindowExW(0, L"BUTTON", Widen(spec.text).c_str(),
+                                        WS_CHILD | BS_PUSHBUTTON | visible | tab, rect.left,
+                                        rect.top, width, height, parent, menuId, instance_, nullptr);
+            if (control) {
+                IconButton::Install(control, spec.icon == ButtonIcon::Ok ? okIcon_.get() : exitIcon_.get());
+            }
+            break;
+        case ControlKind::GroupBox:
+            control = ::CreateWindowExW(WS_EX_CONTROLPARENT, L"BUTTON", Widen(spec.text).c_str(),
+                                        WS_CHILD | BS_GROUPBOX | visible, rect.left, rect.top,
+                                        width, height, parent, menuId, instance_, nullptr);
+            if (control) {
+                ::SetWindowSubclass(control, ForwardToMainWindow, kGroupForwardSubclass,
+                                    reinterpret_cast<DWORD_PTR>(window_));
+            }
+            break;
+        case ControlKind::Edit: {
+            // Clipped by siblings: the spinners overlap the right edge of their boxes.
+            DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | visible | tab;
+            style |= spec.align == Align::Centre ? ES_CENTER : ES_LEFT;
+            if (spec.editMode == EditMode::ReadOnly) style |= ES_READONLY;
+            if (spec.editMode == EditMode::Digits) style |= ES_NUMBER;
+            control = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Widen(spec.text).c_str(), style,
+                                        rect.left, rect.top, width, height, parent, menuId,
+                                        instance_, nullptr);
+            break;
+        }
+        case ControlKind::Spin:
+            return SpinControl::Create(parent, id, rect, spec.visible);
+        case ControlKind::DropList: {
+            // The height given to a combo box includes its dropped list.
+            constexpr int kDroppedListHeight = 120;
+            // Owner-drawn so that the closed box leaves its text to the label lying on it.
+            control = ::CreateWindowExW(0, L"COMBOBOX", L"",
+                                        WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST |
+                                            CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | visible | tab,
+                                        rect.left, rect.top, width, height + kDroppedListHeight,
+                                        parent, menuId, instance_, nullptr);
+            if (control) {
+                ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+                for (std::string_view item : FunctionItems()) {
+                    ::SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+                }
+                ::SendMessageW(control, CB_SETCURSEL, 0, 0);
+            }
+            return control;
+        }
+    }
+    if (control) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+    return control;
+}
+
+void MainWindow::BuildTrayMenu() {
+    trayMenu_.reset(::CreatePopupMenu());
+    HMENU subMenu = nullptr;
+    for (const MenuItemSpec& item : TrayMenu()) {
+        HMENU target = item.level == 2 && subMenu ? subMenu : trayMenu_.get();
+        if (item.text.empty()) {
+            ::AppendMenuW(target, MF_SEPARATOR, 0, nullptr);
+        } else if (item.level == 1 && item.command == MenuCommand::None && &item == &TrayMenu()[0]) {
+            // The first item opens the skin sub-menu; the items of level 2 go into it.
+            subMenu = ::CreatePopupMenu();
+            ::AppendMenuW(target, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(subMenu),
+                          Widen(item.text).c_str());
+        } else {
+            ::AppendMenuW(target, MF_STRING, kMenuIdBase + static_cast<int>(item.command),
+                          Widen(item.text).c_str());
+        }
+    }
+}
+
+void MainWindow::RunCreatedSequence() {
+    // The XP-style look, the default skin and the containers come with the skin engine.
+    SetTimerInterval(TimerId::时钟1, 1000);
+    SetTimerInterval(TimerId::时钟_时间校准, 60000);
+    // Let whatever fell due meanwhile run once before the calendar is filled.
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    tray_->Show(appIcon_.get(), kTrayTip);
+}
+
+void MainWindow::ShowAfterStartUp() {
+    OnSizeChanged();
+    ::ShowWindow(window_, SW_SHOWNORMAL);
+    ::SetForegroundWindow(window_);
+}
+
+std::string MainWindow::Text(ControlId id) const { return WindowText(Control(id)); }
+
+void MainWindow::SetText(ControlId id, std::string_view text) {
+    ::SetWindowTextW(Control(id), Widen(text).c_str());
+}
+
+bool MainWindow::IsVisible(ControlId id) const {
+    return (::GetWindowLongW(Control(id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void MainWindow::SetVisible(ControlId id, bool visible) {
+    HWND control = Control(id);
+    if (IsVisible(id) == visible) return;
+    ::ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+    if (Spec(id).kind == ControlKind::Label) TransparentLabel::RepaintBehind(control);
+}
+
+int MainWindow::SelectedIndex(ControlId id) const {
+    return static_cast<int>(::SendMessageW(Control(id), CB_GETCURSEL, 0, 0));
+}
+
+void MainWindow::SetTimerInterval(TimerId id, int milliseconds) {
+    switch (timers_.Set(id, milliseconds)) {
+        case IntervalTimers::Change::Start:
+            ::SetTimer(window_, NativeTimerId(id), static_cast<UINT>(milliseconds), nullptr);
+            break;
+        case IntervalTimers::Change::Stop:
+            ::KillTimer(window_, NativeTimerId(id));
+            break;
+        case IntervalTimers::Change::None:
+            break;
+    }
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+        self->controls_.fill(nullptr);
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (tray_ && tray_->HandleTaskbarCreated(message)) return 0;
+    switch (message) {
+        case WM_COMMAND:
+            if (lParam == 0 && HIWORD(wParam) == 0 && LOWORD(wParam) >= kMenuIdBase &&
+                LOWORD(wParam) < kControlIdBase) {
+                OnMenuCommand(static_cast<MenuCommand>(LOWORD(wParam) - kMenuIdBase));
+            } else {
+                OnCommand(LOWORD(wParam), HIWORD(wParam));
+            }
+            return 0;
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            const int index = static_cast<int>(header.idFrom) - kControlIdBase;
+            if (index >= 0 && index < kControlCount) {
+                const int direction = SpinControl::Direction(header);
+                if (direction != 0) OnSpinPressed(static_cast<ControlId>(index), direction);
+            }
+            return 0;
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item.CtlType == ODT_COMBOBOX) {
+                DrawFunctionItem(item, Spec(ControlId::组合框1).colour);
+                return TRUE;
+            }
+            if (IconButton::Draw(item)) return TRUE;
+            break;
+        }
+        case WM_MEASUREITEM: {
+            // Closed field as high as the layout's box (less the 3-pixel frame on each side).
+            auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (measure.CtlType != ODT_COMBOBOX) break;
+            constexpr int kComboFrame = 6;
+            constexpr int kListItemHeight = 16;
+            measure.itemHeight = measure.itemID == static_cast<UINT>(-1)
+                                     ? Spec(ControlId::组合框1).rect.height - kComboFrame
+                                     : kListItemHeight;
+            return TRUE;
+        }
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX: {
+            HWND child = reinterpret_cast<HWND>(lParam);
+            const int index = ::GetDlgCtrlID(child) - kControlIdBase;
+            if (index >= 0 && index < kControlCount) {
+                const ControlSpec& spec = Spec(static_cast<ControlId>(index));
+                if (spec.kind == ControlKind::Edit || spec.kind == ControlKind::DropList) {
+                    HDC dc = reinterpret_cast<HDC>(wParam);
+                    ::SetTextColor(dc, spec.colour);
+                    ::SetBkColor(dc, kWhite);
+                    return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
+                }
+            }
+            break;
+        }
+        case WM_TIMER:
+            if (wParam >= 1 && wParam <= static_cast<WPARAM>(kTimerCount)) {
+                OnTimer(static_cast<TimerId>(wParam - 1));
+                return 0;
+            }
+            break;
+        case kTrayMessage:
+            OnTrayNotification(static_cast<UINT>(LOWORD(lParam)));
+            return 0;
+        case WM_SIZE:
+            OnSizeChanged();
+            return 0;
+        case WM_ACTIVATEAPP:
+            if (!wParam && balloon_) balloon_->OnApplicationDeactivated();
+            break;
+        case WM_DESTROY:
+            // Exit path B: the window goes, and the loop ends when no window is left.
+            if (tray_) tray_->Remove();
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return ::DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MainWindow::OnCommand(int id, int code) {
+    const int index = id - kControlIdBase;
+    if (index < 0 || index >= kControlCount) return;
+    switch (static_cast<ControlId>(index)) {
+        case ControlId::超级按钮1:
+            if (code == BN_CLICKED) { /* StartSchedule arrives with the scheduler. */ }
+            break;
+        case ControlId::超级按钮2:
+            if (code == BN_CLICKED) ExitProgram();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::OnMenuCommand(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::ShowWindow:
+            ShowWindowNormal();
+            break;
+        case MenuCommand::Exit:
+            ExitProgram();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::OnSpinPressed(ControlId, int) {}
+
+void MainWindow::OnTimer(TimerId id) {
+    switch (id) {
+        case TimerId::时钟2:
+            if (trayClicks_.OnTimerTick()) PopUpTrayMenu();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::OnTrayNotification(UINT mouseMessage) {
+    if (trayClicks_.OnTrayEvent(TrayOperationFromMouseMessage(mouseMessage)) ==
+        TrayClicks::Reaction::ShowCentred) {
+        ShowCentred();
+    }
+}
+
+void MainWindow::PopUpTrayMenu() {
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    // Without this the menu would not close when the user clicks elsewhere.
+    ::SetForegroundWindow(window_);
+    ::TrackPopupMenu(trayMenu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, cursor.x + 3,
+                     cursor.y + 3, 0, window_, nullptr);
+    ::PostMessageW(window_, WM_NULL, 0, 0);
+}
+
+void MainWindow::ShowCentred() {
+    ::ShowWindow(window_, SW_SHOW);
+    if (::IsIconic(window_) || ::IsZoomed(window_)) ::ShowWindow(window_, SW_RESTORE);
+    RECT rect;
+    ::GetWindowRect(window_, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    ::SetWindowPos(window_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::ShowWindowNormal() {
+    ::ShowWindow(window_, SW_SHOW);
+    ::ShowWindow(window_, SW_SHOWNORMAL);
+}
+
+void MainWindow::OnSizeChanged() {
+    if (::IsIconic(window_)) {
+        // Minimized means hidden in the tray: no taskbar button while it is away.
+        ::ShowWindow(window_, SW_HIDE);
+        return;
+    }
+    RECT rect;
+    ::GetWindowRect(window_, &rect);
+    if (rect.right - rect.left != kWindowWidth || rect.bottom - rect.top != kWindowHeight) {
+        ::SetWindowPos(window_, nullptr, 0, 0, kWindowWidth, kWindowHeight,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void MainWindow::ExitProgram() {
+    if (tray_) tray_->Remove();
+    endProcess_(0);
+}
+
+}  // namespace yf

@@ -1,0 +1,96 @@
+// MainWindow: the program's one top-level window, built from the layout, with the event map
+// that routes every control event and timer tick to its handler.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/controls.h"
+#include "app/interval_timers.h"
+#include "app/layout.h"
+#include "app/tray_clicks.h"
+#include "app/tray_icon_win.h"
+#include "core/clock.h"
+#include "core/unique_handle_win.h"
+#include "widgets/balloon_tip_win.h"
+
+namespace yf {
+
+class MainWindow : public Controls {
+public:
+    static constexpr const wchar_t* kClassName = L"YfMainWindow";
+    static constexpr UINT kTrayMessage = WM_APP + 1;
+    static constexpr int kControlIdBase = 1000;
+    static constexpr int kMenuIdBase = 100;
+
+    MainWindow(HINSTANCE instance, const Clock& clock);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Creates the window hidden, centred, with every control of the layout.
+    bool Create();
+    // The created event: the start-up steps that run while the window is still hidden.
+    void RunCreatedSequence();
+    // The rest of start-up: one size-changed event, then shown normally and activated.
+    void ShowAfterStartUp();
+
+    HWND Handle() const { return window_; }
+    HWND Control(ControlId id) const { return controls_[static_cast<int>(id)]; }
+    HICON AppIcon() const { return appIcon_.get(); }
+    const TrayIcon* Tray() const { return tray_.get(); }
+    BalloonTip* Balloon() const { return balloon_.get(); }
+    HMENU TrayMenuHandle() const { return trayMenu_.get(); }
+
+    // Exit path A ends the process; tests replace the ending to observe it.
+    void SetProcessEnder(std::function<void(int exitCode)> ender) { endProcess_ = std::move(ender); }
+
+    // Controls
+    std::string Text(ControlId id) const override;
+    void SetText(ControlId id, std::string_view text) override;
+    bool IsVisible(ControlId id) const override;
+    void SetVisible(ControlId id, bool visible) override;
+    int SelectedIndex(ControlId id) const override;
+    int TimerInterval(TimerId id) const override { return timers_.Interval(id); }
+    void SetTimerInterval(TimerId id, int milliseconds) override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    bool CreateControls();
+    HWND CreateControl(const ControlSpec& spec);
+    HFONT FontFor(FontId id) const;
+    void BuildTrayMenu();
+
+    void OnCommand(int id, int code);
+    void OnMenuCommand(MenuCommand command);
+    void OnSpinPressed(ControlId spinner, int direction);
+    void OnTimer(TimerId id);
+    void OnTrayNotification(UINT mouseMessage);
+    void OnSizeChanged();
+    void PopUpTrayMenu();
+    void ShowCentred();
+    void ShowWindowNormal();
+    void ExitProgram();
+
+    HINSTANCE instance_;
+    const Clock& clock_;
+    HWND window_ = nullptr;
+    std::array<HWND, kControlCount> controls_{};
+    std::array<UniqueFont, 6> fonts_;
+    UniqueIcon appIcon_;
+    UniqueIcon okIcon_;
+    UniqueIcon exitIcon_;
+    UniqueMenu trayMenu_;
+    IntervalTimers timers_;
+    TrayClicks trayClicks_;
+    std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<BalloonTip> balloon_;
+    std::function<void(int)> endProcess_;
+};
+
+}  // namespace yf

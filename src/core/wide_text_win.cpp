@@ -1,0 +1,34 @@
+#include "core/wide_text_win.h"
+
+namespace yf {
+
+std::wstring Widen(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(),
+                                             static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                          length);
+    return wide;
+}
+
+std::string Narrow(std::wstring_view utf16) {
+    if (utf16.empty()) return {};
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(),
+                                             static_cast<int>(utf16.size()), nullptr, 0,
+                                             nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()),
+                          narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
+std::string WindowText(HWND window) {
+    const int length = ::GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied));
+    return Narrow(text);
+}
+
+}  // namespace yf

@@ -1,0 +1,200 @@
+#include "widgets/transparent_label_win.h"
+
+#include <memory>
+#include <vector>
+
+#include "core/unique_handle_win.h"
+#include "core/wide_text_win.h"
+
+namespace yf {
+namespace {
+
+struct LabelState {
+    LabelStyle style;
+    HFONT font = nullptr;  // not owned; null = default GUI font
+};
+
+struct CreateArgs {
+    LabelStyle style;
+    HFONT font;
+};
+
+LabelState* StateOf(HWND label) {
+    return reinterpret_cast<LabelState*>(::GetWindowLongPtrW(label, GWLP_USERDATA));
+}
+
+UINT TextFlags(const LabelStyle& style) {
+    UINT flags = DT_NOCLIP | DT_NOPREFIX;
+    flags |= style.horizontalAlign == 1 ? DT_CENTER : style.horizontalAlign == 2 ? DT_RIGHT : DT_LEFT;
+    if (style.lineBreaking) {
+        flags |= DT_WORDBREAK;
+    } else {
+        flags |= DT_SINGLELINE;
+        flags |= style.verticalAlign == 0 ? DT_TOP : style.verticalAlign == 2 ? DT_BOTTOM : DT_VCENTER;
+    }
+    return flags;
+}
+
+void Paint(HWND label, const LabelState& state) {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(label, &ps);
+    const int length = ::GetWindowTextLengthW(label);
+    if (length > 0) {
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(::GetWindowTextW(label, text.data(), length + 1)));
+        HFONT font = state.font ? state.font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+        SelectGuard keepFont(dc, font);
+        ::SetBkMode(dc, TRANSPARENT);
+        RECT client;
+        ::GetClientRect(label, &client);
+        const UINT flags = TextFlags(state.style);
+        for (const TextCopy& copy : TextCopies(state.style)) {
+            RECT at = client;
+            ::OffsetRect(&at, copy.dx, copy.dy);
+            ::SetTextColor(dc, copy.colour);
+            ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &at, flags);
+        }
+    }
+    ::EndPaint(label, &ps);
+}
+
+HWND TopLevelOf(HWND label) {
+    HWND top = ::GetParent(label);
+    if (!top) return label;
+    while (!(::GetWindowLongW(top, GWL_STYLE) & WS_POPUP)) {
+        HWND parent = ::GetParent(top);
+        if (!parent) break;
+        top = parent;
+    }
+    return top;
+}
+
+// Redraws `window` on the part under `spot` (screen coordinates), then its children from the
+// bottom of the z-order up, the order in which they overlap each other.
+void RedrawUnder(HWND window, HWND skip, const RECT& spot) {
+    if (window == skip || !::IsWindowVisible(window)) return;
+    RECT bounds;
+    ::GetWindowRect(window, &bounds);
+    RECT common;
+    // A child is clipped to its parent, so nothing under a window that misses the spot needs it.
+    if (!::IntersectRect(&common, &bounds, &spot)) return;
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    ::OffsetRect(&common, -origin.x, -origin.y);
+    ::RedrawWindow(window, &common, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_NOCHILDREN);
+    for (HWND child = ::GetWindow(::GetWindow(window, GW_CHILD), GW_HWNDLAST); child;
+         child = ::GetWindow(child, GW_HWNDPREV)) {
+        RedrawUnder(child, skip, spot);
+    }
+}
+
+LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+    LabelState* state = StateOf(label);
+    switch (message) {
+        case WM_NCCREATE: {
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            const auto* args = static_cast<const CreateArgs*>(create->lpCreateParams);
+            auto owned = std::make_unique<LabelState>();
+            if (args) {
+                owned->style = Clamped(args->style);
+                owned->font = args->font;
+            }
+            ::SetWindowLongPtrW(label, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owned.release()));
+            break;
+        }
+        case WM_NCDESTROY:
+            delete state;
+            ::SetWindowLongPtrW(label, GWLP_USERDATA, 0);
+            break;
+        case WM_NCHITTEST:
+            // Clicks go to the box under the label (the reminder box is typed into there).
+            return HTTRANSPARENT;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            if (state) {
+                Paint(label, *state);
+                return 0;
+            }
+            break;
+        case WM_SETTEXT: {
+            const LRESULT result = ::DefWindowProcW(label, message, wParam, lParam);
+            TransparentLabel::RepaintBehind(label);
+            return result;
+        }
+        case WM_SETFONT:
+            if (state) {
+                state->font = reinterpret_cast<HFONT>(wParam);
+                if (LOWORD(lParam)) TransparentLabel::RepaintBehind(label);
+            }
+            return 0;
+        case WM_GETFONT:
+            return state ? reinterpret_cast<LRESULT>(state->font) : 0;
+        default:
+            break;
+    }
+    return ::DefWindowProcW(label, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool TransparentLabel::Register(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    if (::GetClassInfoExW(instance, kClassName, &wc)) return true;
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = LabelProc;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    wc.lpszClassName = kClassName;
+    return ::RegisterClassExW(&wc) != 0;
+}
+
+HWND TransparentLabel::Create(HWND parent, int id, RECT rect, std::string_view text, HFONT font,
+                              const LabelStyle& style, bool visible) {
+    CreateArgs args{style, font};
+    const HINSTANCE instance =
+        reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+    Register(instance);
+    const DWORD styleBits = WS_CHILD | (visible ? WS_VISIBLE : 0);
+    return ::CreateWindowExW(WS_EX_TRANSPARENT, kClassName, Widen(text).c_str(), styleBits,
+                             rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                             &args);
+}
+
+void TransparentLabel::SetStyle(HWND label, const LabelStyle& style) {
+    if (LabelState* state = StateOf(label)) {
+        state->style = Clamped(style);
+        RepaintBehind(label);
+    }
+}
+
+LabelStyle TransparentLabel::Style(HWND label) {
+    const LabelState* state = StateOf(label);
+    return state ? state->style : LabelStyle{};
+}
+
+void TransparentLabel::SetFont(HWND label, HFONT font) {
+    ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void TransparentLabel::RepaintBehind(HWND label) {
+    HWND top = TopLevelOf(label);
+    RECT spot;
+    ::GetWindowRect(label, &spot);
+    if (top != label) {
+        RECT inTop = spot;
+        ::MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&inTop), 2);
+        ::RedrawWindow(top, &inTop, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
+        for (HWND child = ::GetWindow(::GetWindow(top, GW_CHILD), GW_HWNDLAST); child;
+             child = ::GetWindow(child, GW_HWNDPREV)) {
+            RedrawUnder(child, label, spot);
+        }
+    }
+    ::InvalidateRect(label, nullptr, FALSE);
+}
+
+}  // namespace yf
