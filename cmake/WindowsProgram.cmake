@@ -30,7 +30,7 @@ file(GLOB_RECURSE win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/w
 if(win_test_sources)
     add_executable(win_tests ${win_test_sources} ${yf_resources})
     target_link_libraries(win_tests PRIVATE yf_win GTest::gtest_main GTest::gmock)
-    target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
     gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
 endif()
 

@@ -49,6 +49,9 @@ fi
     fi
 ) 9>"${prefix%/}.lock"
 
+# A persistent server saves Wine several seconds per test process.
+wineserver -p 2>/dev/null
+
 exec_status=0
 wine "$@"
 exec_status=$?

@@ -208,6 +208,15 @@ HWND MainWindow::CreateControl(const ControlSpec& spec) {
                     ::SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
                 }
                 ::SendMessageW(control, CB_SETCURSEL, 0, 0);
+                // The frame around the field differs between implementations: correct the field
+                // so the closed box is exactly as high as the layout says.
+                RECT now;
+                ::GetWindowRect(control, &now);
+                const int excess = (now.bottom - now.top) - height;
+                const auto field = ::SendMessageW(control, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+                if (excess != 0 && field - excess > 0) {
+                    ::SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field - excess);
+                }
             }
             return control;
         }

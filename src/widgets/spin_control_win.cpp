@@ -19,6 +19,9 @@ HWND SpinControl::Create(HWND parent, int id, RECT rect, bool visible) {
     if (spin) {
         ::SendMessageW(spin, UDM_SETRANGE32, kRangeLow, kRangeHigh);
         ::SendMessageW(spin, UDM_SETPOS32, 0, (kRangeLow + kRangeHigh) / 2);
+        // Some up-down implementations size themselves at creation; the layout decides.
+        ::SetWindowPos(spin, nullptr, rect.left, rect.top, rect.right - rect.left,
+                       rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return spin;
 }

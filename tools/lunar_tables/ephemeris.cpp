@@ -311,11 +311,15 @@ double Ephemeris::SunLongitude(double days) const {
 }
 
 // For the Moon the annual aberration cancels the Earth's part of the light-time shift, leaving
-// the geocentric position one light time earlier.
+// the geocentric position one light time earlier. The light time is taken at the mean distance,
+// and the remainder (under 0.1 s) is corrected with the mean sidereal motion, which saves a
+// second evaluation of the long series.
 double Ephemeris::MoonLongitude(double days) const {
-    const double lightDays =
-        Length(moon_.Position(days)) / kSpeedOfLightKmPerSecond / kSecondsPerDay;
-    return ApparentLongitude(moon_.Position(days - lightDays), days);
+    constexpr double kMeanLightDays = 384400.0 / kSpeedOfLightKmPerSecond / kSecondsPerDay;
+    constexpr double kMeanSiderealRate = kTwoPi / 27.321661;
+    const Vec3 moon = moon_.Position(days - kMeanLightDays);
+    const double lightDays = Length(moon) / kSpeedOfLightKmPerSecond / kSecondsPerDay;
+    return ApparentLongitude(moon, days) - kMeanSiderealRate * (lightDays - kMeanLightDays);
 }
 
 double Ephemeris::Elongation(double days) const {
