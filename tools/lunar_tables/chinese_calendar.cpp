@@ -128,7 +128,9 @@ bool ChineseCalendar::Build(std::string& error) {
             months_[i].number = number;
         }
     }
-    // Months outside the solstice spans stay unnumbered and must not be used.
+    // The month of the last solstice is month 11 by definition; months outside the solstice
+    // spans stay unnumbered and Year() refuses them.
+    months_[solsticeMonths.back()].number = 11;
     return true;
 }
 
