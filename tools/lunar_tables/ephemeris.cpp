@@ -102,7 +102,13 @@ Matrix3 GcrsToEcliptic(const PrecessionAngles& a, double nutationInLongitude) {
                    Product(RotationX(a.phi), RotationZ(a.gamma)));
 }
 
-// The theories give J2000 mean-ecliptic coordinates; this takes them to GCRS.
+// VSOP87's dynamical ecliptic and equinox J2000 to the FK5 equator, as the theory's documentation
+// gives it; FK5 is then taken for GCRS (they differ by some 0.02").
+constexpr Matrix3 kVsop87ToFk5{{{1.0, 0.000000440360, -0.000000190919},
+                                {-0.000000479966, 0.917482137087, -0.397776982902},
+                                {0.0, 0.397776982902, 0.917482137087}}};
+
+// ELP/MPP02 gives J2000 mean-ecliptic coordinates; this takes them to GCRS.
 const Matrix3& J2000EclipticToGcrs() {
     static const Matrix3 matrix = Transpose(GcrsToEcliptic(FukushimaWilliams(0), 0));
     return matrix;
@@ -283,10 +289,12 @@ double Nutation::InLongitude(double days) const {
     return iau2000a * (1 + 0.4697e-6 - 2.7774e-6 * t);
 }
 
+Matrix3 GcrsToEclipticOfDate(double days, double nutationInLongitude) {
+    return GcrsToEcliptic(FukushimaWilliams(days / kDaysPerCentury), nutationInLongitude);
+}
+
 Matrix3 EclipticOfDate(double days, double nutationInLongitude) {
-    const Matrix3 toDate =
-        GcrsToEcliptic(FukushimaWilliams(days / kDaysPerCentury), nutationInLongitude);
-    return Product(toDate, J2000EclipticToGcrs());
+    return Product(GcrsToEclipticOfDate(days, nutationInLongitude), J2000EclipticToGcrs());
 }
 
 bool Ephemeris::Load(const std::string& dataDirectory, std::string& error) {
@@ -295,8 +303,8 @@ bool Ephemeris::Load(const std::string& dataDirectory, std::string& error) {
            nutation_.Load(dataDirectory + "/nutation_iau2000a.txt", error);
 }
 
-double Ephemeris::ApparentLongitude(const Vec3& geocentric, double days) const {
-    const Vec3 v = Multiply(EclipticOfDate(days, nutation_.InLongitude(days)), geocentric);
+double Ephemeris::ApparentLongitude(const Vec3& gcrs, double days) const {
+    const Vec3 v = Multiply(GcrsToEclipticOfDate(days, nutation_.InLongitude(days)), gcrs);
     const double longitude = std::atan2(v.y, v.x);
     return longitude < 0 ? longitude + kTwoPi : longitude;
 }
@@ -307,7 +315,7 @@ double Ephemeris::ApparentLongitude(const Vec3& geocentric, double days) const {
 double Ephemeris::SunLongitude(double days) const {
     const double lightDays = Length(earth_.Position(days)) * kAuLightSeconds / kSecondsPerDay;
     const Vec3 earth = earth_.Position(days - lightDays);
-    return ApparentLongitude({-earth.x, -earth.y, -earth.z}, days);
+    return ApparentLongitude(Multiply(kVsop87ToFk5, {-earth.x, -earth.y, -earth.z}), days);
 }
 
 // For the Moon the annual aberration cancels the Earth's part of the light-time shift, leaving
@@ -319,7 +327,8 @@ double Ephemeris::MoonLongitude(double days) const {
     constexpr double kMeanSiderealRate = kTwoPi / 27.321661;
     const Vec3 moon = moon_.Position(days - kMeanLightDays);
     const double lightDays = Length(moon) / kSpeedOfLightKmPerSecond / kSecondsPerDay;
-    return ApparentLongitude(moon, days) - kMeanSiderealRate * (lightDays - kMeanLightDays);
+    return ApparentLongitude(Multiply(J2000EclipticToGcrs(), moon), days) -
+           kMeanSiderealRate * (lightDays - kMeanLightDays);
 }
 
 double Ephemeris::Elongation(double days) const {

@@ -77,8 +77,10 @@ private:
     std::vector<Planetary> planetary_;
 };
 
-// Rotation from the J2000 mean ecliptic frame of the theories to the true ecliptic and equinox of
-// date: IAU 2006 (Fukushima-Williams) precession plus nutation in longitude.
+// Rotation from GCRS to the true ecliptic and equinox of date: IAU 2006 (Fukushima-Williams)
+// precession, bias included, plus nutation in longitude.
+Matrix3 GcrsToEclipticOfDate(double days, double nutationInLongitude);
+// The same from the J2000 mean ecliptic and equinox.
 Matrix3 EclipticOfDate(double days, double nutationInLongitude);
 
 class Ephemeris {
@@ -96,7 +98,7 @@ public:
     const Nutation& Nutations() const { return nutation_; }
 
 private:
-    double ApparentLongitude(const Vec3& geocentric, double days) const;
+    double ApparentLongitude(const Vec3& gcrs, double days) const;
 
     Vsop87Earth earth_;
     ElpMpp02Moon moon_;

@@ -1,5 +1,7 @@
 // Computes the lunar calendar's constant tables and writes the C++ source that holds them:
-//   lunar_tables --data <dir> --output <file> [--report]
+//   lunar_tables --data <dir> --output <file> [--report] [--moments <file>]
+// --report lists the moments close to local midnight; --moments writes every computed solar term
+// and new moon in TT for the cross-check against a numerical ephemeris (check_against_de405.py).
 // The output is committed as src/calendar/lunar_tables_data.cpp; a test regenerates it and
 // compares byte for byte.
 #include <cmath>
@@ -29,6 +31,7 @@ const std::int64_t kMeridianChangeDay = DayNumber(1929, 1, 1);
 struct Options {
     std::string dataDirectory;
     std::string outputPath;
+    std::string momentsPath;
     bool report = false;
 };
 
@@ -80,6 +83,8 @@ bool ParseArguments(int argc, char** argv, Options& options) {
             options.dataDirectory = argv[++i];
         } else if (argument == "--output" && i + 1 < argc) {
             options.outputPath = argv[++i];
+        } else if (argument == "--moments" && i + 1 < argc) {
+            options.momentsPath = argv[++i];
         } else if (argument == "--report") {
             options.report = true;
         } else {
@@ -157,10 +162,12 @@ int Run(const Options& options) {
     // Solar terms for the table, in UTC+8.
     const int termYears = kLastTermYear - kFirstTermYear + 1;
     std::vector<std::vector<LocalTime>> terms(termYears, std::vector<LocalTime>(24));
+    std::vector<std::vector<double>> termTimes(termYears, std::vector<double>(24));
     ParallelFor(termYears, [&](int y) {
         const int year = kFirstTermYear + y;
         for (int n = 1; n <= 24; ++n) {
             const double t = SunReaches(ephemeris, TermLongitude(n), TermGuess(year, n));
+            termTimes[y][n - 1] = t;
             terms[y][n - 1] = clock.Local(t, kChinaStandardOffsetSeconds);
         }
     });
@@ -197,6 +204,24 @@ int Run(const Options& options) {
     });
     std::vector<CalendarMoment> newMoons;
     for (double t : newMoonTimes) newMoons.push_back(MakeMoment(clock, t));
+
+    if (!options.momentsPath.empty()) {
+        std::ofstream moments(options.momentsPath);
+        moments << "# kind year-or-lunation term TT-days-from-J2000\n";
+        char line[80];
+        for (int y = 0; y < termYears; ++y) {
+            for (int n = 0; n < 24; ++n) {
+                std::snprintf(line, sizeof line, "S %d %d %.9f\n", kFirstTermYear + y, n + 1,
+                              termTimes[y][n]);
+                moments << line;
+            }
+        }
+        for (std::size_t i = 0; i < newMoonTimes.size(); ++i) {
+            std::snprintf(line, sizeof line, "M %d 0 %.9f\n", firstLunation + static_cast<int>(i),
+                          newMoonTimes[i]);
+            moments << line;
+        }
+    }
 
     if (options.report) {
         std::cout << "Moments within 20 minutes of midnight (UTC+8), lunar years "
@@ -243,7 +268,8 @@ int Run(const Options& options) {
 int main(int argc, char** argv) {
     lunar_tables::Options options;
     if (!lunar_tables::ParseArguments(argc, argv, options)) {
-        std::cerr << "usage: lunar_tables --data <dir> --output <file> [--report]\n";
+        std::cerr << "usage: lunar_tables --data <dir> --output <file> [--report] "
+                     "[--moments <file>]\n";
         return 2;
     }
     return lunar_tables::Run(options);
