@@ -10,7 +10,7 @@
 namespace yf {
 
 class CalendarPanel {
-public:
+  public:
     CalendarPanel(Controls& controls, const Clock& clock) : controls_(controls), clock_(clock) {}
 
     // Timer 时钟1: writes "HH:MM:SS" to the clock label and nothing else.
@@ -23,7 +23,7 @@ public:
     const std::string& clockText() const { return clockText_; }
     const std::string& weekdayText() const { return weekdayText_; }
 
-private:
+  private:
     Controls& controls_;
     const Clock& clock_;
     std::string clockText_;

@@ -35,7 +35,9 @@ bool InRange(int year, int month, int day) {
     return !(year == kFirstYear && (month == 1 || (month == 2 && day < 19)));
 }
 
-int SecondsOfDay(int hour, int minute, int second) { return hour * 3600 + minute * 60 + second; }
+int SecondsOfDay(int hour, int minute, int second) {
+    return hour * 3600 + minute * 60 + second;
+}
 
 // The last solar term begun at `when` by the table's day-based rule, 0 when none has this year.
 int CountedTerm(const DateTime& when) {

@@ -12,8 +12,8 @@ namespace yf {
 
 struct LunarDate {
     int year = 0;
-    int month = 0;  // 1..12
-    int day = 0;    // 1..30
+    int month = 0;      // 1..12
+    int day = 0;        // 1..30
     bool leap = false;  // the intercalary repetition of `month`
 
     friend bool operator==(const LunarDate&, const LunarDate&) = default;
@@ -28,8 +28,8 @@ std::optional<LunarDate> ToLunar(int year, int month, int day);
 int CycleYear(const DateTime& when);
 
 // Name parts; an empty text for a value outside the tables.
-std::string StemBranchName(int cyclePosition);  // e.g. 甲午
-std::string ZodiacName(int cyclePosition);      // e.g. 马
+std::string StemBranchName(int cyclePosition);     // e.g. 甲午
+std::string ZodiacName(int cyclePosition);         // e.g. 马
 std::string LunarMonthName(int month, bool leap);  // 正月, 冬月, 闰二月
 std::string LunarDayName(int day);                 // 初一, 二十, 廿九
 

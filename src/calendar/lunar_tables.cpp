@@ -4,9 +4,13 @@
 namespace yf::lunar_tables {
 namespace {
 
-bool InLunarRange(int year) { return year >= kFirstLunarYear && year <= kLastLunarYear; }
+bool InLunarRange(int year) {
+    return year >= kFirstLunarYear && year <= kLastLunarYear;
+}
 
-int SizeBit(int year, int bit) { return (kMonthSizes[year - kFirstLunarYear] >> bit) & 1; }
+int SizeBit(int year, int bit) {
+    return (kMonthSizes[year - kFirstLunarYear] >> bit) & 1;
+}
 
 }  // namespace
 

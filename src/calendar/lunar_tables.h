@@ -11,7 +11,7 @@ namespace yf::lunar_tables {
 inline constexpr int kFirstLunarYear = 1901;
 inline constexpr int kLastLunarYear = 2049;
 inline constexpr int kMonthSizeCount = kLastLunarYear - kFirstLunarYear + 1;  // 149 words
-inline constexpr int kLeapMonthByteCount = (kMonthSizeCount + 1) / 2;          // 75 bytes
+inline constexpr int kLeapMonthByteCount = (kMonthSizeCount + 1) / 2;         // 75 bytes
 
 inline constexpr int kFirstTermYear = 1880;
 inline constexpr int kLastTermYear = 2079;

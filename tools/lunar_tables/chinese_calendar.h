@@ -41,7 +41,7 @@ struct LunarYear {
 };
 
 class ChineseCalendar {
-public:
+  public:
     // `newMoons` and `principalTerms` in time order, covering a few months either side of the
     // years wanted.
     ChineseCalendar(std::vector<CalendarMoment> newMoons,
@@ -55,7 +55,7 @@ public:
 
     const std::vector<LunarMonth>& Months() const { return months_; }
 
-private:
+  private:
     std::int64_t LocalDay(const CalendarMoment& moment, MomentKind kind, std::string& error);
     bool CheckExceptionsUsed(std::string& error) const;
 

@@ -45,8 +45,7 @@ Matrix3 Transpose(const Matrix3& m) {
 }
 
 // Reads the non-comment lines of a data file, one stream per line.
-bool ForEachDataLine(const std::string& path, std::string& error,
-                     const auto& handleLine) {
+bool ForEachDataLine(const std::string& path, std::string& error, const auto& handleLine) {
     std::ifstream file(path);
     if (!file) {
         error = "cannot open " + path;
@@ -85,7 +84,7 @@ struct PrecessionAngles {
 };
 
 PrecessionAngles FukushimaWilliams(double centuries) {
-    static constexpr double kGamma[] = {-0.052928,  10.556378,    0.4932044,
+    static constexpr double kGamma[] = {-0.052928,   10.556378,    0.4932044,
                                         -0.00031238, -0.000002788, 0.0000000260};
     static constexpr double kPhi[] = {84381.412819, -46.811016,   0.0511268,
                                       0.00053289,   -0.000000440, -0.0000000176};
@@ -122,7 +121,9 @@ double WrapPi(double angle) {
     return angle - kPi;
 }
 
-double Length(const Vec3& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
+double Length(const Vec3& v) {
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
 
 Vec3 Multiply(const Matrix3& m, const Vec3& v) {
     return {m[0][0] * v.x + m[0][1] * v.y + m[0][2] * v.z,
@@ -189,7 +190,8 @@ std::array<double, 3> ElpMpp02Moon::Spherical(double days) const {
             double sum = 0;
             for (const Term& term : series_[c][power]) {
                 const auto& a = term.argument;
-                sum += term.amplitude * std::sin(a[0] + t * (a[1] + t * (a[2] + t * (a[3] + t * a[4]))));
+                sum += term.amplitude *
+                       std::sin(a[0] + t * (a[1] + t * (a[2] + t * (a[3] + t * a[4]))));
             }
             value = value * t + sum;
         }
@@ -206,10 +208,10 @@ Vec3 ElpMpp02Moon::Position(double days) const {
                       distance * std::sin(latitude)};
     // Laskar's P and Q carry the ecliptic of date back to the J2000 ecliptic, as the theory
     // prescribes.
-    static constexpr double kP[] = {0, 0.10180391e-4, 0.47020439e-6, -0.5417367e-9,
-                                    -0.2507948e-11, 0.463486e-14};
-    static constexpr double kQ[] = {0, -0.113469002e-3, 0.12372674e-6, 0.12654170e-8,
-                                    -0.1371808e-11, -0.320334e-14};
+    static constexpr double kP[] = {
+        0, 0.10180391e-4, 0.47020439e-6, -0.5417367e-9, -0.2507948e-11, 0.463486e-14};
+    static constexpr double kQ[] = {
+        0, -0.113469002e-3, 0.12372674e-6, 0.12654170e-8, -0.1371808e-11, -0.320334e-14};
     const double t = days / kDaysPerCentury;
     const double p = Polynomial(t, kP, 6), q = Polynomial(t, kQ, 6);
     const double root = 2 * std::sqrt(1 - p * p - q * q);
@@ -251,7 +253,8 @@ double Nutation::InLongitude(double days) const {
     // Delaunay arguments (IERS 2003 for l, F, Omega; MHB2000 for l' and D), as the series uses.
     static constexpr double kL[] = {485868.249036, 1717915923.2178, 31.8792, 0.051635, -0.00024470};
     static constexpr double kLp[] = {1287104.79305, 129596581.0481, -0.5532, 0.000136, -0.00001149};
-    static constexpr double kF[] = {335779.526232, 1739527262.8478, -12.7512, -0.001037, 0.00000417};
+    static constexpr double kF[] = {335779.526232, 1739527262.8478, -12.7512, -0.001037,
+                                    0.00000417};
     static constexpr double kD[] = {1072260.70369, 1602961601.2090, -6.3706, 0.006593, -0.00003169};
     static constexpr double kOm[] = {450160.398036, -6962890.5431, 7.4722, 0.007702, -0.00005939};
     const double luniSolarArguments[5] = {turn(Polynomial(t, kL, 5)), turn(Polynomial(t, kLp, 5)),
@@ -261,24 +264,23 @@ double Nutation::InLongitude(double days) const {
     for (const LuniSolar& term : luniSolar_) {
         double argument = 0;
         for (int i = 0; i < 5; ++i) argument += term.multipliers[i] * luniSolarArguments[i];
-        sum += (term.sine + term.sineRate * t) * std::sin(argument) +
-               term.cosine * std::cos(argument);
+        sum +=
+            (term.sine + term.sineRate * t) * std::sin(argument) + term.cosine * std::cos(argument);
     }
     // Planetary part: MHB2000 linear Delaunay arguments, IERS 2003 planetary longitudes.
-    const double planetaryArguments[13] = {
-        std::fmod(2.35555598 + 8328.6914269554 * t, kTwoPi),
-        std::fmod(1.627905234 + 8433.466158131 * t, kTwoPi),
-        std::fmod(5.198466741 + 7771.3771468121 * t, kTwoPi),
-        std::fmod(2.18243920 - 33.757045 * t, kTwoPi),
-        std::fmod(4.402608842 + 2608.7903141574 * t, kTwoPi),
-        std::fmod(3.176146697 + 1021.3285546211 * t, kTwoPi),
-        std::fmod(1.753470314 + 628.3075849991 * t, kTwoPi),
-        std::fmod(6.203480913 + 334.0612426700 * t, kTwoPi),
-        std::fmod(0.599546497 + 52.9690962641 * t, kTwoPi),
-        std::fmod(0.874016757 + 21.3299104960 * t, kTwoPi),
-        std::fmod(5.481293872 + 7.4781598567 * t, kTwoPi),
-        std::fmod(5.321159000 + 3.8127774000 * t, kTwoPi),
-        (0.024381750 + 0.00000538691 * t) * t};
+    const double planetaryArguments[13] = {std::fmod(2.35555598 + 8328.6914269554 * t, kTwoPi),
+                                           std::fmod(1.627905234 + 8433.466158131 * t, kTwoPi),
+                                           std::fmod(5.198466741 + 7771.3771468121 * t, kTwoPi),
+                                           std::fmod(2.18243920 - 33.757045 * t, kTwoPi),
+                                           std::fmod(4.402608842 + 2608.7903141574 * t, kTwoPi),
+                                           std::fmod(3.176146697 + 1021.3285546211 * t, kTwoPi),
+                                           std::fmod(1.753470314 + 628.3075849991 * t, kTwoPi),
+                                           std::fmod(6.203480913 + 334.0612426700 * t, kTwoPi),
+                                           std::fmod(0.599546497 + 52.9690962641 * t, kTwoPi),
+                                           std::fmod(0.874016757 + 21.3299104960 * t, kTwoPi),
+                                           std::fmod(5.481293872 + 7.4781598567 * t, kTwoPi),
+                                           std::fmod(5.321159000 + 3.8127774000 * t, kTwoPi),
+                                           (0.024381750 + 0.00000538691 * t) * t};
     for (const Planetary& term : planetary_) {
         double argument = 0;
         for (int i = 0; i < 13; ++i) argument += term.multipliers[i] * planetaryArguments[i];

@@ -27,11 +27,11 @@ Vec3 Multiply(const Matrix3& m, const Vec3& v);
 
 // Heliocentric position of the Earth in au, ecliptic and equinox J2000 (VSOP87B, full series).
 class Vsop87Earth {
-public:
+  public:
     bool Load(const std::string& path, std::string& error);
     Vec3 Position(double days) const;
 
-private:
+  private:
     struct Term {
         double amplitude, phase, frequency;
     };
@@ -42,14 +42,14 @@ private:
 // Geocentric position of the Moon in km, inertial ecliptic and equinox J2000 (ELP/MPP02 fitted
 // to DE405, full series).
 class ElpMpp02Moon {
-public:
+  public:
     bool Load(const std::string& path, std::string& error);
     Vec3 Position(double days) const;
     // Longitude, latitude (radians, mean ecliptic of date from the J2000 departure point) and
     // distance (km) before the ecliptic rotation; exposed for the reference-value test.
     std::array<double, 3> Spherical(double days) const;
 
-private:
+  private:
     struct Term {
         double amplitude;
         std::array<double, 5> argument;  // polynomial in Julian centuries
@@ -60,11 +60,11 @@ private:
 
 // Nutation in longitude, IAU 2000A with the IAU 2006 adjustments, in radians.
 class Nutation {
-public:
+  public:
     bool Load(const std::string& path, std::string& error);
     double InLongitude(double days) const;
 
-private:
+  private:
     struct LuniSolar {
         std::array<int, 5> multipliers;
         double sine, sineRate, cosine;
@@ -84,10 +84,11 @@ Matrix3 GcrsToEclipticOfDate(double days, double nutationInLongitude);
 Matrix3 EclipticOfDate(double days, double nutationInLongitude);
 
 class Ephemeris {
-public:
+  public:
     bool Load(const std::string& dataDirectory, std::string& error);
 
-    // Apparent geocentric ecliptic longitudes, true equinox of date, radians in [0, 2pi).
+    // Apparent geocentric ecliptic longitudes, true equinox of date, radians (the Sun in
+    // [0, 2pi); the Moon within microradians of that range).
     double SunLongitude(double days) const;
     double MoonLongitude(double days) const;
     // Moon minus Sun, wrapped to [-pi, pi): zero at new moon.
@@ -97,7 +98,7 @@ public:
     const ElpMpp02Moon& Moon() const { return moon_; }
     const Nutation& Nutations() const { return nutation_; }
 
-private:
+  private:
     double ApparentLongitude(const Vec3& gcrs, double days) const;
 
     Vsop87Earth earth_;

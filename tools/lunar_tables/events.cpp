@@ -33,9 +33,8 @@ double SolveAngle(const Difference& difference, double guessDays, double rate) {
 
 double SunReaches(const Ephemeris& ephemeris, double longitude, double guessDays) {
     constexpr double kMeanRate = kTwoPi / 365.2422;
-    return SolveAngle(
-        [&](double t) { return WrapPi(ephemeris.SunLongitude(t) - longitude); }, guessDays,
-        kMeanRate);
+    return SolveAngle([&](double t) { return WrapPi(ephemeris.SunLongitude(t) - longitude); },
+                      guessDays, kMeanRate);
 }
 
 double NewMoonNear(const Ephemeris& ephemeris, double guessDays) {

@@ -83,7 +83,8 @@ double Clock::LocalSeconds(double ttDays, int offsetSeconds) const {
 }
 
 LocalTime Clock::Local(double ttDays, int offsetSeconds) const {
-    const auto seconds = static_cast<std::int64_t>(std::llround(LocalSeconds(ttDays, offsetSeconds)));
+    const auto seconds =
+        static_cast<std::int64_t>(std::llround(LocalSeconds(ttDays, offsetSeconds)));
     const std::int64_t dayNumber = (seconds >= 0 ? seconds : seconds - 86399) / 86400;
     const std::int64_t secondOfDay = seconds - dayNumber * 86400;
     LocalTime local{};

@@ -19,14 +19,14 @@ struct LocalTime {
 
 // TT - UT1 in seconds.
 class DeltaT {
-public:
+  public:
     bool Load(const std::string& path, std::string& error);
     // Linear between observations; beyond the last one the curvature of the long-term tidal
     // parabola (32 s per century squared) is added to the last value, starting with no slope.
     double Seconds(double decimalYear) const;
     double LastObservedYear() const { return years_.empty() ? 0 : years_.back(); }
 
-private:
+  private:
     std::vector<double> years_, values_;
 };
 
@@ -36,7 +36,7 @@ constexpr int kChinaStandardOffsetSeconds = 8 * 3600;
 constexpr int kBeijingMeanTimeOffsetSeconds = 7 * 3600 + 45 * 60 + 40;
 
 class Clock {
-public:
+  public:
     explicit Clock(const DeltaT& deltaT) : deltaT_(deltaT) {}
     // Seconds from 1970-01-01 00:00 of the zone's clock (UT taken for UTC; |UTC - UT1| < 0.9 s).
     double LocalSeconds(double ttDays, int offsetSeconds) const;
@@ -45,11 +45,11 @@ public:
     // TT days of a moment given in UT (days from J2000.0 UT).
     double TtFromUt(double utDays) const;
 
-private:
+  private:
     const DeltaT& deltaT_;
 };
 
-// TT days from J2000.0 of 0h UT on a civil date.
+// Days from J2000.0 (UT) of 0h UT on a civil date.
 double UtDaysFromDate(int year, int month, int day);
 
 }  // namespace lunar_tables

@@ -33,8 +33,8 @@ TEST(LunarTablesTest, TellingYearsHaveTheirPublishedMonths) {
         EXPECT_EQ(kMonthSizes[row.year - kFirstLunarYear], row.word);
         EXPECT_EQ(LeapMonth(row.year), row.leap);
         for (int month = 1; month <= 12; ++month) {
-            const int length = MonthDays(row.year, month) +
-                               (month == row.leap ? LeapMonthDays(row.year) : 0);
+            const int length =
+                MonthDays(row.year, month) + (month == row.leap ? LeapMonthDays(row.year) : 0);
             EXPECT_EQ(length, row.lengths[month - 1]) << "month " << month;
         }
         EXPECT_EQ(YearDays(row.year), row.days);
@@ -70,9 +70,9 @@ TEST(LunarTablesTest, TellingSolarTermsAgreeWithinHalfAMinute) {
     // From an older computation that modern ephemerides put 7 to 25 s away: same date, same
     // minute or so.
     const TermRow rows[] = {
-        {1880, 1, 1, 6, 5, 41, 45},   {1880, 3, 2, 4, 17, 30, 39},  {1880, 24, 12, 21, 18, 18, 24},
-        {2014, 1, 1, 5, 18, 24, 5},   {2014, 3, 2, 4, 6, 3, 10},    {2014, 24, 12, 22, 7, 2, 53},
-        {2026, 1, 1, 5, 16, 22, 46},  {2026, 3, 2, 4, 4, 1, 45},    {2026, 24, 12, 22, 4, 49, 50},
+        {1880, 1, 1, 6, 5, 41, 45},  {1880, 3, 2, 4, 17, 30, 39}, {1880, 24, 12, 21, 18, 18, 24},
+        {2014, 1, 1, 5, 18, 24, 5},  {2014, 3, 2, 4, 6, 3, 10},   {2014, 24, 12, 22, 7, 2, 53},
+        {2026, 1, 1, 5, 16, 22, 46}, {2026, 3, 2, 4, 4, 1, 45},   {2026, 24, 12, 22, 4, 49, 50},
     };
     for (const TermRow& row : rows) {
         SCOPED_TRACE(testing::Message() << row.year << " term " << row.term);

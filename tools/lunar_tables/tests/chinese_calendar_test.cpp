@@ -39,7 +39,8 @@ std::vector<CalendarMoment> Terms(const std::vector<CalendarMoment>& moons,
 std::vector<std::pair<int, int>> OnePerMonth(int first, int last, std::vector<int> skipped = {}) {
     std::vector<std::pair<int, int>> result;
     for (int m = first; m <= last; ++m)
-        if (std::find(skipped.begin(), skipped.end(), m) == skipped.end()) result.push_back({m, 10});
+        if (std::find(skipped.begin(), skipped.end(), m) == skipped.end())
+            result.push_back({m, 10});
     return result;
 }
 

@@ -1,0 +1,179 @@
+// Drives the real program from outside its process, the way a user's clicks would reach it:
+// each sub-command finds the main window by its title and acts on or reads its controls.
+// The end-to-end scripts call it between starting the program and taking screenshots.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/layout.h"
+#include "core/wide_text_win.h"
+
+namespace {
+
+using namespace yf;
+
+constexpr int kControlIdBase = 1000;  // as the program numbers its controls
+
+HWND FindMainWindow() { return ::FindWindowW(L"YfMainWindow", Widen(kWindowTitle).c_str()); }
+
+HWND WaitForMainWindow(DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        HWND window = FindMainWindow();
+        if (window && ::IsWindowVisible(window)) return window;
+        if (::GetTickCount() - start > timeoutMs) return nullptr;
+        ::Sleep(50);
+    }
+}
+
+HWND FindControl(HWND main, ControlId id) {
+    const ControlSpec& spec = Spec(id);
+    HWND parent = spec.parent == kWindowParent ? main : FindControl(main, spec.parent);
+    return parent ? ::GetDlgItem(parent, kControlIdBase + static_cast<int>(id)) : nullptr;
+}
+
+const ControlSpec* SpecByName(const std::string& name) {
+    for (const ControlSpec& spec : Layout()) {
+        if (spec.name == name) return &spec;
+    }
+    return nullptr;
+}
+
+// Presses the upper or lower half of an up-down control with the mouse messages it expects.
+void PressSpinner(HWND spin, bool up) {
+    RECT client;
+    ::GetClientRect(spin, &client);
+    const int x = client.right / 2;
+    const int y = up ? client.bottom / 4 : client.bottom * 3 / 4;
+    ::PostMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::PostMessageW(spin, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    ::Sleep(60);
+}
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: e2e_driver wait-window MS | rect | texts | text NAME | visible NAME |\n"
+                 "       click NAME | spin NAME up|down [COUNT] | select NAME INDEX |\n"
+                 "       type NAME TEXT | wait-gone MS | find-box CAPTION MS | answer-box CAPTION yes|no|ok\n");
+    return 2;
+}
+
+// A message box of the program: a top-level "#32770" dialog with this caption.
+HWND FindBox(const std::string& caption, DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    const std::wstring wanted = Widen(caption);
+    for (;;) {
+        HWND box = ::FindWindowW(L"#32770", wanted.c_str());
+        if (box) return box;
+        if (::GetTickCount() - start > timeoutMs) return nullptr;
+        ::Sleep(50);
+    }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(Narrow(argv[i]));
+    if (args.empty()) return Usage();
+    const std::string& command = args[0];
+
+    if (command == "wait-window") {
+        const DWORD timeout = args.size() > 1 ? std::strtoul(args[1].c_str(), nullptr, 10) : 30000;
+        HWND main = WaitForMainWindow(timeout);
+        if (!main) return 1;
+        RECT r;
+        ::GetWindowRect(main, &r);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (command == "wait-gone") {
+        const DWORD timeout = args.size() > 1 ? std::strtoul(args[1].c_str(), nullptr, 10) : 10000;
+        const DWORD start = ::GetTickCount();
+        while (FindMainWindow()) {
+            if (::GetTickCount() - start > timeout) return 1;
+            ::Sleep(50);
+        }
+        return 0;
+    }
+    if (command == "find-box" || command == "answer-box") {
+        if (args.size() < 2) return Usage();
+        const DWORD timeout = command == "find-box" && args.size() > 2
+                                  ? std::strtoul(args[2].c_str(), nullptr, 10) : 10000;
+        HWND box = FindBox(args[1], timeout);
+        if (!box) return 1;
+        // The text of a message box is its static control 0xFFFF.
+        std::printf("%s\n", WindowText(::GetDlgItem(box, 0xFFFF)).c_str());
+        if (command == "answer-box") {
+            const std::string& answer = args.size() > 2 ? args[2] : "ok";
+            const int id = answer == "yes" ? IDYES : answer == "no" ? IDNO : IDOK;
+            ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(box, id)));
+        }
+        return 0;
+    }
+
+    HWND main = WaitForMainWindow(10000);
+    if (!main) {
+        std::fprintf(stderr, "main window not found\n");
+        return 1;
+    }
+    if (command == "rect") {
+        RECT r;
+        ::GetWindowRect(main, &r);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (command == "texts") {
+        for (const ControlSpec& spec : Layout()) {
+            HWND control = FindControl(main, spec.id);
+            std::printf("%s=%s\n", std::string(spec.name).c_str(),
+                        control ? WindowText(control).c_str() : "<missing>");
+        }
+        return 0;
+    }
+    if (args.size() < 2) return Usage();
+    const ControlSpec* spec = SpecByName(args[1]);
+    HWND control = spec ? FindControl(main, spec->id) : nullptr;
+    if (!control) {
+        std::fprintf(stderr, "no control %s\n", args[1].c_str());
+        return 1;
+    }
+    if (command == "text") {
+        std::printf("%s\n", WindowText(control).c_str());
+        return 0;
+    }
+    if (command == "visible") {
+        const bool visible = ::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE;
+        std::printf("%d\n", visible ? 1 : 0);
+        return 0;
+    }
+    if (command == "click") {
+        ::PostMessageW(control, BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (command == "spin" && args.size() >= 3) {
+        const int count = args.size() > 3 ? std::atoi(args[3].c_str()) : 1;
+        for (int i = 0; i < count; ++i) PressSpinner(control, args[2] == "up");
+        return 0;
+    }
+    if (command == "select" && args.size() >= 3) {
+        const int index = std::atoi(args[2].c_str());
+        ::SendMessageW(control, CB_SETCURSEL, index, 0);
+        // The list reports a selection to its parent as the user's choice would.
+        ::SendMessageW(::GetParent(control), WM_COMMAND,
+                       MAKEWPARAM(::GetDlgCtrlID(control), CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(control));
+        return 0;
+    }
+    if (command == "type" && args.size() >= 3) {
+        ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(args[2]).c_str()));
+        return 0;
+    }
+    return Usage();
+}
