@@ -6,3 +6,11 @@
 #define YF_ICON_APP_FALLBACK_ID 129
 #define YF_ICON_OK_NAME "OK_ICON"
 #define YF_ICON_EXIT_NAME "EXIT_ICON"
+
+// Raw data resources (RCDATA), read back with ResourceBytes():
+//   skin pictures (baseline JPEG)  "SKIN1" .. "SKIN8"
+//   caption-button glyphs (PNG)    "GLYPH_HELP", "GLYPH_MENU", "GLYPH_MINIMIZE",
+//                                  "GLYPH_MAXIMIZE", "GLYPH_RESTORE", "GLYPH_CLOSE"
+//   spin and drop-down arrows (PNG) "ARROW_UP", "ARROW_DOWN", "ARROW_LEFT", "ARROW_RIGHT",
+//                                  "ARROW_COMBO"
+//   reminder sound (WAV)           "REMINDER_WAV"
