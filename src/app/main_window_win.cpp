@@ -75,6 +75,7 @@ MainWindow::MainWindow(HINSTANCE instance, const Clock& clock)
     : instance_(instance),
       clock_(clock),
       trayClicks_(*this),
+      calendar_(*this, clock),
       endProcess_([](int exitCode) { ::ExitProcess(static_cast<UINT>(exitCode)); }) {}
 
 MainWindow::~MainWindow() {
@@ -258,6 +259,7 @@ void MainWindow::RunCreatedSequence() {
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
+    calendar_.RefreshCalendar();
     tray_->Show(appIcon_.get(), kTrayTip);
 }
 
@@ -432,6 +434,9 @@ void MainWindow::OnSpinPressed(ControlId, int) {}
 
 void MainWindow::OnTimer(TimerId id) {
     switch (id) {
+        case TimerId::时钟1:
+            calendar_.ClockTick();
+            break;
         case TimerId::时钟2:
             if (trayClicks_.OnTimerTick()) PopUpTrayMenu();
             break;

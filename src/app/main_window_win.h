@@ -13,6 +13,7 @@
 #include "app/layout.h"
 #include "app/tray_clicks.h"
 #include "app/tray_icon_win.h"
+#include "calendar/calendar_panel.h"
 #include "core/clock.h"
 #include "core/unique_handle_win.h"
 #include "widgets/balloon_tip_win.h"
@@ -88,6 +89,7 @@ private:
     UniqueMenu trayMenu_;
     IntervalTimers timers_;
     TrayClicks trayClicks_;
+    CalendarPanel calendar_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<BalloonTip> balloon_;
     std::function<void(int)> endProcess_;

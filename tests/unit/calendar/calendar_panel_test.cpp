@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "../fakes/fake_clock.h"
-#include "../fakes/fake_controls.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_controls.h"
 
 namespace yf {
 namespace {

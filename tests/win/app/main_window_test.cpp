@@ -108,7 +108,9 @@ TEST_F(MainWindowTest, EveryControlHasItsClassParentGeometryTextAndVisibility) {
             EXPECT_EQ(rect.bottom - rect.top, spec.rect.height);
         }
 
-        if (spec.kind != ControlKind::DropList) EXPECT_EQ(WindowText(control), spec.text);
+        if (spec.kind != ControlKind::DropList) {
+            EXPECT_EQ(WindowText(control), spec.text);
+        }
         EXPECT_EQ(window_->IsVisible(spec.id), spec.visible);
         EXPECT_EQ((::GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0, spec.tabStop);
     }
