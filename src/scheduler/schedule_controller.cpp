@@ -1,0 +1,146 @@
+#include "scheduler/schedule_controller.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "core/text_number.h"
+#include "scheduler/time_fields.h"
+
+namespace yf {
+namespace {
+
+constexpr int kFirstImmediateIndex = 3;
+constexpr int kFunctionCount = 5;
+
+// Countdown prefixes of the three timed functions, by list index.
+constexpr const char* kCountdownPrefixes[] = {"距离关机：", "距离重启：", "距离注销："};
+
+constexpr const char* kErrorCaption = "错误：";
+constexpr const char* kPastTargetText = "错误：指定时间不能小于当前系统时间，请重新设置！";
+constexpr const char* kWarningCaption = "警告：";
+constexpr const char* kShutdownNowText =
+    "警告：系统将关闭，请确认文件是否保存，单击是关闭计算机，单击否取消。";
+constexpr const char* kRestartNowText =
+    "警告：系统将重新启动，请确认文件是否保存，单击是重新启动计算机，单击否取消。";
+
+bool IsTimedAction(int action) {
+    return action == power::kShutdown || action == power::kRestart || action == power::kLogoff;
+}
+
+// A lead typed as a huge number stays a huge lead instead of wrapping around.
+int WholeMinutes(double value) {
+    constexpr double kLow = std::numeric_limits<int>::min();
+    constexpr double kHigh = std::numeric_limits<int>::max();
+    return static_cast<int>(std::trunc(std::clamp(value, kLow, kHigh)));
+}
+
+}  // namespace
+
+void ScheduleController::StepTimeField(ControlId label, int max, int direction) {
+    if (auto caption = SteppedCaption(controls_.Text(label), max, direction)) {
+        controls_.SetText(label, *caption);
+    }
+}
+
+bool ScheduleController::StepSpinner(ControlId spinner, int direction) {
+    switch (spinner) {
+        case ControlId::调节器_小时:
+            StepTimeField(ControlId::透明标签_小时, kMaxHour, direction);
+            return true;
+        case ControlId::调节器_分钟:
+            StepTimeField(ControlId::透明标签_分钟, kMaxMinuteOrSecond, direction);
+            return true;
+        case ControlId::调节器_秒钟:
+            StepTimeField(ControlId::透明标签_秒钟, kMaxMinuteOrSecond, direction);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void ScheduleController::SetLeadMinutes() {
+    const std::string text = controls_.Text(ControlId::编辑框1);
+    state_.leadMinutes = WholeMinutes(TextToNumber(text));
+    controls_.SetText(ControlId::透明标签_提醒时间, text);
+}
+
+void ScheduleController::ShowChosenFunction() {
+    controls_.SetText(ControlId::透明标签_功能, controls_.Text(ControlId::组合框1));
+}
+
+void ScheduleController::StartSchedule() {
+    const int index = controls_.SelectedIndex(ControlId::组合框1);
+    if (index < 0 || index >= kFunctionCount) return;
+    if (index < kFirstImmediateIndex) {
+        StartTimed(index);
+    } else {
+        ConfirmImmediate(index);
+    }
+}
+
+void ScheduleController::StartTimed(int index) {
+    const DateTime now = clock_.Now();
+    // The shutdown shows its countdown even when the time is then rejected.
+    if (index == 0) ShowCountdownCaptions(index);
+    controls_.SetTimerInterval(TimerId::时钟_关机, kTickMilliseconds);
+    state_.action = index + 1;
+    // Today's date with the time fields exactly as they stand; the parse rejects anything odd.
+    const std::string text =
+        std::to_string(now.year) + "-" + std::to_string(now.month) + "-" + std::to_string(now.day) +
+        " " + controls_.Text(ControlId::透明标签_小时) + ":" +
+        controls_.Text(ControlId::透明标签_分钟) + ":" + controls_.Text(ControlId::透明标签_秒钟);
+    state_.target = ParseDateTime(text);
+    if (state_.target < now) {
+        // Disarmed before the box: the timer keeps ticking while the box is open.
+        countdown_.Disarm();
+        boxes_.Show(kPastTargetText, kErrorCaption, box::kOk | box::kIconError | box::kTaskModal);
+        return;
+    }
+    countdown_.Arm(SecondsBetween(now, state_.target));
+    if (index != 0) ShowCountdownCaptions(index);
+}
+
+void ScheduleController::ConfirmImmediate(int index) {
+    const bool shutdown = index == kFirstImmediateIndex;
+    const int answer = boxes_.Show(shutdown ? kShutdownNowText : kRestartNowText, kWarningCaption,
+                                   box::kYesNo | box::kIconExclamation | box::kTaskModal);
+    if (answer != box::kAnswerYes) return;
+    power_.Perform(shutdown ? power::kShutdown : power::kRestart, true);
+}
+
+void ScheduleController::ShowCountdownCaptions(int index) {
+    controls_.SetText(ControlId::透明标签_距离关机, kCountdownPrefixes[index]);
+    controls_.SetVisible(ControlId::透明标签_距离关机, true);
+    controls_.SetVisible(ControlId::透明标签_距离关机时间, true);
+}
+
+void ScheduleController::ProposeNextTime() {
+    const ProposedTime proposal = ProposeNextHourAndMinute(clock_.Now());
+    controls_.SetText(ControlId::透明标签_小时, proposal.hour);
+    controls_.SetText(ControlId::透明标签_分钟, proposal.minute);
+}
+
+void ScheduleController::CountdownTick() {
+    const std::int64_t remaining = SecondsBetween(clock_.Now(), state_.target);
+    // An armed countdown fires on the tick that finds nothing left, so it never shows less.
+    const std::int64_t shown =
+        countdown_.Armed() ? std::max<std::int64_t>(remaining, 0) : remaining;
+    controls_.SetText(ControlId::透明标签_距离关机时间, RemainingCaption(shown));
+    // An empty box means one minute; its mirror label keeps showing the empty text.
+    if (controls_.Text(ControlId::编辑框1).empty()) state_.leadMinutes = 1;
+    if (!IsTimedAction(state_.action)) return;
+
+    const std::int64_t leadSeconds = static_cast<std::int64_t>(state_.leadMinutes) * 60;
+    if (countdown_.ReminderDue(remaining, leadSeconds)) {
+        reminder_.Remind(ReminderText(state_.action, state_.leadMinutes));
+    }
+    if (countdown_.FireDue(SecondsBetween(clock_.Now(), state_.target))) {
+        controls_.SetTimerInterval(TimerId::时钟_关机, 0);
+        power_.Perform(state_.action, true);
+    }
+}
+
+}  // namespace yf
