@@ -1,0 +1,35 @@
+#include "app/skin_selection.h"
+
+namespace yf {
+
+std::string SkinResourceName(int skin) {
+    if (skin < 1 || skin > kSkinCount) return {};
+    return "SKIN" + std::to_string(skin);
+}
+
+void SwitchSkin(SkinSetup& engine, std::span<const std::uint8_t> picture, WindowHandle window) {
+    SkinPictureArgs pictureArgs;
+    pictureArgs.bytes = picture;
+    pictureArgs.themeColour = kSkinThemeColour;  // given, so the picture is not averaged
+    pictureArgs.accentColour = 0;
+    pictureArgs.mode = 3;  // stretched over the window
+    engine.SetSkinPicture(pictureArgs);
+
+    ControlOptions options;
+    options.controlSkinning = 1;
+    options.veilAlpha = 0;  // given: children see-through, without a white veil
+    engine.SetControlOptions(options);
+
+    ApplySkinArgs apply;
+    apply.window = window;
+    apply.captionHeight = kMainCaptionHeight;
+    apply.captionBar = 1;
+    apply.dblClickMaximize = 1;
+    apply.showHelp = 0;
+    apply.showMenu = 0;
+    apply.showTitle = 1;
+    apply.backgroundOption = 0;
+    engine.ApplySkin(apply);
+}
+
+}  // namespace yf

@@ -1,0 +1,25 @@
+// Switching the main window's skin: every switch, at start-up and from the tray menu, hands the
+// picture and the same fixed options to the skin engine in the same order.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "skin/skin_settings.h"
+
+namespace yf {
+
+constexpr int kSkinCount = 8;
+constexpr int kDefaultSkin = 8;
+constexpr int kMainCaptionHeight = 25;
+constexpr gfx::ColourRef kSkinThemeColour = 0xC0C0C0;
+
+// Name of the linked-in JPEG of skin 1..8 ("SKIN1".."SKIN8"); empty for other numbers.
+std::string SkinResourceName(int skin);
+
+// SetSkinPicture, SetControlOptions, ApplySkin. ApplySkin only registers the window the first
+// time; later switches are made by the picture alone.
+void SwitchSkin(SkinSetup& engine, std::span<const std::uint8_t> picture, WindowHandle window);
+
+}  // namespace yf
