@@ -1,0 +1,219 @@
+#!/usr/bin/env python3
+"""Draws the small glyphs of the skinned window: caption-button symbols and the arrow marks.
+
+Run with Debian's python3 and python3-pil:  /usr/bin/python3 tools/assets/glyphs.py
+Outputs (committed, so the build needs no Python), all 32-bit RGBA PNG in assets/glyphs/:
+  help.png, menu.png, minimize.png, maximize.png, restore.png (26 x 18) and close.png (38 x 18):
+      white symbols with a soft dark rim, so they read on any skin picture;
+  arrow_up.png, arrow_down.png, arrow_combo.png (7 x 4), arrow_left.png, arrow_right.png (4 x 7):
+      dark, anti-aliased marks for the light translucent faces of spinners and drop-down buttons;
+  preview.png: every glyph enlarged on a dark, a light and a mid-toned ground, for review.
+Shapes are drawn SCALE times larger and box-filtered down, which gives exact pixel coverage.
+"""
+import pathlib
+
+from PIL import Image, ImageChops, ImageDraw, ImageFilter
+
+OUT = pathlib.Path(__file__).resolve().parents[2] / "assets" / "glyphs"
+SCALE = 16
+
+CAPTION_SIZE = (26, 18)
+CLOSE_SIZE = (38, 18)
+SYMBOL_RGB = (255, 255, 255)
+RIM_RGB = (16, 20, 32)
+ARROW_RGB = (36, 38, 44)
+
+
+class Pen:
+    """Draws on a SCALE-times larger coverage mask in glyph pixel coordinates."""
+
+    def __init__(self, size):
+        self.size = size
+        self.mask = Image.new("L", (size[0] * SCALE, size[1] * SCALE), 0)
+        self.draw = ImageDraw.Draw(self.mask)
+
+    @staticmethod
+    def _pt(x, y):
+        return (round(x * SCALE), round(y * SCALE))
+
+    def rect(self, x0, y0, x1, y1, value=255):
+        """Fills the pixel-space rectangle [x0, x1) x [y0, y1)."""
+        self.draw.rectangle([*self._pt(x0, y0), *(c - 1 for c in self._pt(x1, y1))], fill=value)
+
+    def frame(self, x0, y0, x1, y1, side, top):
+        """A window outline: `top` thick at the top (the title bar), `side` elsewhere."""
+        self.rect(x0, y0, x1, y1)
+        self.rect(x0 + side, y0 + top, x1 - side, y1 - side, 0)
+
+    def polygon(self, points, value=255):
+        self.draw.polygon([self._pt(x, y) for x, y in points], fill=value)
+
+    def line(self, x0, y0, x1, y1, width):
+        self.draw.line([self._pt(x0, y0), self._pt(x1, y1)], fill=255, width=round(width * SCALE))
+        r = width / 2  # round caps
+        for x, y in ((x0, y0), (x1, y1)):
+            self.ellipse(x - r, y - r, x + r, y + r)
+
+    def ellipse(self, x0, y0, x1, y1, value=255):
+        self.draw.ellipse([*self._pt(x0, y0), *self._pt(x1, y1)], fill=value)
+
+    def arc(self, x0, y0, x1, y1, start, end, width):
+        self.draw.arc([*self._pt(x0, y0), *self._pt(x1, y1)], start, end, fill=255,
+                      width=round(width * SCALE))
+
+    def rounded(self, x0, y0, x1, y1, radius, value=255):
+        self.draw.rounded_rectangle([*self._pt(x0, y0), *self._pt(x1, y1)],
+                                    radius=round(radius * SCALE), fill=value)
+
+    def coverage(self):
+        """The mask at glyph size; a box filter turns sub-pixel area into alpha."""
+        return self.mask.resize(self.size, Image.BOX)
+
+
+def caption_glyph(pen):
+    """White symbol over a soft dark rim: the rim is the symbol grown by a pixel, blurred."""
+    symbol = pen.coverage()
+    grown = symbol.filter(ImageFilter.MaxFilter(3))
+    rim = grown.filter(ImageFilter.GaussianBlur(0.9))
+    # Keep the rim faint but present right at the symbol's edge, and slightly lower than the
+    # symbol, as light from above would cast it.
+    rim = ImageChops.lighter(rim.point(lambda a: int(a * 0.55)),
+                             ImageChops.offset(symbol, 0, 1).point(lambda a: int(a * 0.45)))
+    rim_layer = Image.new("RGBA", pen.size, RIM_RGB + (0,))
+    rim_layer.putalpha(rim)
+    symbol_layer = Image.new("RGBA", pen.size, SYMBOL_RGB + (0,))
+    symbol_layer.putalpha(symbol)
+    out = Image.new("RGBA", pen.size, (0, 0, 0, 0))
+    out.alpha_composite(rim_layer)
+    out.alpha_composite(symbol_layer)
+    return clean(out)
+
+
+def clean(img):
+    """Fully transparent pixels carry no colour, which keeps the files small and stable."""
+    px = img.load()
+    for y in range(img.height):
+        for x in range(img.width):
+            if px[x, y][3] == 0:
+                px[x, y] = (0, 0, 0, 0)
+    return img
+
+
+def minimize():
+    pen = Pen(CAPTION_SIZE)
+    pen.rect(8, 11, 18, 13)
+    return caption_glyph(pen)
+
+
+def maximize():
+    pen = Pen(CAPTION_SIZE)
+    pen.frame(8, 4, 18, 14, side=1, top=2)
+    return caption_glyph(pen)
+
+
+def restore():
+    pen = Pen(CAPTION_SIZE)
+    pen.frame(10, 3, 19, 11, side=1, top=2)
+    pen.rect(8, 6, 17, 15, 0)  # the front window hides what lies behind it
+    pen.frame(7, 6, 16, 15, side=1, top=2)
+    return caption_glyph(pen)
+
+
+def menu():
+    pen = Pen(CAPTION_SIZE)
+    for top in (4, 8, 12):
+        pen.rect(8, top, 18, top + 2)
+    return caption_glyph(pen)
+
+
+def close():
+    pen = Pen(CLOSE_SIZE)
+    pen.line(14.6, 4.6, 23.4, 13.4, 2.0)
+    pen.line(14.6, 13.4, 23.4, 4.6, 2.0)
+    return caption_glyph(pen)
+
+
+def help_bubble():
+    """A white speech bubble with a dark question mark in it.
+
+    The mark is painted rather than cut out: a hole would show a light skin through it and
+    vanish."""
+    pen = Pen(CAPTION_SIZE)
+    pen.rounded(6.0, 1.5, 20.0, 13.0, 3.5)
+    pen.polygon([(8.5, 12.0), (12.5, 12.0), (7.2, 16.5)])  # the tail, pointing down-left
+    bubble = caption_glyph(pen)
+    mark = Pen(CAPTION_SIZE)
+    mark.arc(10.6, 3.2, 15.4, 7.8, 190, 420, 1.6)
+    mark.line(13.0, 7.9, 13.0, 8.7, 1.6)
+    mark.ellipse(12.1, 9.9, 13.9, 11.7)
+    ink = Image.new("RGBA", CAPTION_SIZE, RIM_RGB + (0,))
+    ink.putalpha(mark.coverage().point(lambda a: int(a * 0.85)))
+    bubble.alpha_composite(ink)
+    return clean(bubble)
+
+
+def arrow(direction):
+    """A filled triangle as wide as its glyph, pointing `direction`, anti-aliased.
+
+    The triangle is drawn pointing up in a 7 x 4 box and turned afterwards, so all four
+    arrows have exactly the same weight."""
+    pen = Pen((7, 4))
+    # The tip reaches a little above the box so the top row still reads as a point.
+    pen.polygon([(3.5, -0.6), (7.0, 4.0), (0.0, 4.0)])
+    alpha = pen.coverage().point(lambda a: min(255, int(255 * (a / 255) ** 0.75 + 0.5)))
+    turn = {"up": None, "down": Image.FLIP_TOP_BOTTOM, "left": Image.ROTATE_90,
+            "right": Image.ROTATE_270}[direction]
+    if turn is not None:
+        alpha = alpha.transpose(turn)
+    out = Image.new("RGBA", alpha.size, ARROW_RGB + (0,))
+    out.putalpha(alpha)
+    return clean(out)
+
+
+def glyphs():
+    return {
+        "help": help_bubble(),
+        "menu": menu(),
+        "minimize": minimize(),
+        "maximize": maximize(),
+        "restore": restore(),
+        "close": close(),
+        "arrow_up": arrow("up"),
+        "arrow_down": arrow("down"),
+        "arrow_left": arrow("left"),
+        "arrow_right": arrow("right"),
+        "arrow_combo": arrow("down"),
+    }
+
+
+def preview(images):
+    """Each glyph enlarged eight times on three grounds, nearest-neighbour so pixels show."""
+    zoom = 8
+    grounds = [(40, 56, 90), (236, 240, 246), (150, 160, 175)]
+    cell_w = 40 * zoom
+    cell_h = 20 * zoom
+    sheet = Image.new("RGB", (cell_w * len(grounds), cell_h * len(images)), (0, 0, 0))
+    for row, img in enumerate(images.values()):
+        for col, ground in enumerate(grounds):
+            cell = Image.new("RGBA", (40, 20), ground + (255,))
+            if img.width <= 7:  # arrows sit on a light translucent face, as in a spinner
+                face = Image.new("RGBA", (13, 10), (255, 255, 255, 160))
+                cell.alpha_composite(face, (2, 5))
+                cell.alpha_composite(img, (2 + (13 - img.width) // 2, 5 + (10 - img.height) // 2))
+            else:
+                cell.alpha_composite(img, (1, 1))
+            sheet.paste(cell.convert("RGB").resize((cell_w, cell_h), Image.NEAREST),
+                        (col * cell_w, row * cell_h))
+    return sheet
+
+
+def main():
+    OUT.mkdir(parents=True, exist_ok=True)
+    images = glyphs()
+    for name, img in images.items():
+        img.save(OUT / f"{name}.png", optimize=True)
+    preview(images).save(OUT / "preview.png", optimize=True)
+
+
+if __name__ == "__main__":
+    main()
