@@ -7,6 +7,7 @@
 #include "widgets/icon_button_win.h"
 #include "widgets/spin_control_win.h"
 #include "widgets/transparent_label_win.h"
+#include "widgets/xp_look_win.h"
 
 namespace yf {
 namespace {
@@ -71,12 +72,15 @@ HICON LoadIconResource(HINSTANCE instance, const char* name, int size) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, const Clock& clock)
+MainWindow::MainWindow(HINSTANCE instance, const Clock& clock, WindowSeams seams)
     : instance_(instance),
       clock_(clock),
       trayClicks_(*this),
       calendar_(*this, clock),
-      endProcess_([](int exitCode) { ::ExitProcess(static_cast<UINT>(exitCode)); }) {}
+      endProcess_([](int exitCode) { ::ExitProcess(static_cast<UINT>(exitCode)); }),
+      reminder_([this] { return balloon_.get(); }),
+      schedule_(*this, clock, seams.boxes ? *seams.boxes : systemBoxes_,
+                seams.power ? *seams.power : systemPower_, reminder_) {}
 
 MainWindow::~MainWindow() {
     if (window_) ::DestroyWindow(window_);
@@ -246,9 +250,12 @@ void MainWindow::BuildTrayMenu() {
 }
 
 void MainWindow::RunCreatedSequence() {
-    // The XP-style look, the default skin and the containers come with the skin engine.
+    // Every standard control of this thread gets the XP-like look, the blue scheme; the skin
+    // engine takes most of them over again and paints over it.
+    xp::SwitchXpLook(1);
     SetTimerInterval(TimerId::时钟1, 1000);
     SetTimerInterval(TimerId::时钟_时间校准, 60000);
+    schedule_.ProposeNextTime();
     // Let whatever fell due meanwhile run once before the calendar is filled.
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -407,10 +414,16 @@ void MainWindow::OnCommand(int id, int code) {
     if (index < 0 || index >= kControlCount) return;
     switch (static_cast<ControlId>(index)) {
         case ControlId::超级按钮1:
-            if (code == BN_CLICKED) { /* StartSchedule arrives with the scheduler. */ }
+            if (code == BN_CLICKED) schedule_.StartSchedule();
             break;
         case ControlId::超级按钮2:
             if (code == BN_CLICKED) ExitProgram();
+            break;
+        case ControlId::组合框1:
+            if (code == CBN_SELCHANGE || code == CBN_KILLFOCUS) schedule_.ShowChosenFunction();
+            break;
+        case ControlId::编辑框1:
+            if (code == EN_CHANGE) schedule_.SetLeadMinutes();
             break;
         default:
             break;
@@ -430,7 +443,9 @@ void MainWindow::OnMenuCommand(MenuCommand command) {
     }
 }
 
-void MainWindow::OnSpinPressed(ControlId, int) {}
+void MainWindow::OnSpinPressed(ControlId spinner, int direction) {
+    schedule_.StepSpinner(spinner, direction);
+}
 
 void MainWindow::OnTimer(TimerId id) {
     switch (id) {
@@ -439,6 +454,9 @@ void MainWindow::OnTimer(TimerId id) {
             break;
         case TimerId::时钟2:
             if (trayClicks_.OnTimerTick()) PopUpTrayMenu();
+            break;
+        case TimerId::时钟_关机:
+            schedule_.CountdownTick();
             break;
         default:
             break;

@@ -99,10 +99,12 @@ private:
     HGDIOBJ previous_;
 };
 
-// GetDC/ReleaseDC pair.
+// GetDC (client area) or GetWindowDC (whole window, frame included) with its ReleaseDC.
 class WindowDc {
 public:
-    explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+    enum class Area { Client, Whole };
+    explicit WindowDc(HWND window, Area area = Area::Client)
+        : window_(window), dc_(area == Area::Client ? ::GetDC(window) : ::GetWindowDC(window)) {}
     ~WindowDc() {
         if (dc_) ::ReleaseDC(window_, dc_);
     }

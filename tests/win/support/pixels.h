@@ -19,13 +19,14 @@ struct Pixels {
     bool operator==(const Pixels&) const = default;
 };
 
-// The part `area` (client coordinates) of what the window's DC shows now.
-inline Pixels CaptureClient(HWND window, RECT area) {
+// The part `area` of what the window shows now: client coordinates, or window coordinates
+// (frame included) when `wholeWindow` is set.
+inline Pixels Capture(HWND window, RECT area, bool wholeWindow) {
     Pixels result;
     result.width = area.right - area.left;
     result.height = area.bottom - area.top;
     result.bgra.resize(static_cast<size_t>(result.width) * result.height);
-    HDC windowDc = ::GetDC(window);
+    HDC windowDc = wholeWindow ? ::GetWindowDC(window) : ::GetDC(window);
     HDC memoryDc = ::CreateCompatibleDC(windowDc);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -45,6 +46,15 @@ inline Pixels CaptureClient(HWND window, RECT area) {
     ::DeleteDC(memoryDc);
     ::ReleaseDC(window, windowDc);
     return result;
+}
+
+inline Pixels CaptureClient(HWND window, RECT area) { return Capture(window, area, false); }
+
+// The whole window, frame included.
+inline Pixels CaptureWindow(HWND window) {
+    RECT bounds;
+    ::GetWindowRect(window, &bounds);
+    return Capture(window, {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top}, true);
 }
 
 inline int CountDifferentPixels(const Pixels& a, const Pixels& b) {

@@ -1,0 +1,25 @@
+// Drawing of the XP-like faces and frames, one function per control kind. Each draws into an
+// off-screen copy of the whole window rectangle that is copied back in one piece.
+#pragma once
+
+#include <windows.h>
+
+#include "widgets/xp_look_style.h"
+
+namespace yf::xp {
+
+struct PaintInput {
+    HWND window;
+    Kind kind;
+    State state;
+    Scheme scheme;
+    HBRUSH parentBrush;      // last answer of the parent to WM_CTLCOLORBTN, may be null
+    COLORREF parentText;     // text colour set by the parent then
+};
+
+void PaintControl(const PaintInput& input);
+
+// Whether an edit-like control has a frame the look replaces.
+bool HasFrame(HWND window);
+
+}  // namespace yf::xp
