@@ -15,7 +15,7 @@ using I = ButtonIcon;
 constexpr ControlId W = kWindowParent;
 
 // clang-format off
-constexpr ControlSpec kLayout[] = {
+constexpr ControlLayout kLayout[] = {
     // id, name, kind, parent, rect, text, colour, font, align, edit, lines, visible, tab, icon
     {超级按钮1, "超级按钮1", K::IconButton, W, {83, 220, 56, 24}, "确定", kOrange, F::System, A::Centre, E::None, false, true, true, I::Ok},
     {超级按钮2, "超级按钮2", K::IconButton, W, {254, 220, 56, 24}, "退出", kOrange, F::System, A::Centre, E::None, false, true, true, I::Exit},
@@ -75,7 +75,7 @@ constexpr auto kById = [] {
 constexpr std::string_view kFunctionItems[] = {"定时关机", "定时重启", "定时注销", "直接关机",
                                                "直接重启"};
 
-constexpr MenuItemSpec kTrayMenu[] = {
+constexpr MenuEntry kTrayMenu[] = {
     {"更改皮肤", 1, MenuCommand::None},
     {"皮肤1", 2, MenuCommand::Skin1},
     {"皮肤2", 2, MenuCommand::Skin2},
@@ -96,11 +96,11 @@ constexpr MenuItemSpec kTrayMenu[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> Layout() { return kLayout; }
+std::span<const ControlLayout> Layout() { return kLayout; }
 
-const ControlSpec& Spec(ControlId id) { return kLayout[kById[static_cast<int>(id)]]; }
+const ControlLayout& LayoutOf(ControlId id) { return kLayout[kById[static_cast<int>(id)]]; }
 
-FontSpec Font(FontId id) {
+FontStyle Font(FontId id) {
     switch (id) {
         case FontId::F12: return {"", 12, 400};
         case FontId::F14: return {"", 14, 400};
@@ -114,6 +114,6 @@ FontSpec Font(FontId id) {
 
 std::span<const std::string_view> FunctionItems() { return kFunctionItems; }
 
-std::span<const MenuItemSpec> TrayMenu() { return kTrayMenu; }
+std::span<const MenuEntry> TrayMenu() { return kTrayMenu; }
 
 }  // namespace yf

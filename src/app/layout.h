@@ -34,13 +34,13 @@ struct LayoutRect {
     int left, top, width, height;
 };
 
-struct FontSpec {
+struct FontStyle {
     std::string_view face;  // empty: the system's default face for the GB2312 charset
     int height;             // character height in pixels
     int weight;
 };
 
-struct ControlSpec {
+struct ControlLayout {
     ControlId id;
     std::string_view name;
     ControlKind kind;
@@ -61,9 +61,9 @@ constexpr ControlId kWindowParent = ControlId::Count;
 
 // In creation order: parents before their children, and each overlay label before the box it
 // lies on, so that the label is above the box in the z-order.
-std::span<const ControlSpec> Layout();
-const ControlSpec& Spec(ControlId id);
-FontSpec Font(FontId id);
+std::span<const ControlLayout> Layout();
+const ControlLayout& LayoutOf(ControlId id);
+FontStyle Font(FontId id);
 
 // Items of 组合框1, index 0 first.
 std::span<const std::string_view> FunctionItems();
@@ -75,14 +75,14 @@ enum class MenuCommand {
     Exit,
 };
 
-struct MenuItemSpec {
+struct MenuEntry {
     std::string_view text;  // empty: separator
     int level;              // 1 top menu, 2 inside the sub-menu opened by the item before
     MenuCommand command;
 };
 
 // The tray menu, items in order with their nesting.
-std::span<const MenuItemSpec> TrayMenu();
+std::span<const MenuEntry> TrayMenu();
 
 constexpr int SkinNumber(MenuCommand command) {
     const int n = static_cast<int>(command) - static_cast<int>(MenuCommand::Skin1) + 1;

@@ -32,14 +32,14 @@ HWND WaitForMainWindow(DWORD timeoutMs) {
 }
 
 HWND FindControl(HWND main, ControlId id) {
-    const ControlSpec& spec = Spec(id);
-    HWND parent = spec.parent == kWindowParent ? main : FindControl(main, spec.parent);
+    const ControlLayout& entry = LayoutOf(id);
+    HWND parent = entry.parent == kWindowParent ? main : FindControl(main, entry.parent);
     return parent ? ::GetDlgItem(parent, kControlIdBase + static_cast<int>(id)) : nullptr;
 }
 
-const ControlSpec* SpecByName(const std::string& name) {
-    for (const ControlSpec& spec : Layout()) {
-        if (spec.name == name) return &spec;
+const ControlLayout* LayoutByName(const std::string& name) {
+    for (const ControlLayout& entry : Layout()) {
+        if (entry.name == name) return &entry;
     }
     return nullptr;
 }
@@ -130,16 +130,16 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == "texts") {
-        for (const ControlSpec& spec : Layout()) {
-            HWND control = FindControl(main, spec.id);
-            std::printf("%s=%s\n", std::string(spec.name).c_str(),
+        for (const ControlLayout& entry : Layout()) {
+            HWND control = FindControl(main, entry.id);
+            std::printf("%s=%s\n", std::string(entry.name).c_str(),
                         control ? WindowText(control).c_str() : "<missing>");
         }
         return 0;
     }
     if (args.size() < 2) return Usage();
-    const ControlSpec* spec = SpecByName(args[1]);
-    HWND control = spec ? FindControl(main, spec->id) : nullptr;
+    const ControlLayout* entry = LayoutByName(args[1]);
+    HWND control = entry ? FindControl(main, entry->id) : nullptr;
     if (!control) {
         std::fprintf(stderr, "no control %s\n", args[1].c_str());
         return 1;

@@ -10,41 +10,41 @@ namespace {
 
 TEST(LayoutTest, EveryControlHasOneRowAndItsNameMatchesItsId) {
     std::set<std::string_view> names;
-    for (const ControlSpec& spec : Layout()) {
-        EXPECT_EQ(&Spec(spec.id), &spec);
-        EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
+    for (const ControlLayout& entry : Layout()) {
+        EXPECT_EQ(&LayoutOf(entry.id), &entry);
+        EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
     }
     EXPECT_EQ(names.size(), static_cast<size_t>(kControlCount));
-    EXPECT_EQ(Spec(ControlId::透明标签_小时).name, "透明标签_小时");
-    EXPECT_EQ(Spec(ControlId::组合框1).name, "组合框1");
+    EXPECT_EQ(LayoutOf(ControlId::透明标签_小时).name, "透明标签_小时");
+    EXPECT_EQ(LayoutOf(ControlId::组合框1).name, "组合框1");
 }
 
 TEST(LayoutTest, ParentsAreCreatedBeforeChildrenAndChildrenFitInThem) {
     std::set<ControlId> created;
-    for (const ControlSpec& spec : Layout()) {
-        if (spec.parent != kWindowParent) {
-            EXPECT_TRUE(created.count(spec.parent)) << spec.name;
-            const LayoutRect& outer = Spec(spec.parent).rect;
+    for (const ControlLayout& entry : Layout()) {
+        if (entry.parent != kWindowParent) {
+            EXPECT_TRUE(created.count(entry.parent)) << entry.name;
+            const LayoutRect& outer = LayoutOf(entry.parent).rect;
             // Labels may reach past the frame (their text is short); boxes may not.
-            EXPECT_LT(spec.rect.left, outer.width) << spec.name;
-            EXPECT_LT(spec.rect.top, outer.height) << spec.name;
-            if (spec.kind != ControlKind::Label) {
-                EXPECT_LE(spec.rect.left + spec.rect.width, outer.width) << spec.name;
-                EXPECT_LE(spec.rect.top + spec.rect.height, outer.height) << spec.name;
+            EXPECT_LT(entry.rect.left, outer.width) << entry.name;
+            EXPECT_LT(entry.rect.top, outer.height) << entry.name;
+            if (entry.kind != ControlKind::Label) {
+                EXPECT_LE(entry.rect.left + entry.rect.width, outer.width) << entry.name;
+                EXPECT_LE(entry.rect.top + entry.rect.height, outer.height) << entry.name;
             }
         } else {
             // The skin's caption bar takes the top 25 pixels.
-            EXPECT_GE(spec.rect.top, 28) << spec.name;
-            EXPECT_LE(spec.rect.left + spec.rect.width, kWindowWidth) << spec.name;
-            EXPECT_LE(spec.rect.top + spec.rect.height, kWindowHeight) << spec.name;
+            EXPECT_GE(entry.rect.top, 28) << entry.name;
+            EXPECT_LE(entry.rect.left + entry.rect.width, kWindowWidth) << entry.name;
+            EXPECT_LE(entry.rect.top + entry.rect.height, kWindowHeight) << entry.name;
         }
-        created.insert(spec.id);
+        created.insert(entry.id);
     }
 }
 
 TEST(LayoutTest, OverlayLabelsLieAboveTheBoxesTheyCover) {
     // Earlier rows are higher in the z-order; a label created after its box would be hidden.
-    auto row = [](ControlId id) { return &Spec(id) - Layout().data(); };
+    auto row = [](ControlId id) { return &LayoutOf(id) - Layout().data(); };
     const std::pair<ControlId, ControlId> overlays[] = {
         {ControlId::透明标签_现在时间, ControlId::编辑框3},
         {ControlId::透明标签_小时, ControlId::编辑框_小时},
@@ -56,7 +56,7 @@ TEST(LayoutTest, OverlayLabelsLieAboveTheBoxesTheyCover) {
         {ControlId::调节器_分钟, ControlId::编辑框_分钟},
     };
     for (auto [above, below] : overlays) {
-        EXPECT_LT(row(above), row(below)) << Spec(above).name;
+        EXPECT_LT(row(above), row(below)) << LayoutOf(above).name;
     }
 }
 
@@ -65,7 +65,7 @@ TEST(LayoutTest, TrayMenuOpensWithTheSkinSubMenuAndEndsWithExit) {
     ASSERT_FALSE(menu.empty());
     EXPECT_EQ(menu.front().text, "更改皮肤");
     int skins = 0;
-    for (const MenuItemSpec& item : menu) {
+    for (const MenuEntry& item : menu) {
         if (item.level == 2) {
             EXPECT_EQ(item.text, "皮肤" + std::to_string(SkinNumber(item.command)));
         }

@@ -79,16 +79,16 @@ TEST_F(MainWindowTest, WindowIsAHiddenCentredPopupWithTitleAndTaskbarEntry) {
 }
 
 TEST_F(MainWindowTest, EveryControlHasItsClassParentGeometryTextAndVisibility) {
-    for (const ControlSpec& spec : Layout()) {
-        SCOPED_TRACE(std::string(spec.name));
-        HWND control = window_->Control(spec.id);
+    for (const ControlLayout& entry : Layout()) {
+        SCOPED_TRACE(std::string(entry.name));
+        HWND control = window_->Control(entry.id);
         ASSERT_TRUE(::IsWindow(control));
         HWND expectedParent =
-            spec.parent == kWindowParent ? window_->Handle() : window_->Control(spec.parent);
+            entry.parent == kWindowParent ? window_->Handle() : window_->Control(entry.parent);
         EXPECT_EQ(::GetParent(control), expectedParent);
 
         const std::wstring className = ClassOf(control);
-        switch (spec.kind) {
+        switch (entry.kind) {
             case ControlKind::Label: EXPECT_EQ(className, L"YfTransparentLabel"); break;
             case ControlKind::IconButton:
             case ControlKind::GroupBox: EXPECT_EQ(_wcsicmp(className.c_str(), L"Button"), 0); break;
@@ -98,35 +98,35 @@ TEST_F(MainWindowTest, EveryControlHasItsClassParentGeometryTextAndVisibility) {
         }
 
         const RECT rect = ClientRectIn(control, expectedParent);
-        EXPECT_EQ(rect.left, spec.rect.left);
-        EXPECT_EQ(rect.top, spec.rect.top);
-        EXPECT_EQ(rect.right - rect.left, spec.rect.width);
-        if (spec.kind == ControlKind::DropList) {
+        EXPECT_EQ(rect.left, entry.rect.left);
+        EXPECT_EQ(rect.top, entry.rect.top);
+        EXPECT_EQ(rect.right - rect.left, entry.rect.width);
+        if (entry.kind == ControlKind::DropList) {
             // The platform keeps a closed combo box at least as high as its font needs.
-            EXPECT_NEAR(rect.bottom - rect.top, spec.rect.height, 2);
+            EXPECT_NEAR(rect.bottom - rect.top, entry.rect.height, 2);
         } else {
-            EXPECT_EQ(rect.bottom - rect.top, spec.rect.height);
+            EXPECT_EQ(rect.bottom - rect.top, entry.rect.height);
         }
 
-        if (spec.kind != ControlKind::DropList) {
-            EXPECT_EQ(WindowText(control), spec.text);
+        if (entry.kind != ControlKind::DropList) {
+            EXPECT_EQ(WindowText(control), entry.text);
         }
-        EXPECT_EQ(window_->IsVisible(spec.id), spec.visible);
-        EXPECT_EQ((::GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0, spec.tabStop);
+        EXPECT_EQ(window_->IsVisible(entry.id), entry.visible);
+        EXPECT_EQ((::GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0, entry.tabStop);
     }
 }
 
 TEST_F(MainWindowTest, FontsUseTheChineseCharsetWithTheListedHeights) {
-    for (const ControlSpec& spec : Layout()) {
-        if (spec.font == FontId::System) continue;
-        SCOPED_TRACE(std::string(spec.name));
-        auto font = reinterpret_cast<HFONT>(::SendMessageW(window_->Control(spec.id), WM_GETFONT, 0, 0));
+    for (const ControlLayout& entry : Layout()) {
+        if (entry.font == FontId::System) continue;
+        SCOPED_TRACE(std::string(entry.name));
+        auto font = reinterpret_cast<HFONT>(::SendMessageW(window_->Control(entry.id), WM_GETFONT, 0, 0));
         ASSERT_NE(font, nullptr);
         LOGFONTW logFont{};
         ::GetObjectW(font, sizeof(logFont), &logFont);
         EXPECT_EQ(logFont.lfCharSet, GB2312_CHARSET);
-        EXPECT_EQ(-logFont.lfHeight, Font(spec.font).height);
-        EXPECT_EQ(logFont.lfWeight, Font(spec.font).weight);
+        EXPECT_EQ(-logFont.lfHeight, Font(entry.font).height);
+        EXPECT_EQ(logFont.lfWeight, Font(entry.font).weight);
     }
 }
 
