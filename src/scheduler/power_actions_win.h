@@ -1,0 +1,57 @@
+// The one place that asks Windows to shut down, restart, log off or sleep. The calls go
+// through PowerPlatform so tests can record them; under Wine a real ExitWindowsEx would end
+// every process of the prefix, the test runner included.
+#pragma once
+
+#include <windows.h>
+
+#include "core/unique_handle_win.h"
+#include "scheduler/power_action.h"
+
+namespace yf {
+
+class PowerPlatform {
+  public:
+    virtual ~PowerPlatform() = default;
+
+    virtual bool IsNtFamily() = 0;
+    // The process token, or an empty owner.
+    virtual UniqueKernelHandle OpenProcessToken(DWORD access) = 0;
+    virtual bool LookupPrivilegeValue(const wchar_t* name, LUID& value) = 0;
+    // GetLastError() right after the call: 0 only when every privilege was assigned.
+    virtual DWORD AdjustTokenPrivileges(HANDLE token, TOKEN_PRIVILEGES& privileges) = 0;
+    virtual bool ExitWindowsEx(UINT flags, DWORD reason) = 0;
+    virtual bool SetSystemPowerState(bool suspend, bool force) = 0;
+};
+
+// The real calls.
+class SystemPowerPlatform : public PowerPlatform {
+  public:
+    bool IsNtFamily() override;
+    UniqueKernelHandle OpenProcessToken(DWORD access) override;
+    bool LookupPrivilegeValue(const wchar_t* name, LUID& value) override;
+    DWORD AdjustTokenPrivileges(HANDLE token, TOKEN_PRIVILEGES& privileges) override;
+    bool ExitWindowsEx(UINT flags, DWORD reason) override;
+    bool SetSystemPowerState(bool suspend, bool force) override;
+};
+
+// Enables SeShutdownPrivilege in this process's token (it stays enabled). False when the
+// token cannot be opened or the user lacks the right.
+bool EnableShutdownPrivilege(PowerPlatform& platform);
+
+// Codes 1 shutdown, 2 restart, 3 logoff, 4 suspend, 5 hibernate; true when the platform call
+// reported success. Any other code, or a privilege that cannot be enabled, calls nothing.
+bool PerformPowerAction(PowerPlatform& platform, int action, bool force = false);
+
+// The scheduler's seam over the real platform.
+class SystemPowerActions : public PowerActions {
+  public:
+    bool Perform(int action, bool force) override {
+        return PerformPowerAction(platform_, action, force);
+    }
+
+  private:
+    SystemPowerPlatform platform_;
+};
+
+}  // namespace yf
