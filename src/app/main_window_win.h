@@ -15,10 +15,21 @@
 #include "app/tray_icon_win.h"
 #include "calendar/calendar_panel.h"
 #include "core/clock.h"
+#include "core/message_boxes_win.h"
 #include "core/unique_handle_win.h"
+#include "scheduler/power_actions_win.h"
+#include "scheduler/reminder_win.h"
+#include "scheduler/schedule_controller.h"
 #include "widgets/balloon_tip_win.h"
 
 namespace yf {
+
+// The window's ways out to the user and the system; tests put recorders in. Null: the real
+// message boxes and power calls.
+struct WindowSeams {
+    MessageBoxes* boxes = nullptr;
+    PowerActions* power = nullptr;
+};
 
 class MainWindow : public Controls {
 public:
@@ -27,7 +38,7 @@ public:
     static constexpr int kControlIdBase = 1000;
     static constexpr int kMenuIdBase = 100;
 
-    MainWindow(HINSTANCE instance, const Clock& clock);
+    MainWindow(HINSTANCE instance, const Clock& clock, WindowSeams seams = {});
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -45,6 +56,7 @@ public:
     const TrayIcon* Tray() const { return tray_.get(); }
     BalloonTip* Balloon() const { return balloon_.get(); }
     HMENU TrayMenuHandle() const { return trayMenu_.get(); }
+    const ScheduleController& Scheduler() const { return schedule_; }
 
     // Exit path A ends the process; tests replace the ending to observe it.
     void SetProcessEnder(std::function<void(int exitCode)> ender) { endProcess_ = std::move(ender); }
@@ -93,6 +105,10 @@ private:
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<BalloonTip> balloon_;
     std::function<void(int)> endProcess_;
+    SystemMessageBoxes systemBoxes_;
+    SystemPowerActions systemPower_;
+    SoundAndBalloonReminder reminder_;
+    ScheduleController schedule_;
 };
 
 }  // namespace yf
