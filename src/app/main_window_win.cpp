@@ -256,7 +256,6 @@ void MainWindow::RunCreatedSequence() {
     SetTimerInterval(TimerId::时钟1, 1000);
     SetTimerInterval(TimerId::时钟_时间校准, 60000);
     schedule_.ProposeNextTime();
-    schedule_.ProposeNextTime();
     // Let whatever fell due meanwhile run once before the calendar is filled.
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -426,12 +425,6 @@ void MainWindow::OnCommand(int id, int code) {
         case ControlId::编辑框1:
             if (code == EN_CHANGE) schedule_.SetLeadMinutes();
             break;
-        case ControlId::组合框1:
-            if (code == CBN_SELCHANGE || code == CBN_KILLFOCUS) schedule_.ShowChosenFunction();
-            break;
-        case ControlId::编辑框1:
-            if (code == EN_CHANGE) schedule_.SetLeadMinutes();
-            break;
         default:
             break;
     }
@@ -461,9 +454,6 @@ void MainWindow::OnTimer(TimerId id) {
             break;
         case TimerId::时钟2:
             if (trayClicks_.OnTimerTick()) PopUpTrayMenu();
-            break;
-        case TimerId::时钟_关机:
-            schedule_.CountdownTick();
             break;
         case TimerId::时钟_关机:
             schedule_.CountdownTick();
