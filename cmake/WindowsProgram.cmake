@@ -14,7 +14,6 @@ target_compile_definitions(yf_portable PUBLIC ${win_definitions})
 add_library(yf_win STATIC ${win_sources})
 target_link_libraries(yf_win PUBLIC yf_portable comctl32 gdiplus msimg32 wininet winmm shlwapi ole32
                                     oleaut32 uuid psapi)
-target_compile_definitions(yf_win PRIVATE YF_WEB_TIME_URL=L"${WEB_TIME_URL}")
 
 # Pictures, icon and sound are linked in as resources, read back as constant byte arrays.
 set(yf_resources ${CMAKE_SOURCE_DIR}/src/app/resources.rc)
@@ -25,11 +24,15 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/assets -I${CMAKE_SOU
 add_executable(yfshutdown WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp ${yf_resources})
 target_link_libraries(yfshutdown PRIVATE yf_win)
 target_link_options(yfshutdown PRIVATE -municode)
+# The URL is compiled into the entry file only, so a second build of the program for the tests
+# can read a local page from the same library.
+target_compile_definitions(yfshutdown PRIVATE YF_WEB_TIME_URL=L"${WEB_TIME_URL}")
 
 file(GLOB_RECURSE win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
 if(win_test_sources)
     add_executable(win_tests ${win_test_sources} ${yf_resources})
-    target_link_libraries(win_tests PRIVATE yf_win GTest::gtest_main GTest::gmock)
+    # ws2_32: the HTTP client's tests run their own little server.
+    target_link_libraries(win_tests PRIVATE yf_win GTest::gtest_main GTest::gmock ws2_32)
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
     gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
 endif()

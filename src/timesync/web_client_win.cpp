@@ -1,0 +1,121 @@
+#include "timesync/web_client_win.h"
+
+#include <optional>
+
+#include "timesync/read_chunk.h"
+
+namespace yf {
+namespace {
+
+constexpr const wchar_t* kUserAgent = L"Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
+
+// The parts of a URL that InternetCrackUrlW splits off, held as owned strings.
+struct UrlParts {
+    INTERNET_SCHEME scheme = INTERNET_SCHEME_UNKNOWN;
+    INTERNET_PORT port = 0;
+    std::wstring host, user, password, object;
+};
+
+bool CrackUrl(std::wstring_view url, UrlParts& parts) {
+    const std::wstring text(url);
+    URL_COMPONENTSW components{};
+    components.dwStructSize = sizeof(components);
+    // Lengths of 1 ask for pointers into the text rather than copies.
+    components.dwHostNameLength = 1;
+    components.dwUserNameLength = 1;
+    components.dwPasswordLength = 1;
+    components.dwUrlPathLength = 1;
+    components.dwExtraInfoLength = 1;
+    if (!::InternetCrackUrlW(text.c_str(), static_cast<DWORD>(text.size()), 0, &components)) {
+        return false;
+    }
+    const auto part = [](const wchar_t* at, DWORD length) {
+        return at ? std::wstring(at, length) : std::wstring();
+    };
+    parts.scheme = components.nScheme;
+    parts.port = components.nPort;
+    parts.host = part(components.lpszHostName, components.dwHostNameLength);
+    parts.user = part(components.lpszUserName, components.dwUserNameLength);
+    parts.password = part(components.lpszPassword, components.dwPasswordLength);
+    parts.object = part(components.lpszUrlPath, components.dwUrlPathLength) +
+                   part(components.lpszExtraInfo, components.dwExtraInfoLength);
+    if (parts.object.empty()) parts.object = L"/";
+    return !parts.host.empty();
+}
+
+const wchar_t* OrNull(const std::wstring& text) {
+    return text.empty() ? nullptr : text.c_str();
+}
+
+std::optional<std::int64_t> ContentLength(HINTERNET request) {
+    DWORD length = 0;
+    DWORD size = sizeof(length);
+    if (!::HttpQueryInfoW(request, HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, &length,
+                          &size, nullptr)) {
+        return std::nullopt;
+    }
+    // A negative length arrives wrapped around.
+    return static_cast<LONG>(length);
+}
+
+// Windows hands time-outs down from the session to its connections and requests, but not every
+// implementation does, so they are set on each handle.
+void SetTimeouts(HINTERNET handle, DWORD milliseconds) {
+    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
+                         INTERNET_OPTION_RECEIVE_TIMEOUT}) {
+        DWORD value = milliseconds;
+        ::InternetSetOptionW(handle, option, &value, sizeof(value));
+    }
+}
+
+}  // namespace
+
+HINTERNET WebClient::Session() {
+    if (session_) return session_.get();
+    // Direct: no proxy, not even the system's.
+    session_.reset(::InternetOpenW(kUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+    if (!session_) return nullptr;
+    SetTimeouts(session_.get(), timeoutMs_);
+    // One attempt per request: retries would multiply the wait.
+    DWORD retries = 1;
+    ::InternetSetOptionW(session_.get(), INTERNET_OPTION_CONNECT_RETRIES, &retries,
+                         sizeof(retries));
+    return session_.get();
+}
+
+std::string WebClient::ReadWebPage(std::wstring_view url) {
+    HINTERNET session = Session();
+    UrlParts parts;
+    if (!session || !CrackUrl(url, parts)) return {};
+
+    UniqueInternet connection(::InternetConnectW(session, parts.host.c_str(), parts.port,
+                                                 OrNull(parts.user), OrNull(parts.password),
+                                                 INTERNET_SERVICE_HTTP, 0, 0));
+    if (!connection) return {};
+    SetTimeouts(connection.get(), timeoutMs_);
+
+    const wchar_t* acceptTypes[] = {L"*/*", nullptr};
+    DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
+    if (parts.scheme == INTERNET_SCHEME_HTTPS) flags |= INTERNET_FLAG_SECURE;
+    UniqueInternet request(::HttpOpenRequestW(connection.get(), L"GET", parts.object.c_str(),
+                                              L"HTTP/1.0", nullptr, acceptTypes, flags, 0));
+    if (!request) return {};
+    SetTimeouts(request.get(), timeoutMs_);
+    // The status is not looked at: an error page's body is returned like any other.
+    if (!::HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0)) return {};
+
+    std::string body;
+    std::string chunk(ReadChunkSize(ContentLength(request.get())), '\0');
+    for (;;) {
+        DWORD read = 0;
+        if (!::InternetReadFile(request.get(), chunk.data(), static_cast<DWORD>(chunk.size()),
+                                &read) ||
+            read == 0) {
+            break;
+        }
+        body.append(chunk.data(), read);
+    }
+    return body;
+}
+
+}  // namespace yf

@@ -1,0 +1,39 @@
+// The program's HTTP client: plain GET requests over WinINet, one session for the whole run.
+#pragma once
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <string>
+#include <string_view>
+
+#include "core/unique_handle_win.h"
+
+namespace yf {
+
+struct InternetHandleTraits {
+    static HINTERNET Invalid() { return nullptr; }
+    static void Close(HINTERNET h) { ::InternetCloseHandle(h); }
+};
+using UniqueInternet = UniqueHandle<HINTERNET, InternetHandleTraits>;
+
+class WebClient {
+  public:
+    // Each of connecting, sending and waiting for data gives up after this long, so a host that
+    // never answers stalls the window for seconds rather than minutes.
+    static constexpr DWORD kDefaultTimeoutMs = 4000;
+
+    explicit WebClient(DWORD timeoutMs = kDefaultTimeoutMs) : timeoutMs_(timeoutMs) {}
+
+    // The body of the answer to a GET of the URL, whatever its status; empty when no answer came.
+    // A transfer that breaks off returns what arrived before.
+    std::string ReadWebPage(std::wstring_view url);
+
+  private:
+    HINTERNET Session();
+
+    DWORD timeoutMs_;
+    UniqueInternet session_;
+};
+
+}  // namespace yf

@@ -1,0 +1,55 @@
+#include "timesync/web_time.h"
+
+#include <cmath>
+
+#include "core/text_number.h"
+
+namespace yf {
+namespace {
+
+constexpr DateTime kUnixEpoch{1970, 1, 1, 0, 0, 0};
+constexpr std::int64_t kBeijingOffsetSeconds = 8 * 3600;
+
+// The last second whose Beijing time is still a DateTime.
+std::int64_t LatestUnixSeconds() {
+    constexpr DateTime kLatest{9999, 12, 31, 23, 59, 59};
+    return SecondsBetween(kUnixEpoch, kLatest) - kBeijingOffsetSeconds;
+}
+
+}  // namespace
+
+DateTime WebTime::Utc() const {
+    return kUnixEpoch.AddSeconds(unixSeconds);
+}
+
+DateTime WebTime::Beijing() const {
+    return kUnixEpoch.AddSeconds(unixSeconds + kBeijingOffsetSeconds);
+}
+
+std::optional<WebTime> ParseWebTime(std::string_view page) {
+    page = page.substr(0, page.find('\0'));
+    const std::size_t marker = page.find(kWebTimeMarker);
+    if (marker == std::string_view::npos) return std::nullopt;
+    const std::size_t start = marker + kWebTimeMarker.size();
+    const std::size_t end = page.find(')', start);
+    if (end == std::string_view::npos) return std::nullopt;
+
+    const double milliseconds = TextToNumber(page.substr(start, end - start));
+    // Truncated toward zero, and range-checked while still a double so the conversion to a
+    // 64-bit count is always defined. A count of 0 or less is what a missing number reads as,
+    // and 1970 is never the right time.
+    const double seconds = std::trunc(milliseconds / 1000.0);
+    if (!(seconds >= 1.0) || seconds > static_cast<double>(LatestUnixSeconds())) {
+        return std::nullopt;
+    }
+    return WebTime{static_cast<std::int64_t>(seconds)};
+}
+
+std::optional<WebTime> FetchWebTime(const PageReader& readPage) {
+    if (readPage().empty()) return std::nullopt;
+    const std::string page = readPage();
+    if (page.empty()) return std::nullopt;
+    return ParseWebTime(page);
+}
+
+}  // namespace yf

@@ -1,0 +1,42 @@
+// Reading Beijing time off the web time page: the page carries the count of milliseconds since
+// the Unix epoch behind a fixed marker. The HTTP part stays behind a reader so tests feed pages.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/date_time.h"
+
+namespace yf {
+
+// One GET of the web time page: the response body, empty when nothing was fetched.
+using PageReader = std::function<std::string()>;
+
+// An instant read from the page, in whole seconds since 1970-01-01 00:00:00 UTC.
+struct WebTime {
+    std::int64_t unixSeconds = 0;
+
+    DateTime Utc() const;
+    // The wall-clock time in Beijing (UTC+8), which the page is meant to publish.
+    DateTime Beijing() const;
+
+    friend bool operator==(const WebTime&, const WebTime&) = default;
+};
+
+// The text the count follows on the page.
+inline constexpr std::string_view kWebTimeMarker = "window.baidu_time(";
+
+// The time a page holds, or nothing when it holds none we can trust: no marker, no ")" after
+// it, no positive count in between, or a count beyond the year 9999. The text ends at its first
+// zero byte; the count is read by TextToNumber, so blanks before it and anything between it and
+// ")" do not matter, and the sub-second part is cut off.
+std::optional<WebTime> ParseWebTime(std::string_view page);
+
+// Reads the page twice and takes the time from the second answer; the first one only proves the
+// host is there. Nothing when either answer is empty or the second holds no time.
+std::optional<WebTime> FetchWebTime(const PageReader& readPage);
+
+}  // namespace yf
