@@ -4,6 +4,7 @@
 
 #include "app/main_window_win.h"
 #include "core/system_clock_win.h"
+#include "timesync/web_client_win.h"
 
 namespace yf {
 namespace {
@@ -15,9 +16,13 @@ bool IsNavigationMessage(HWND window, MSG& msg) {
 
 }  // namespace
 
-int RunApplication(HINSTANCE instance) {
+int RunApplication(HINSTANCE instance, const wchar_t* webTimeUrl) {
     SystemClock clock;
-    auto window = std::make_unique<MainWindow>(instance, clock);
+    // One HTTP client for the whole run.
+    WebClient web;
+    WindowSeams seams;
+    seams.webTimePage = [&web, webTimeUrl] { return web.ReadWebPage(webTimeUrl); };
+    auto window = std::make_unique<MainWindow>(instance, clock, std::move(seams));
 
     // Runs on both exit paths, before the process ends.
     auto exitHandler = [&window] { window.reset(); };

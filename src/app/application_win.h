@@ -6,6 +6,7 @@
 
 namespace yf {
 
-int RunApplication(HINSTANCE instance);
+// webTimeUrl: the page the clock check reads, fixed when the program is built.
+int RunApplication(HINSTANCE instance, const wchar_t* webTimeUrl);
 
 }  // namespace yf

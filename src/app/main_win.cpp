@@ -4,5 +4,5 @@
 #include "app/application_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    return yf::RunApplication(instance);
+    return yf::RunApplication(instance, YF_WEB_TIME_URL);
 }

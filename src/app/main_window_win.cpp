@@ -4,6 +4,7 @@
 
 #include "app/resource_ids.h"
 #include "core/wide_text_win.h"
+#include "timesync/clock_setter_win.h"
 #include "widgets/icon_button_win.h"
 #include "widgets/spin_control_win.h"
 #include "widgets/transparent_label_win.h"
@@ -80,7 +81,14 @@ MainWindow::MainWindow(HINSTANCE instance, const Clock& clock, WindowSeams seams
       endProcess_([](int exitCode) { ::ExitProcess(static_cast<UINT>(exitCode)); }),
       reminder_([this] { return balloon_.get(); }),
       schedule_(*this, clock, seams.boxes ? *seams.boxes : systemBoxes_,
-                seams.power ? *seams.power : systemPower_, reminder_) {}
+                seams.power ? *seams.power : systemPower_, reminder_) {
+    if (seams.webTimePage) {
+        clockCheck_ = std::make_unique<ClockCheck>(
+            std::move(seams.webTimePage), clock, seams.boxes ? *seams.boxes : systemBoxes_,
+            seams.setClock ? std::move(seams.setClock) : ClockSetter(SetSystemClockUtc),
+            [this] { calendar_.RefreshCalendar(); });
+    }
+}
 
 MainWindow::~MainWindow() {
     if (window_) ::DestroyWindow(window_);
@@ -256,6 +264,8 @@ void MainWindow::RunCreatedSequence() {
     SetTimerInterval(TimerId::时钟1, 1000);
     SetTimerInterval(TimerId::时钟_时间校准, 60000);
     schedule_.ProposeNextTime();
+    // Synchronous: the window shows only once the page is read and any question answered.
+    CheckClock(false);
     // Let whatever fell due meanwhile run once before the calendar is filled.
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -458,6 +468,9 @@ void MainWindow::OnTimer(TimerId id) {
         case TimerId::时钟_关机:
             schedule_.CountdownTick();
             break;
+        case TimerId::时钟_时间校准:
+            CheckClock(true);
+            break;
         default:
             break;
     }
@@ -509,6 +522,10 @@ void MainWindow::OnSizeChanged() {
         ::SetWindowPos(window_, nullptr, 0, 0, kWindowWidth, kWindowHeight,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+void MainWindow::CheckClock(bool refreshCalendar) {
+    if (clockCheck_) clockCheck_->CheckClock(refreshCalendar);
 }
 
 void MainWindow::ExitProgram() {

@@ -20,6 +20,7 @@
 #include "scheduler/power_actions_win.h"
 #include "scheduler/reminder_win.h"
 #include "scheduler/schedule_controller.h"
+#include "timesync/clock_check.h"
 #include "widgets/balloon_tip_win.h"
 
 namespace yf {
@@ -29,6 +30,11 @@ namespace yf {
 struct WindowSeams {
     MessageBoxes* boxes = nullptr;
     PowerActions* power = nullptr;
+    // The web time page. Empty: no clock check at all, so tests of other parts stay off the
+    // network; the program passes its HTTP client here.
+    PageReader webTimePage = nullptr;
+    // Empty: SetSystemTime.
+    ClockSetter setClock = nullptr;
 };
 
 class MainWindow : public Controls {
@@ -89,6 +95,7 @@ private:
     void ShowCentred();
     void ShowWindowNormal();
     void ExitProgram();
+    void CheckClock(bool refreshCalendar);
 
     HINSTANCE instance_;
     const Clock& clock_;
@@ -109,6 +116,7 @@ private:
     SystemPowerActions systemPower_;
     SoundAndBalloonReminder reminder_;
     ScheduleController schedule_;
+    std::unique_ptr<ClockCheck> clockCheck_;
 };
 
 }  // namespace yf
