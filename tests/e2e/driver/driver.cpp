@@ -59,7 +59,8 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: e2e_driver wait-window MS | rect | texts | text NAME | visible NAME |\n"
                  "       click NAME | spin NAME up|down [COUNT] | select NAME INDEX |\n"
-                 "       type NAME TEXT | wait-gone MS | find-box CAPTION MS | answer-box CAPTION yes|no|ok\n");
+                 "       type NAME TEXT | wait-gone MS | find-box CAPTION MS | answer-box CAPTION yes|no|ok |\n"
+                 "       window-state\n");
     return 2;
 }
 
@@ -92,6 +93,12 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
         return 0;
     }
+    if (command == "window-state") {
+        // At once, without waiting: whether the main window exists yet and is shown.
+        HWND main = FindMainWindow();
+        std::printf("%s\n", !main ? "none" : ::IsWindowVisible(main) ? "visible" : "hidden");
+        return 0;
+    }
     if (command == "wait-gone") {
         const DWORD timeout = args.size() > 1 ? std::strtoul(args[1].c_str(), nullptr, 10) : 10000;
         const DWORD start = ::GetTickCount();
@@ -107,8 +114,15 @@ int wmain(int argc, wchar_t** argv) {
                                   ? std::strtoul(args[2].c_str(), nullptr, 10) : 10000;
         HWND box = FindBox(args[1], timeout);
         if (!box) return 1;
-        // The text of a message box is its static control 0xFFFF.
-        std::printf("%s\n", WindowText(::GetDlgItem(box, 0xFFFF)).c_str());
+        // The text of a message box is its static control 0xFFFF. A box found the moment it
+        // is created may not have it yet.
+        std::string text;
+        for (int tries = 0; tries < 100; ++tries) {
+            text = WindowText(::GetDlgItem(box, 0xFFFF));
+            if (!text.empty()) break;
+            ::Sleep(20);
+        }
+        std::printf("%s\n", text.c_str());
         if (command == "answer-box") {
             const std::string& answer = args.size() > 2 ? args[2] : "ok";
             const int id = answer == "yes" ? IDYES : answer == "no" ? IDNO : IDOK;
