@@ -142,50 +142,50 @@ HFONT MainWindow::FontFor(FontId id) const {
 
 bool MainWindow::CreateControls() {
     for (FontId id : {FontId::F12, FontId::F14, FontId::F16, FontId::Y16, FontId::Y48}) {
-        const FontSpec spec = Font(id);
+        const FontStyle style = Font(id);
         fonts_[static_cast<int>(id)].reset(::CreateFontW(
-            -spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, GB2312_CHARSET,
+            -style.height, 0, 0, 0, style.weight, FALSE, FALSE, FALSE, GB2312_CHARSET,
             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-            Widen(spec.face).c_str()));
+            Widen(style.face).c_str()));
     }
-    for (const ControlSpec& spec : Layout()) {
-        HWND control = CreateControl(spec);
+    for (const ControlLayout& entry : Layout()) {
+        HWND control = CreateControl(entry);
         if (!control) return false;
-        controls_[static_cast<int>(spec.id)] = control;
+        controls_[static_cast<int>(entry.id)] = control;
     }
     return true;
 }
 
-HWND MainWindow::CreateControl(const ControlSpec& spec) {
-    HWND parent = spec.parent == kWindowParent ? window_ : Control(spec.parent);
-    const int id = kControlIdBase + static_cast<int>(spec.id);
-    const RECT rect = ToRect(spec.rect);
+HWND MainWindow::CreateControl(const ControlLayout& entry) {
+    HWND parent = entry.parent == kWindowParent ? window_ : Control(entry.parent);
+    const int id = kControlIdBase + static_cast<int>(entry.id);
+    const RECT rect = ToRect(entry.rect);
     const auto menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-    const DWORD visible = spec.visible ? WS_VISIBLE : 0;
-    const DWORD tab = spec.tabStop ? WS_TABSTOP : 0;
-    const int width = spec.rect.width;
-    const int height = spec.rect.height;
+    const DWORD visible = entry.visible ? WS_VISIBLE : 0;
+    const DWORD tab = entry.tabStop ? WS_TABSTOP : 0;
+    const int width = entry.rect.width;
+    const int height = entry.rect.height;
     HWND control = nullptr;
 
-    switch (spec.kind) {
+    switch (entry.kind) {
         case ControlKind::Label: {
             LabelStyle style;
-            style.colour = spec.colour;
-            style.horizontalAlign = spec.align == Align::Centre ? 1 : 0;
-            style.lineBreaking = spec.lineBreaking;
-            const HFONT font = spec.font == FontId::System ? nullptr : FontFor(spec.font);
-            return TransparentLabel::Create(parent, id, rect, spec.text, font, style, spec.visible);
+            style.colour = entry.colour;
+            style.horizontalAlign = entry.align == Align::Centre ? 1 : 0;
+            style.lineBreaking = entry.lineBreaking;
+            const HFONT font = entry.font == FontId::System ? nullptr : FontFor(entry.font);
+            return TransparentLabel::Create(parent, id, rect, entry.text, font, style, entry.visible);
         }
         case ControlKind::IconButton:
-            control = ::CreateWindowExW(0, L"BUTTON", Widen(spec.text).c_str(),
+            control = ::CreateWindowExW(0, L"BUTTON", Widen(entry.text).c_str(),
                                         WS_CHILD | BS_PUSHBUTTON | visible | tab, rect.left,
                                         rect.top, width, height, parent, menuId, instance_, nullptr);
             if (control) {
-                IconButton::Install(control, spec.icon == ButtonIcon::Ok ? okIcon_.get() : exitIcon_.get());
+                IconButton::Install(control, entry.icon == ButtonIcon::Ok ? okIcon_.get() : exitIcon_.get());
             }
             break;
         case ControlKind::GroupBox:
-            control = ::CreateWindowExW(WS_EX_CONTROLPARENT, L"BUTTON", Widen(spec.text).c_str(),
+            control = ::CreateWindowExW(WS_EX_CONTROLPARENT, L"BUTTON", Widen(entry.text).c_str(),
                                         WS_CHILD | BS_GROUPBOX | visible, rect.left, rect.top,
                                         width, height, parent, menuId, instance_, nullptr);
             if (control) {
@@ -196,16 +196,16 @@ HWND MainWindow::CreateControl(const ControlSpec& spec) {
         case ControlKind::Edit: {
             // Clipped by siblings: the spinners overlap the right edge of their boxes.
             DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | visible | tab;
-            style |= spec.align == Align::Centre ? ES_CENTER : ES_LEFT;
-            if (spec.editMode == EditMode::ReadOnly) style |= ES_READONLY;
-            if (spec.editMode == EditMode::Digits) style |= ES_NUMBER;
-            control = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Widen(spec.text).c_str(), style,
+            style |= entry.align == Align::Centre ? ES_CENTER : ES_LEFT;
+            if (entry.editMode == EditMode::ReadOnly) style |= ES_READONLY;
+            if (entry.editMode == EditMode::Digits) style |= ES_NUMBER;
+            control = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Widen(entry.text).c_str(), style,
                                         rect.left, rect.top, width, height, parent, menuId,
                                         instance_, nullptr);
             break;
         }
         case ControlKind::Spin:
-            return SpinControl::Create(parent, id, rect, spec.visible);
+            return SpinControl::Create(parent, id, rect, entry.visible);
         case ControlKind::DropList: {
             // The height given to a combo box includes its dropped list.
             constexpr int kDroppedListHeight = 120;
@@ -216,7 +216,7 @@ HWND MainWindow::CreateControl(const ControlSpec& spec) {
                                         rect.left, rect.top, width, height + kDroppedListHeight,
                                         parent, menuId, instance_, nullptr);
             if (control) {
-                ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+                ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(entry.font)), FALSE);
                 for (std::string_view item : FunctionItems()) {
                     ::SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
                 }
@@ -234,14 +234,14 @@ HWND MainWindow::CreateControl(const ControlSpec& spec) {
             return control;
         }
     }
-    if (control) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+    if (control) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(entry.font)), FALSE);
     return control;
 }
 
 void MainWindow::BuildTrayMenu() {
     trayMenu_.reset(::CreatePopupMenu());
     HMENU subMenu = nullptr;
-    for (const MenuItemSpec& item : TrayMenu()) {
+    for (const MenuEntry& item : TrayMenu()) {
         HMENU target = item.level == 2 && subMenu ? subMenu : trayMenu_.get();
         if (item.text.empty()) {
             ::AppendMenuW(target, MF_SEPARATOR, 0, nullptr);
@@ -300,7 +300,7 @@ void MainWindow::SetVisible(ControlId id, bool visible) {
     HWND control = Control(id);
     if (IsVisible(id) == visible) return;
     ::ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
-    if (Spec(id).kind == ControlKind::Label) TransparentLabel::RepaintBehind(control);
+    if (LayoutOf(id).kind == ControlKind::Label) TransparentLabel::RepaintBehind(control);
 }
 
 int MainWindow::SelectedIndex(ControlId id) const {
@@ -360,7 +360,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item.CtlType == ODT_COMBOBOX) {
-                DrawFunctionItem(item, Spec(ControlId::组合框1).colour);
+                DrawFunctionItem(item, LayoutOf(ControlId::组合框1).colour);
                 return TRUE;
             }
             if (IconButton::Draw(item)) return TRUE;
@@ -373,7 +373,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             constexpr int kComboFrame = 6;
             constexpr int kListItemHeight = 16;
             measure.itemHeight = measure.itemID == static_cast<UINT>(-1)
-                                     ? Spec(ControlId::组合框1).rect.height - kComboFrame
+                                     ? LayoutOf(ControlId::组合框1).rect.height - kComboFrame
                                      : kListItemHeight;
             return TRUE;
         }
@@ -383,10 +383,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             HWND child = reinterpret_cast<HWND>(lParam);
             const int index = ::GetDlgCtrlID(child) - kControlIdBase;
             if (index >= 0 && index < kControlCount) {
-                const ControlSpec& spec = Spec(static_cast<ControlId>(index));
-                if (spec.kind == ControlKind::Edit || spec.kind == ControlKind::DropList) {
+                const ControlLayout& entry = LayoutOf(static_cast<ControlId>(index));
+                if (entry.kind == ControlKind::Edit || entry.kind == ControlKind::DropList) {
                     HDC dc = reinterpret_cast<HDC>(wParam);
-                    ::SetTextColor(dc, spec.colour);
+                    ::SetTextColor(dc, entry.colour);
                     ::SetBkColor(dc, kWhite);
                     return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
                 }

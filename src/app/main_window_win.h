@@ -81,7 +81,7 @@ private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CreateControls();
-    HWND CreateControl(const ControlSpec& spec);
+    HWND CreateControl(const ControlLayout& entry);
     HFONT FontFor(FontId id) const;
     void BuildTrayMenu();
 
