@@ -2,8 +2,9 @@
 // text near the bottom-right corner of the screen.
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstring>
 #include <memory>

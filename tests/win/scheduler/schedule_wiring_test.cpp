@@ -3,8 +3,9 @@
 // call. Boxes and power calls are recorded; the clock runs at real speed from a chosen time.
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
