@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils
-          imagemagick fonts-wqy-zenhei locales)
+          imagemagick fonts-wqy-zenhei locales python3)
 
 missing=()
 for p in "${packages[@]}"; do
