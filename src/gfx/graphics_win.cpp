@@ -157,4 +157,6 @@ bool Graphics::SetClipRect(const RectF& r, gp::CombineMode mode) {
 
 bool Graphics::ResetClip() { return Handle() && Track(GdipResetClip(Handle())); }
 
+bool Graphics::Flush() { return Handle() && Track(GdipFlush(Handle(), gp::FlushIntentionSync)); }
+
 }  // namespace yf::gfx

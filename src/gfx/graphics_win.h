@@ -61,6 +61,8 @@ public:
     bool SetClipPath(const GraphicsPath& path, gp::CombineMode mode = gp::CombineModeReplace);
     bool SetClipRect(const RectF& rect, gp::CombineMode mode = gp::CombineModeReplace);
     bool ResetClip();
+    // Lets pending drawing reach the surface before GDI works on it.
+    bool Flush();
 };
 
 }  // namespace yf::gfx

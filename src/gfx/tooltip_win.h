@@ -11,6 +11,14 @@ namespace yf::gfx {
 
 class ToolTip {
 public:
+    ToolTip() = default;
+    // A tooltip owned by a window is destroyed with it; only one that outlived it is left here.
+    ~ToolTip() {
+        if (window_ && !::IsWindow(window_.get())) window_.release();
+    }
+    ToolTip(ToolTip&&) = default;
+    ToolTip& operator=(ToolTip&&) = default;
+
     // The tooltip window belongs to `owner` and goes with this object.
     bool Create(HWND owner, bool balloon = false);
     bool AddTool(const RECT& rect, std::string_view text, UINT id);

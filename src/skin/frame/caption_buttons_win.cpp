@@ -1,0 +1,231 @@
+// The caption buttons: painted into the window image in their normal state with a hover
+// highlight of any opacity, or pressed, and copied out to the window; plus the separators
+// between them, the layout with its tooltips, and glyph replacement.
+#include <algorithm>
+
+#include "core/unique_handle_win.h"
+#include "skin/shapes.h"
+#include "skin/skin_engine_win.h"
+
+namespace yf {
+namespace {
+
+using gfx::MakeArgb;
+
+constexpr gfx::ColourRef kRed = gfx::MakeColourRef(255, 0, 0);
+constexpr float kCloseCorner = 5;
+constexpr float kTabCorner = 1;
+
+// Fills `figure` with a vertical gradient over [top, top + height].
+void FillVertical(gfx::Graphics& graphics, const gfx::Figure& figure, float x, float top,
+                  float height, gfx::Argb from, gfx::Argb to) {
+    gfx::GraphicsPath path;
+    gfx::LinearGradientBrush brush;
+    if (path.Create() && path.AddFigure(figure) &&
+        brush.Create({x, top}, {x, top + height}, from, to)) {
+        graphics.FillPath(brush, path);
+    }
+}
+
+void OutlineVertical(gfx::Graphics& graphics, const gfx::Figure& figure, float x, float top,
+                     float height, gfx::Argb from, gfx::Argb to) {
+    gfx::GraphicsPath path;
+    gfx::LinearGradientBrush brush;
+    gfx::Pen pen;
+    if (path.Create() && path.AddFigure(figure) &&
+        brush.Create({x, top}, {x, top + height}, from, to) && pen.FromBrush(brush, 1)) {
+        graphics.DrawPath(pen, path);
+    }
+}
+
+gfx::RectF ToRectF(const PixelBox& box) {
+    return {static_cast<float>(box.x), static_cast<float>(box.y), static_cast<float>(box.width),
+            static_cast<float>(box.height)};
+}
+
+}  // namespace
+
+void SkinEngine::PaintButtonHighlight(gfx::Graphics& graphics, int index, int button, int opacity) {
+    WindowRecord& record = *Record(index);
+    const CaptionButton& b = record.strip.Button(button);
+    const int x = static_cast<int>(b.rect.x - 1);
+    const int y = static_cast<int>(b.rect.y);
+    const int w = b.width;
+    const int h = b.height;
+    graphics.Flush();
+    RestoreTopBand(index, {x - 1, y, x + w + 1, y + h + 1});
+    if (opacity <= 0) return;
+
+    const bool close = b.kind == CaptionButtonKind::Close;
+    const auto fx = static_cast<float>(x);
+    const auto fy = static_cast<float>(y);
+    const auto fw = static_cast<float>(w);
+    const auto fh = static_cast<float>(h);
+    FillVertical(graphics, TabFigure(fx, fy, fw, fh, kTabCorner), fx, fy, fh,
+                 MakeArgb(gfx::kBlackRef, opacity / 5), MakeArgb(gfx::kWhiteRef, 0));
+    if (close) {
+        FillVertical(graphics, TopRoundRectFigure(fx, fy, fw, fh, kCloseCorner), fx, fy, fh,
+                     MakeArgb(kRed, opacity), MakeArgb(gfx::kWhiteRef, 0));
+    } else {
+        FillVertical(graphics, TabFigure(fx, fy, fw, fh, kTabCorner), fx, fy, fh,
+                     MakeArgb(settings_.accentColour, opacity), MakeArgb(gfx::kWhiteRef, 0));
+    }
+    const auto rimHeight = static_cast<float>(static_cast<int>(fh * 0.8f));
+    const gfx::Figure rim = close ? TopRoundRectFigure(fx, fy, fw - 1, rimHeight, kCloseCorner)
+                                  : TabFigure(fx, fy, fw - 1, rimHeight, kTabCorner);
+    OutlineVertical(graphics, rim, fx, fy, fh, MakeArgb(gfx::kWhiteRef, static_cast<int>(opacity * 0.8)),
+                    MakeArgb(gfx::kWhiteRef, 0));
+}
+
+void SkinEngine::PaintStripSeparators(int index, int button, gfx::Graphics& graphics) {
+    const CaptionStrip& strip = Record(index)->strip;
+    const auto top = static_cast<float>(strip.top);
+    const auto bottom = static_cast<float>(strip.top + strip.height);
+    const auto line = [&](int x, int alpha) {
+        const auto fx = static_cast<float>(x);
+        gfx::LinearGradientBrush brush;
+        gfx::Pen pen;
+        if (brush.Create({fx, top}, {fx, bottom - 3}, MakeArgb(gfx::kBlackRef, alpha),
+                         MakeArgb(gfx::kBlackRef, 0)) &&
+            pen.FromBrush(brush, 1)) {
+            graphics.DrawLine(pen, fx, top + 1, fx, bottom - 4);
+        }
+    };
+    line(SeparatorX(strip, button), button == 1 ? 100 : 60);
+    if (button + 1 <= strip.Count()) line(SeparatorX(strip, button + 1), 60);
+}
+
+void SkinEngine::PaintCaptionButton(int index, int button, gfx::Graphics* onImage, int pressed,
+                                    int opacity) {
+    WindowRecord* record = Record(index);
+    if (!record || button < 1 || button > record->strip.Count() || !record->windowImage.Ready() ||
+        !gdiplusToken_) {
+        return;
+    }
+    const CaptionButton& b = record->strip.Button(button);
+    const ButtonGlyphs& glyphs = record->glyphs[static_cast<std::size_t>(button - 1)];
+    const gfx::Bitmap& glyph =
+        b.kind == CaptionButtonKind::Maximize && record->maximized && glyphs.image2 ? glyphs.image2
+                                                                                   : glyphs.image;
+    const PixelBox box = ButtonPaintBox(record->strip, button);
+    const gfx::RectF area = ToRectF(box);
+
+    gfx::Graphics own;
+    gfx::Graphics* graphics = onImage;
+    if (!graphics) {
+        own.FromHdc(record->windowImage.Dc());
+        graphics = &own;
+    }
+
+    if (pressed) {
+        graphics->SetSmoothingMode(gfx::gp::SmoothingModeNone);
+        graphics->Flush();
+        RestoreTopBand(index, {box.x, box.y, box.x + box.width, box.y + box.height});
+        if (b.kind == CaptionButtonKind::Close) {
+            FillVertical(*graphics, TopRoundRectFigure(area.x, area.y, area.width, area.height, kCloseCorner),
+                         area.x, area.y, area.height, MakeArgb(kRed, 255), MakeArgb(gfx::kWhiteRef, 30));
+        } else {
+            gfx::LinearGradientBrush shade;
+            if (shade.Create({area.x, area.y}, {area.x, area.y + area.height},
+                             MakeArgb(gfx::kBlackRef, 80), MakeArgb(gfx::kWhiteRef, 5))) {
+                graphics->FillRectangle(shade, area);
+            }
+        }
+        if (glyph) graphics->DrawImageRect(glyph, {area.x, area.y, area.width - 1, area.height});
+    } else {
+        if (!onImage) graphics->SetSmoothingMode(gfx::gp::SmoothingModeAntiAlias);
+        PaintButtonHighlight(*graphics, index, button, opacity);
+        gfx::LinearGradientBrush sheen;
+        if (sheen.Create({area.x, area.y}, {area.x, area.y + area.height},
+                         MakeArgb(gfx::kWhiteRef, 50), MakeArgb(gfx::kBlackRef, 0))) {
+            graphics->FillRectangle(sheen, {area.x - 1, area.y, area.width + 1, area.height - 1});
+        }
+        if (glyph) graphics->DrawImageRect(glyph, area);
+        PaintStripSeparators(index, button, *graphics);
+    }
+    if (onImage) return;
+    own.Delete();
+    WindowDc dc(record->hwnd);
+    if (dc.get()) {
+        ::BitBlt(dc.get(), box.x, box.y, box.width, box.height, record->windowImage.Dc(), box.x,
+                 box.y, SRCCOPY);
+    }
+}
+
+void SkinEngine::LayoutCaptionButtons(int index) {
+    WindowRecord* record = Record(index);
+    if (!record || !::IsWindow(record->hwnd)) return;
+    RECT client{};
+    ::GetClientRect(record->hwnd, &client);
+    LayoutStrip(record->strip, client.right);
+    for (int i = 1; i <= record->strip.Count(); ++i) {
+        const gfx::RectF& r = record->strip.Button(i).rect;
+        const RECT tool{static_cast<LONG>(r.x), static_cast<LONG>(r.y),
+                        static_cast<LONG>(r.x + r.width), static_cast<LONG>(r.y + r.height)};
+        record->tooltip.SetToolRect(static_cast<UINT>(i), tool);
+        record->tooltip.SetToolText(static_cast<UINT>(i), record->strip.Button(i).tooltip);
+    }
+}
+
+int SkinEngine::CaptionHitTest(int index, int x, int y) {
+    WindowRecord* record = Record(index);
+    return record ? HitTestStrip(record->strip, x, y) : 0;
+}
+
+int SkinEngine::MaximizeButtonIndex(int index) {
+    WindowRecord* record = Record(index);
+    return record ? yf::MaximizeButtonIndex(record->strip) : 0;
+}
+
+RECT SkinEngine::GetStripRect(HWND window) {
+    WindowRecord* record = Record(FindWindowIndex(window));
+    if (!record) return {};
+    const CaptionStrip& s = record->strip;
+    return {s.left, s.top, s.left + s.width, s.top + s.height};
+}
+
+bool SkinEngine::AddCaptionButton(HWND window, std::span<const std::uint8_t> picture,
+                                  std::string_view tooltip, std::function<void()> callback) {
+    const int index = FindWindowIndex(window);
+    WindowRecord* record = Record(index);
+    if (!record) return false;
+    CaptionButton button;
+    button.image.assign(picture.begin(), picture.end());
+    button.tooltip = std::string(tooltip);
+    button.callback = std::move(callback);
+    AddCustomButton(record->strip, std::move(button));
+    record->glyphs.insert(record->glyphs.begin(), ButtonGlyphs{});
+    DecodeGlyphs(*record, 1);
+    record->tooltip.AddTool(RECT{}, tooltip, static_cast<UINT>(record->strip.Count()));
+    LayoutCaptionButtons(index);
+    record->needsRender = true;
+    return true;
+}
+
+bool SkinEngine::SetCaptionGlyphs(HWND window, std::span<const std::uint8_t> minimize,
+                                  std::span<const std::uint8_t> maximize,
+                                  std::span<const std::uint8_t> restore,
+                                  std::span<const std::uint8_t> close) {
+    const int index = FindWindowIndex(window);
+    WindowRecord* record = Record(index);
+    if (!record || record->strip.Count() == 0) return false;
+    const LONG style = ::GetWindowLongW(window, GWL_STYLE);
+    const GlyphTargets targets = CaptionGlyphTargets(
+        record->strip.Count(), (style & WS_MINIMIZEBOX) != 0, (style & WS_MAXIMIZEBOX) != 0);
+    const auto replace = [](std::vector<std::uint8_t>& slot, std::span<const std::uint8_t> bytes) {
+        if (!bytes.empty()) slot.assign(bytes.begin(), bytes.end());
+    };
+    if (targets.close) replace(record->strip.Button(targets.close).image, close);
+    if (targets.maximize) {
+        replace(record->strip.Button(targets.maximize).image, maximize);
+        replace(record->strip.Button(targets.maximize).image2, restore);
+    }
+    if (targets.minimize) replace(record->strip.Button(targets.minimize).image, minimize);
+    for (int i = 1; i <= record->strip.Count(); ++i) {
+        DecodeGlyphs(*record, i);
+        PaintCaptionButton(index, i, nullptr, 0, 0);
+    }
+    return true;
+}
+
+}  // namespace yf

@@ -1,0 +1,91 @@
+// The caption title: the window icon and the window text with its halo, left of the buttons.
+#include "skin/frame/halo_text_win.h"
+#include "skin/frame/title_layout.h"
+#include "skin/skin_engine_win.h"
+#include "gfx/text_win.h"
+#include "core/wide_text_win.h"
+
+namespace yf {
+
+bool DrawHaloText(gfx::Graphics& graphics, std::string_view text, const gfx::RectF& layout,
+                  const HaloTextStyle& style) {
+    gfx::Font font;
+    gfx::StringFormat format;
+    if (!font.Create(style.font, style.size, style.style, gfx::gp::UnitWorld) || !format.Create()) {
+        return false;
+    }
+    format.SetAlignment(style.horizontal);
+    format.SetLineAlignment(style.vertical);
+    gfx::SolidBrush halo;
+    gfx::SolidBrush main;
+    if (!halo.Create(gfx::MakeArgb(style.haloColour, kHaloAlpha)) ||
+        !main.Create(gfx::MakeArgb(style.colour))) {
+        return false;
+    }
+    const auto d = static_cast<float>(style.haloOffset);
+    const gfx::PointF shifts[] = {{d, 0}, {-d, 0}, {0, d}, {0, -d}};
+    for (const gfx::PointF& shift : shifts) {
+        const gfx::RectF at{layout.x + shift.x, layout.y + shift.y, layout.width, layout.height};
+        graphics.DrawString(text, font, at, &format, halo);
+    }
+    return graphics.DrawString(text, font, layout, &format, main);
+}
+
+void SkinEngine::PaintTitle(int index, gfx::Graphics* onImage, std::optional<std::string> text) {
+    WindowRecord* record = Record(index);
+    if (!record || !record->windowImage.Ready() || !gdiplusToken_) return;
+    RECT client{};
+    ::GetClientRect(record->hwnd, &client);
+    const TitleLayout layout =
+        LayoutTitle(client.right, record->strip.width, frameMargin_, record->captionHeight);
+    const PixelBox& area = layout.area;
+    if (area.width <= 0 || area.height <= 0) return;
+
+    gfx::Graphics own;
+    gfx::Graphics* graphics = onImage;
+    if (!graphics) {
+        own.FromHdc(record->windowImage.Dc());
+        graphics = &own;
+        RestoreTopBand(index, {area.x, area.y, area.x + area.width, area.y + area.height});
+    }
+    graphics->Flush();
+    if (HICON icon = windowIcon_.get()) {
+        ::DrawIconEx(record->windowImage.Dc(), layout.icon.x, layout.icon.y, icon, layout.icon.width,
+                     layout.icon.height, 0, nullptr, DI_NORMAL);
+    }
+    // The title never runs under the caption buttons or below the caption bar.
+    graphics->SetClipRect({static_cast<float>(area.x), static_cast<float>(area.y),
+                           static_cast<float>(area.width), static_cast<float>(area.height)});
+    HaloTextStyle style;
+    style.colour = record->title.colour;
+    style.haloColour = record->title.haloColour;
+    style.font = record->title.font;
+    style.size = static_cast<float>(record->title.size);
+    style.style = record->title.style ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
+    DrawHaloText(*graphics, text ? *text : WindowText(record->hwnd), layout.text, style);
+    graphics->ResetClip();
+    if (onImage) return;
+    own.Delete();
+    HDC dc = GetClippedWindowDC(record->hwnd);
+    if (!dc) return;
+    ::BitBlt(dc, area.x, area.y, area.width, area.height, record->windowImage.Dc(), area.x, area.y,
+             SRCCOPY);
+    ::ReleaseDC(record->hwnd, dc);
+}
+
+bool SkinEngine::SetTitleStyle(HWND window, std::optional<std::string> font, std::optional<int> size,
+                               std::optional<gfx::ColourRef> colour,
+                               std::optional<gfx::ColourRef> haloColour, std::optional<int> style) {
+    const int index = FindWindowIndex(window);
+    WindowRecord* record = Record(index);
+    if (!record) return false;
+    if (font) record->title.font = *font;
+    if (size) record->title.size = *size;
+    if (colour) record->title.colour = *colour;
+    if (haloColour) record->title.haloColour = *haloColour;
+    if (style) record->title.style = *style;
+    PaintTitle(index);
+    return true;
+}
+
+}  // namespace yf

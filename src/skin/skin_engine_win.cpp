@@ -1,0 +1,400 @@
+#include "skin/skin_engine_win.h"
+
+#include <algorithm>
+
+#include "app/resource_ids.h"
+#include "core/resource_bytes_win.h"
+#include "core/wide_text_win.h"
+#include "gfx/pixels_win.h"
+#include "skin/frame/edge_zones.h"
+#include "skin/picture_average.h"
+#include "skin/picture_fade_win.h"
+#include "skin/window_properties_win.h"
+
+namespace yf {
+namespace {
+
+SkinEngine* current = nullptr;
+
+HICON LoadWindowIcon(HINSTANCE module) {
+    const auto load = [module](const wchar_t* name) {
+        return static_cast<HICON>(::LoadImageW(module, name, IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+    };
+    if (HICON icon = load(MAKEINTRESOURCEW(YF_ICON_APP_FALLBACK_ID))) return icon;
+    return load(L"DEFAULT_ICON");
+}
+
+// The built-in glyph of a caption button kind, and of the restored state for maximize.
+const wchar_t* GlyphResource(CaptionButtonKind kind) {
+    switch (kind) {
+        case CaptionButtonKind::Help: return L"GLYPH_HELP";
+        case CaptionButtonKind::MainMenu: return L"GLYPH_MENU";
+        case CaptionButtonKind::Minimize: return L"GLYPH_MINIMIZE";
+        case CaptionButtonKind::Maximize: return L"GLYPH_MAXIMIZE";
+        case CaptionButtonKind::Close: return L"GLYPH_CLOSE";
+        case CaptionButtonKind::Custom: break;
+    }
+    return nullptr;
+}
+
+std::vector<std::uint8_t> Copy(std::span<const std::uint8_t> bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
+}  // namespace
+
+SkinEngine::SkinEngine(HINSTANCE module) : module_(module ? module : ::GetModuleHandleW(nullptr)) {
+    Gdiplus::GdiplusStartupInput input;  // version 1, no debug hook, codecs and thread allowed
+    if (Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr) != Gdiplus::Ok) gdiplusToken_ = 0;
+    windowIcon_.reset(LoadWindowIcon(module_));
+    settings_.themeColour = ::GetSysColor(COLOR_3DFACE);
+    current = this;
+}
+
+SkinEngine::~SkinEngine() {
+    for (auto& record : windows_) Unsubclass(*record);
+    windows_.clear();
+    while (!snapshots_.empty()) ReleaseBackgroundSnapshot(snapshots_.back().dc);
+    skinImage_ = {};
+    windowIcon_.reset();
+    ShutDownGdiplus();
+    if (current == this) current = nullptr;
+}
+
+SkinEngine* SkinEngine::Current() { return current; }
+
+void SkinEngine::ShutDownGdiplus() {
+    if (!gdiplusToken_) return;
+    // No GDI+ object may outlive GDI+ itself.
+    for (auto& record : windows_) record->glyphs.clear();
+    Gdiplus::GdiplusShutdown(std::exchange(gdiplusToken_, 0));
+}
+
+WindowRecord* SkinEngine::Record(int index) {
+    if (index < 1 || index > WindowCount()) return nullptr;
+    return windows_[static_cast<std::size_t>(index - 1)].get();
+}
+
+int SkinEngine::FindWindowIndex(HWND window) const {
+    if (!window) return 0;
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        if (windows_[i]->hwnd == window) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+void SkinEngine::SetControlOptions(const ControlOptions& options) {
+    ApplyControlOptions(settings_, options);
+}
+
+PreparedPicture SkinEngine::Prepare(gfx::PixelBuffer pixels, int mode) {
+    PreparedPicture prepared;
+    prepared.generation = nextGeneration_++;
+    if (pixels.empty()) return prepared;
+    if (mode == 3) {
+        // Stretched pictures are never drawn larger than the screen: shrink a large picture once
+        // here, so each later render scales from a screen-sized copy (or just copies it when
+        // the window fills the screen).
+        const int width = std::min(pixels.width, ::GetSystemMetrics(SM_CXSCREEN));
+        const int height = std::min(pixels.height, ::GetSystemMetrics(SM_CYSCREEN));
+        if (width != pixels.width || height != pixels.height) {
+            pixels = gfx::Resample(gfx::ViewOf(pixels), width, height);
+        }
+    }
+    prepared.pixels = std::move(pixels);
+    return prepared;
+}
+
+void SkinEngine::SetSkinPicture(const SkinPictureArgs& args) {
+    // The picture is decoded here once; renders only scale and copy the prepared pixels.
+    gfx::Bitmap source;
+    bool decoded = false;
+    const auto decode = [&]() -> const gfx::Bitmap& {
+        if (!decoded) {
+            decoded = true;
+            if (!args.filePath.empty()) {
+                source.FromFile(Widen(args.filePath));
+            } else {
+                source.FromBytes(args.bytes);
+            }
+        }
+        return source;
+    };
+    gfx::PixelBuffer pixels;
+    bool pixelsRead = false;
+    const auto readPixels = [&]() -> gfx::PixelBuffer& {
+        if (!pixelsRead) {
+            pixelsRead = true;
+            pixels = gfx::ReadPixels(decode());
+        }
+        return pixels;
+    };
+
+    const SkinPicturePlan plan = PlanSkinPicture(settings_, args, [&] {
+        return yf::AveragePictureColour(readPixels(), kAverageSamples, 0, 0);
+    });
+    switch (plan.step) {
+        case SkinPicturePlan::Step::Stop:
+            return;
+        case SkinPicturePlan::Step::ColourOnly:
+            skinImage_ = Prepare({}, settings_.skinMode);
+            break;
+        case SkinPicturePlan::Step::Picture:
+            if (plan.preparation == PicturePreparation::AsGiven) {
+                skinImage_ = Prepare(std::move(readPixels()), settings_.skinMode);
+            } else {
+                const int variant = plan.preparation == PicturePreparation::FadeLeftAndBottom ? 0 : 1;
+                gfx::Bitmap faded;
+                gfx::PixelBuffer fadedPixels;
+                if (FadeIntoBitmap(decode(), std::nullopt, settings_.themeColour, variant, faded)) {
+                    fadedPixels = gfx::ReadPixels(faded);
+                }
+                skinImage_ = Prepare(std::move(fadedPixels), settings_.skinMode);
+            }
+            break;
+    }
+    ReskinVisibleWindows();
+}
+
+void SkinEngine::ReskinVisibleWindows() {
+    for (int index = 1; index <= WindowCount(); ++index) {
+        WindowRecord& record = *Record(index);
+        if (!::IsWindowVisible(record.hwnd)) {
+            // Rendered again when it is next shown.
+            record.needsRender = true;
+            continue;
+        }
+        RenderWindow(index);
+        ::InvalidateRect(record.hwnd, nullptr, FALSE);
+        for (HWND child = ::GetWindow(record.hwnd, GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            if (::IsWindowVisible(child)) ::InvalidateRect(child, nullptr, TRUE);
+        }
+        for (std::size_t i = 1; i < record.Family(ControlFamily::Headers).size(); ++i) {
+            ::InvalidateRect(record.Family(ControlFamily::Headers)[i].hwnd, nullptr, FALSE);
+        }
+    }
+}
+
+bool SkinEngine::ApplySkin(const ApplySkinArgs& args) {
+    HWND window = static_cast<HWND>(args.window);
+    if (!::IsWindow(window) || FindWindowIndex(window) != 0) return false;
+    const LONG style = ::GetWindowLongW(window, GWL_STYLE);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    frameMargin_ = kFrameMargin;
+
+    auto record = std::make_unique<WindowRecord>();
+    record->hwnd = window;
+    record->captionHeight = RaiseCaptionHeight(args.captionHeight);
+    record->captionBar = args.captionBar != 0;
+    record->dblClickMaximize = args.dblClickMaximize != 0;
+    record->showHelp = args.showHelp != 0;
+    record->showMenu = args.showMenu != 0;
+    record->showMinimize = (style & WS_MINIMIZEBOX) != 0;
+    record->showMaximize = (style & WS_MAXIMIZEBOX) != 0;
+    record->showTitle = args.showTitle != 0;
+    record->backgroundOption = args.backgroundOption;
+    record->maxTrackWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    record->maxTrackHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    record->ownPictureMode = args.ownPictureMode.value_or(settings_.skinMode);
+
+    record->strip.buttons = MakeCaptionButtons(
+        {record->showHelp, record->showMenu, record->showMinimize, record->showMaximize});
+    for (CaptionButton& button : record->strip.buttons) {
+        if (const wchar_t* name = GlyphResource(button.kind)) {
+            button.image = Copy(ResourceBytes(name, module_));
+        }
+        if (button.kind == CaptionButtonKind::Maximize) {
+            button.image2 = Copy(ResourceBytes(L"GLYPH_RESTORE", module_));
+        }
+    }
+    PlaceStrip(record->strip, client.right, frameMargin_);
+    record->glyphs.resize(record->strip.buttons.size());
+    for (int i = 1; i <= record->strip.Count(); ++i) DecodeGlyphs(*record, i);
+
+    ::SetWindowLongW(window, GWL_STYLE, style | WS_SYSMENU);
+    windows_.push_back(std::move(record));
+    const int index = WindowCount();
+    WindowRecord& added = *windows_.back();
+
+    if (!args.ownPicture.empty()) SetWindowPicture(window, args.ownPicture, added.ownPictureMode);
+
+    added.tooltip.Create(window);
+    for (int i = 1; i <= added.strip.Count(); ++i) {
+        added.tooltip.AddTool(RECT{}, added.strip.Button(i).tooltip, static_cast<UINT>(i));
+    }
+    added.captionButtonCount = added.strip.Count();
+    LayoutCaptionButtons(index);
+    added.statusBar.height = std::max(args.statusBarHeight, 0);
+
+    added.registered = true;
+    added.needsRender = true;
+    added.oldProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowEntry)));
+    prop::Set(window, prop::kOldProc, reinterpret_cast<std::intptr_t>(added.oldProc));
+    prop::Set(window, prop::kListIndex, index);
+    return true;
+}
+
+void SkinEngine::DecodeGlyphs(WindowRecord& record, int button) {
+    const CaptionButton& source = record.strip.Button(button);
+    ButtonGlyphs& glyphs = record.glyphs[static_cast<std::size_t>(button - 1)];
+    glyphs.image.Dispose();
+    glyphs.image2.Dispose();
+    if (!source.image.empty()) glyphs.image.FromBytes(source.image);
+    if (!source.image2.empty()) glyphs.image2.FromBytes(source.image2);
+}
+
+void SkinEngine::Unsubclass(WindowRecord& record) {
+    if (!::IsWindow(record.hwnd)) return;
+    ::KillTimer(record.hwnd, reinterpret_cast<UINT_PTR>(record.hwnd));
+    const auto now = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(record.hwnd, GWLP_WNDPROC));
+    if (now == &WindowEntry && record.oldProc) {
+        ::SetWindowLongPtrW(record.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record.oldProc));
+    }
+    prop::Remove(record.hwnd, prop::kOldProc);
+    prop::Remove(record.hwnd, prop::kListIndex);
+}
+
+void SkinEngine::ReleaseWindow(int index) {
+    WindowRecord* record = Record(index);
+    if (!record) return;
+    for (std::size_t i = 1; i < record->Family(ControlFamily::Edits).size(); ++i) {
+        prop::DeleteBackgroundObjects(record->Family(ControlFamily::Edits)[i].hwnd);
+    }
+    Unsubclass(*record);
+    windows_.erase(windows_.begin() + (index - 1));
+    Renumber();
+}
+
+void SkinEngine::Renumber() {
+    static constexpr ControlFamily kOrder[] = {
+        ControlFamily::Buttons,   ControlFamily::Lists,     ControlFamily::Edits,
+        ControlFamily::Combos,    ControlFamily::Headers,   ControlFamily::Spins,
+        ControlFamily::Trackbars, ControlFamily::ProgressBars, ControlFamily::Containers};
+    for (int index = 1; index <= WindowCount(); ++index) {
+        WindowRecord& record = *Record(index);
+        prop::Set(record.hwnd, prop::kListIndex, index);
+        for (ControlFamily family : kOrder) {
+            const auto& children = record.Family(family);
+            for (std::size_t i = 1; i < children.size(); ++i) {
+                if (children[i].hwnd) prop::Set(children[i].hwnd, prop::kOwnerIndex, index);
+            }
+        }
+        const auto& keyed = record.Family(ControlFamily::Keyed);
+        for (std::size_t i = 1; i < keyed.size(); ++i) {
+            if (keyed[i].hwnd) prop::Set(keyed[i].hwnd, prop::kKeyedOwner, index);
+        }
+    }
+}
+
+gfx::ColourRef SkinEngine::AveragePictureColour(std::span<const std::uint8_t> bytes, int samples,
+                                                int rightMargin, int bottomMargin) const {
+    return yf::AveragePictureColour(gfx::DecodePicture(bytes), samples, rightMargin, bottomMargin);
+}
+
+std::vector<std::uint8_t> SkinEngine::FadePicture(std::span<const std::uint8_t> bytes,
+                                                  std::optional<int> length,
+                                                  gfx::ColourRef colour, int variant) const {
+    gfx::Bitmap picture;
+    gfx::Bitmap faded;
+    if (!picture.FromBytes(bytes) || !FadeIntoBitmap(picture, length, colour, variant, faded)) {
+        return {};
+    }
+    return faded.SaveToBytes(gfx::kPngFormat);
+}
+
+HDC SkinEngine::TakeBackgroundSnapshot(HWND control, const RECT& rect) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HBITMAP bitmap = CreateArgbBitmap(width, height);
+    if (!bitmap) return nullptr;
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    if (!dc) {
+        ::DeleteObject(bitmap);
+        return nullptr;
+    }
+    snapshots_.push_back({dc, bitmap, ::SelectObject(dc, bitmap)});
+
+    RECT outer{};
+    ::GetWindowRect(control, &outer);
+    for (HWND owner = control; owner; owner = ::GetParent(owner)) {
+        if (prop::Get(owner, prop::kOwnImageMark) == 1) {
+            // A window composing its own image: copy from that image instead.
+            RECT ownerRect{};
+            ::GetWindowRect(owner, &ownerRect);
+            auto source = reinterpret_cast<HDC>(::GetPropW(owner, prop::kOwnImageDc));
+            if (source) {
+                ::BitBlt(dc, 0, 0, width, height, source, outer.left - ownerRect.left + rect.left,
+                         outer.top - ownerRect.top + rect.top, SRCCOPY);
+            }
+            break;
+        }
+        if (WindowRecord* record = Record(FindWindowIndex(owner))) {
+            if (!record->windowImage.Ready()) break;
+            RECT ownerRect{};
+            ::GetWindowRect(owner, &ownerRect);
+            ::BitBlt(dc, 0, 0, width, height, record->windowImage.Dc(),
+                     outer.left - ownerRect.left + rect.left, outer.top - ownerRect.top + rect.top,
+                     SRCCOPY);
+            break;
+        }
+        if (!(::GetWindowLongW(owner, GWL_STYLE) & WS_CHILD)) break;
+    }
+    return dc;
+}
+
+void SkinEngine::ReleaseBackgroundSnapshot(HDC snapshot) {
+    if (!snapshot) return;
+    const auto found = std::find_if(snapshots_.begin(), snapshots_.end(),
+                                    [snapshot](const Snapshot& s) { return s.dc == snapshot; });
+    if (found == snapshots_.end()) return;
+    ::SelectObject(found->dc, found->previous);
+    ::DeleteObject(found->bitmap);
+    ::DeleteDC(found->dc);
+    snapshots_.erase(found);
+}
+
+UniqueBitmap SkinEngine::ControlBackgroundBitmap(HWND control) {
+    RECT outer{};
+    RECT client{};
+    ::GetWindowRect(control, &outer);
+    ::GetClientRect(control, &client);
+    const LONG style = ::GetWindowLongW(control, GWL_STYLE);
+    constexpr int kScrollBar = 17;
+    const int outerWidth = outer.right - outer.left;
+    const int outerHeight = outer.bottom - outer.top;
+    const int clientWidth = client.right + ((style & WS_VSCROLL) ? kScrollBar : 0);
+    const int clientHeight = client.bottom + ((style & WS_HSCROLL) ? kScrollBar : 0);
+    RECT area{};
+    area.left = (outerWidth - clientWidth) / 2;
+    area.top = (outerHeight - clientHeight) / 2;
+    area.right = area.left + client.right;
+    area.bottom = area.top + client.bottom;
+
+    HDC snapshot = TakeBackgroundSnapshot(control, area);
+    if (!snapshot) return UniqueBitmap();
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (settings_.veilAlpha > 0) {
+        gfx::Graphics graphics;
+        gfx::SolidBrush veil;
+        if (graphics.FromHdc(snapshot) && veil.Create(gfx::MakeArgb(gfx::kWhiteRef, settings_.veilAlpha))) {
+            graphics.FillRectangle(veil, {0, 0, static_cast<float>(width), static_cast<float>(height)});
+        }
+    }
+    UniqueBitmap copy(::CreateCompatibleBitmap(snapshot, width, height));
+    if (copy) {
+        HDC target = ::CreateCompatibleDC(snapshot);
+        {
+            SelectGuard keep(target, copy.get());
+            ::BitBlt(target, 0, 0, width, height, snapshot, 0, 0, SRCCOPY);
+        }
+        ::DeleteDC(target);
+    }
+    ReleaseBackgroundSnapshot(snapshot);
+    return copy;
+}
+
+}  // namespace yf

@@ -1,0 +1,152 @@
+// The skin engine: one instance per process replaces the system look of registered top-level
+// windows with a picture background under a drawn caption bar (icon, haloed title, fading
+// caption buttons) and a rounded outline, and keeps one record per window. The application
+// configures it (SetSkinPicture, SetControlOptions) and registers its window (ApplySkin);
+// a later SetSkinPicture re-skins every registered window at once.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "core/unique_handle_win.h"
+#include "gfx/graphics_win.h"
+#include "skin/skin_settings.h"
+#include "skin/window_record_win.h"
+
+namespace yf {
+
+class SkinEngine : public SkinSetup {
+public:
+    // Starts GDI+ and loads the caption icon (icon resource 129 of `module`, else the icon
+    // named "DEFAULT_ICON"). One instance at a time.
+    explicit SkinEngine(HINSTANCE module = nullptr);
+    // Gives every still registered window back its own procedure, destroys the icon and shuts
+    // GDI+ down.
+    ~SkinEngine() override;
+    SkinEngine(const SkinEngine&) = delete;
+    SkinEngine& operator=(const SkinEngine&) = delete;
+
+    // The instance the window procedures reach; null when none exists.
+    static SkinEngine* Current();
+
+    // The calls of the application.
+    void SetSkinPicture(const SkinPictureArgs& args) override;
+    void SetControlOptions(const ControlOptions& options) override;
+    bool ApplySkin(const ApplySkinArgs& args) override;
+
+    const SkinSettings& Settings() const { return settings_; }
+    gfx::ColourRef GetThemeColour() const { return settings_.themeColour; }
+    HICON WindowIcon() const { return windowIcon_.get(); }
+    int WindowCount() const { return static_cast<int>(windows_.size()); }
+    // 1-based; null outside the list.
+    WindowRecord* Record(int index);
+    // The WindowList index of a registered window, 0 when it is not registered.
+    int FindWindowIndex(HWND window) const;
+    const PreparedPicture& SkinImage() const { return skinImage_; }
+
+    // Shared picture operations.
+    gfx::ColourRef AveragePictureColour(std::span<const std::uint8_t> bytes, int samples,
+                                        int rightMargin = 0, int bottomMargin = 0) const;
+    // The picture with its right (variant != 0) or left edge and its bottom faded into
+    // `colour`, as PNG bytes; empty when the picture does not decode.
+    std::vector<std::uint8_t> FadePicture(std::span<const std::uint8_t> bytes,
+                                          std::optional<int> length, gfx::ColourRef colour,
+                                          int variant = 1) const;
+
+    // What the skinned window shows behind `rect` of `control` (outer coordinates), in a memory
+    // DC to release with ReleaseBackgroundSnapshot.
+    HDC TakeBackgroundSnapshot(HWND control, const RECT& rect);
+    void ReleaseBackgroundSnapshot(HDC snapshot);
+    // The skin behind the control's client area under the white veil; the caller owns it.
+    UniqueBitmap ControlBackgroundBitmap(HWND control);
+
+    // Window image composition.
+    void RenderWindow(int index, HDC target = nullptr, bool showNow = true);
+    void ShowCachedImage(int index, HDC dc);
+    void RestoreTopBand(int index, const RECT& rect);
+    void RestoreStatusBand(int index, const RECT& rect);
+    bool SetWindowPicture(HWND window, std::span<const std::uint8_t> bytes,
+                          std::optional<int> mode = std::nullopt);
+
+    // Caption buttons. `onImage`: draw with the caller's graphics into the window image only.
+    void PaintCaptionButton(int index, int button, gfx::Graphics* onImage = nullptr,
+                            int pressed = 0, int opacity = 0);
+    void LayoutCaptionButtons(int index);
+    int CaptionHitTest(int index, int x, int y);
+    int MaximizeButtonIndex(int index);
+    RECT GetStripRect(HWND window);
+    bool AddCaptionButton(HWND window, std::span<const std::uint8_t> picture,
+                          std::string_view tooltip, std::function<void()> callback);
+    bool SetCaptionGlyphs(HWND window, std::span<const std::uint8_t> minimize,
+                          std::span<const std::uint8_t> maximize,
+                          std::span<const std::uint8_t> restore, std::span<const std::uint8_t> close);
+
+    // Caption title.
+    void PaintTitle(int index, gfx::Graphics* onImage = nullptr,
+                    std::optional<std::string> text = std::nullopt);
+    bool SetTitleStyle(HWND window, std::optional<std::string> font, std::optional<int> size,
+                       std::optional<gfx::ColourRef> colour, std::optional<gfx::ColourRef> haloColour,
+                       std::optional<int> style);
+
+    // Moving, sizing, callbacks.
+    void BeginMoveOrResize(int index, LPARAM position, const RECT& client);
+    void SetBorderCursor(int index, LPARAM position, const RECT& client);
+    bool SetHelpCallback(HWND window, std::function<void()> callback);
+    bool SetMenuCallback(HWND window, std::function<void()> callback);
+
+    void CaptionClick(int index, int button);
+    LRESULT SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The button the last caption hit test found (0 = none).
+    int HotButton() const { return hotButton_; }
+
+private:
+    struct Snapshot {
+        HDC dc;
+        HBITMAP bitmap;
+        HGDIOBJ previous;
+    };
+
+    static LRESULT CALLBACK WindowEntry(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    PreparedPicture Prepare(gfx::PixelBuffer pixels, int mode);
+    void ReskinVisibleWindows();
+    void ReleaseWindow(int index);
+    void Renumber();
+    void Unsubclass(WindowRecord& record);
+    void ShutDownGdiplus();
+
+    void PaintBackground(int index, gfx::Graphics& graphics);
+    void PaintOutline(int index, gfx::Graphics& graphics);
+    void PaintButtonHighlight(gfx::Graphics& graphics, int index, int button, int opacity);
+    void PaintStripSeparators(int index, int button, gfx::Graphics& graphics);
+    void InvalidateSkinnedChildren(WindowRecord& record);
+    void DecodeGlyphs(WindowRecord& record, int button);
+    void ApplyHoverActions(int index, const HoverActions& actions);
+    LRESULT SeeThroughColours(UINT message, HDC dc, HWND control, bool& handled);
+    void InvalidateSeeThroughChild(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HINSTANCE module_;
+    ULONG_PTR gdiplusToken_ = 0;
+    UniqueIcon windowIcon_;
+    SkinSettings settings_;
+    PreparedPicture skinImage_;
+    int nextGeneration_ = 1;
+    std::vector<std::unique_ptr<WindowRecord>> windows_;
+    int frameMargin_ = 3;
+    int hotButton_ = 0;
+    std::vector<Snapshot> snapshots_;
+};
+
+// The window's DC (or `dc`) with every visible, non-transparent direct child excluded from its
+// clipping, so copies of the window image do not paint over the children.
+HDC GetClippedWindowDC(HWND window, HDC dc = nullptr);
+
+}  // namespace yf

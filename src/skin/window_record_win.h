@@ -1,0 +1,138 @@
+// What the skin engine keeps for each window it skins: the caption bar and its buttons, the
+// cached images, hover state, and the lists of child controls the family painters take over.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "gfx/argb.h"
+#include "gfx/image_win.h"
+#include "gfx/pixel_buffer.h"
+#include "gfx/tooltip_win.h"
+#include "skin/cached_image_win.h"
+#include "skin/caption_hover.h"
+#include "skin/caption_strip.h"
+
+namespace yf {
+
+// Control families, in the order windows renumber their children after a window goes.
+enum class ControlFamily {
+    Buttons,
+    Lists,
+    Edits,
+    Combos,
+    Headers,
+    Spins,
+    Trackbars,
+    ProgressBars,
+    Containers,
+    Keyed,
+    Count
+};
+constexpr int kFamilyCount = static_cast<int>(ControlFamily::Count);
+
+// A skinned child control; each family list starts with one empty placeholder, so indexes are
+// 1-based like the "Hw_lbID" property that names them.
+struct ChildRecord {
+    HWND hwnd = nullptr;
+    WNDPROC oldProc = nullptr;
+};
+
+// A picture decoded once, with a number that changes whenever the picture does.
+struct PreparedPicture {
+    gfx::PixelBuffer pixels;
+    int generation = 0;
+    bool empty() const { return pixels.empty(); }
+};
+
+// The picture scaled to the client area, kept for renders at the same size.
+struct ScaledPicture {
+    int generation = -1;
+    gfx::PixelBuffer pixels;
+};
+
+struct ButtonGlyphs {
+    gfx::Bitmap image;
+    gfx::Bitmap image2;
+};
+
+struct TitleStyle {
+    gfx::ColourRef colour = 0xFFFFFF;
+    gfx::ColourRef haloColour = 0x808080;
+    std::string font = "宋体";
+    int size = 12;
+    int style = 1;  // non-zero: bold
+};
+
+struct StatusBar {
+    int height = 0;
+    RECT rect{};
+};
+
+struct WindowRecord {
+    HWND hwnd = nullptr;
+    int captionHeight = kMinCaptionHeight;
+    bool showHelp = false;
+    bool showMenu = false;
+    bool showMinimize = false;
+    bool showMaximize = false;
+    bool showClose = true;
+    bool showTitle = true;
+    int backgroundOption = 0;
+    WNDPROC oldProc = nullptr;
+
+    std::vector<std::uint8_t> ownPicture;  // empty: the engine's skin picture
+    int ownPictureMode = 4;
+    gfx::ColourRef ownPictureColour = 0;
+    PreparedPicture ownPrepared;
+    ScaledPicture scaled;
+
+    CaptionStrip strip;
+    std::vector<ButtonGlyphs> glyphs;  // decoded pictures, one per strip button
+
+    bool maximized = false;
+    bool minimized = false;
+    int minTrackWidth = 200;
+    int minTrackHeight = 150;
+    int maxTrackWidth = 0;
+    int maxTrackHeight = 0;
+    bool dblClickMaximize = true;
+    bool captionBar = true;
+    TitleStyle title;
+
+    CaptionHover hover;
+    int hoverIndex = 0;  // child hover tracking of the family painters
+    int hotIndex = 0;
+    int hotKind = 0;
+    HWND hotParent = nullptr;
+
+    std::function<void()> helpCallback;
+    std::function<void()> menuCallback;
+    gfx::ToolTip tooltip;
+    StatusBar statusBar;
+    std::array<std::vector<ChildRecord>, kFamilyCount> families;
+    // Windows kept filling the client area below `top` (x 2, full width less 4).
+    std::vector<std::pair<HWND, int>> docked;
+
+    bool needsRender = true;
+    CachedImage windowImage;  // the composed client area
+    CachedImage topBand;      // the caption band before title and buttons were drawn
+    CachedImage statusBand;   // the status bar before its cells were drawn
+    SIZE regionSize{};        // size the window region was last made for
+    int captionButtonCount = 0;
+    bool registered = false;
+
+    WindowRecord() {
+        for (auto& family : families) family.assign(1, ChildRecord{});
+    }
+    std::vector<ChildRecord>& Family(ControlFamily family) {
+        return families[static_cast<int>(family)];
+    }
+};
+
+}  // namespace yf
