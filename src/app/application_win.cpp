@@ -4,6 +4,7 @@
 
 #include "app/main_window_win.h"
 #include "core/system_clock_win.h"
+#include "skin/skin_engine_win.h"
 #include "timesync/web_client_win.h"
 
 namespace yf {
@@ -17,6 +18,8 @@ bool IsNavigationMessage(HWND window, MSG& msg) {
 }  // namespace
 
 int RunApplication(HINSTANCE instance, const wchar_t* webTimeUrl) {
+    // Before any window: starts GDI+ and loads the caption icon.
+    auto skinEngine = std::make_unique<SkinEngine>(instance);
     SystemClock clock;
     // One HTTP client for the whole run.
     WebClient web;
@@ -25,7 +28,11 @@ int RunApplication(HINSTANCE instance, const wchar_t* webTimeUrl) {
     auto window = std::make_unique<MainWindow>(instance, clock, std::move(seams));
 
     // Runs on both exit paths, before the process ends.
-    auto exitHandler = [&window] { window.reset(); };
+    auto exitHandler = [&window, &skinEngine] {
+        window.reset();
+        // Destroys the icon and shuts GDI+ down.
+        skinEngine.reset();
+    };
     window->SetProcessEnder([&exitHandler](int exitCode) {
         exitHandler();
         ::ExitProcess(static_cast<UINT>(exitCode));

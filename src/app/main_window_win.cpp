@@ -3,7 +3,10 @@
 #include <commctrl.h>
 
 #include "app/resource_ids.h"
+#include "app/skin_selection.h"
+#include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
+#include "skin/skin_engine_win.h"
 #include "timesync/clock_setter_win.h"
 #include "widgets/icon_button_win.h"
 #include "widgets/spin_control_win.h"
@@ -261,6 +264,7 @@ void MainWindow::RunCreatedSequence() {
     // Every standard control of this thread gets the XP-like look, the blue scheme; the skin
     // engine takes most of them over again and paints over it.
     xp::SwitchXpLook(1);
+    SwitchSkin(kDefaultSkin);
     SetTimerInterval(TimerId::时钟1, 1000);
     SetTimerInterval(TimerId::时钟_时间校准, 60000);
     schedule_.ProposeNextTime();
@@ -449,8 +453,15 @@ void MainWindow::OnMenuCommand(MenuCommand command) {
             ExitProgram();
             break;
         default:
+            if (const int skin = SkinNumber(command)) SwitchSkin(skin);
             break;
     }
+}
+
+void MainWindow::SwitchSkin(int skin) {
+    SkinEngine* engine = SkinEngine::Current();
+    if (!engine) return;
+    yf::SwitchSkin(*engine, ResourceBytes(Widen(SkinResourceName(skin)).c_str()), window_);
 }
 
 void MainWindow::OnSpinPressed(ControlId spinner, int direction) {

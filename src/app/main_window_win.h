@@ -56,6 +56,9 @@ public:
     // The rest of start-up: one size-changed event, then shown normally and activated.
     void ShowAfterStartUp();
 
+    // Hands skin 1..8 to the skin engine (when one exists) for this window.
+    void SwitchSkin(int skin);
+
     HWND Handle() const { return window_; }
     HWND Control(ControlId id) const { return controls_[static_cast<int>(id)]; }
     HICON AppIcon() const { return appIcon_.get(); }

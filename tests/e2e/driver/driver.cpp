@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/layout.h"
+#include "app/main_window_win.h"
 #include "core/wide_text_win.h"
 
 namespace {
@@ -60,7 +61,7 @@ int Usage() {
                  "usage: e2e_driver wait-window MS | rect | texts | text NAME | visible NAME |\n"
                  "       click NAME | spin NAME up|down [COUNT] | select NAME INDEX |\n"
                  "       type NAME TEXT | wait-gone MS | find-box CAPTION MS | answer-box CAPTION yes|no|ok |\n"
-                 "       window-state\n");
+                 "       window-state | skin K | press X Y\n");
     return 2;
 }
 
@@ -141,6 +142,22 @@ int wmain(int argc, wchar_t** argv) {
         RECT r;
         ::GetWindowRect(main, &r);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (command == "skin" && args.size() >= 2) {
+        // As the tray menu item 皮肤K reports its choice to the window.
+        const int skin = std::atoi(args[1].c_str());
+        if (skin < 1 || skin > 8) return Usage();
+        const int id = MainWindow::kMenuIdBase + static_cast<int>(MenuCommand::Skin1) + skin - 1;
+        ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        return 0;
+    }
+    if (command == "press" && args.size() >= 3) {
+        // A left click at a point of the window's client area (the skinned caption bar).
+        const LPARAM at = MAKELPARAM(std::atoi(args[1].c_str()), std::atoi(args[2].c_str()));
+        ::PostMessageW(main, WM_MOUSEMOVE, 0, at);
+        ::PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::PostMessageW(main, WM_LBUTTONUP, 0, at);
         return 0;
     }
     if (command == "texts") {

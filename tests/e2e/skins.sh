@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The real program under each of its eight skins, switched through the tray menu's items:
+# a screenshot per skin (kept with the others), each skin visibly different from the one
+# before, the texts unchanged by switching, then exit path B through the caption's close
+# button, which ends the program with code 0.
+source "$(dirname "$0")/common.sh"
+
+start_program
+driver wait-window 60000 >/dev/null || fail "main window did not appear"
+sleep 1
+screenshot skin-start
+texts_before=$(driver texts | grep -v '^透明标签_现在时间=') || fail "could not read the labels"
+
+previous=$SHOTS/skin-start.png
+for k in 1 2 3 4 5 6 7 8; do
+    driver skin "$k" || fail "could not choose skin $k"
+    sleep 1
+    screenshot "skin$k"
+    # Pixels that differ (by more than a little) from the previous skin's screenshot.
+    changed=$(compare -metric AE -fuzz 8% "$previous" "$SHOTS/skin$k.png" null: 2>&1) || true
+    echo "skin $k: $changed pixels changed"
+    [[ ${changed%% *} =~ ^[0-9]+$ ]] || fail "could not compare skin $k: $changed"
+    if [[ $k != 8 ]]; then
+        (( ${changed%% *} > 8000 )) || fail "skin $k looks like the one before ($changed pixels changed)"
+    fi
+    previous=$SHOTS/skin$k.png
+done
+# Skin 8 again, as at start: only the running clock differs.
+changed=$(compare -metric AE -fuzz 8% "$SHOTS/skin-start.png" "$SHOTS/skin8.png" null: 2>&1) || true
+(( ${changed%% *} < 3000 )) || fail "skin 8 chosen from the menu differs from the start-up skin ($changed)"
+
+texts_after=$(driver texts | grep -v '^透明标签_现在时间=')
+[[ $texts_before == "$texts_after" ]] || fail "switching skins changed the texts"
+
+# The close button sits 20 pixels in from the right edge of the caption bar.
+read -r _ _ width _ <<<"$(driver rect)"
+driver press $((width - 20)) 10
+wait_program
+[[ $EXIT_CODE == 0 ]] || fail "exit code $EXIT_CODE after the caption's close button"
+echo "skins: ok"
