@@ -28,7 +28,7 @@ remaining_seconds() {  # "H小时MM分SS秒" -> seconds
 }
 
 # A target that would fall after midnight is rejected by design: wait for the new day.
-while (( $(date +%s) % 86400 > 0 )) && [[ $(date +%H%M) > 2357 ]]; do sleep 5; done
+while [[ $(date +%H%M) > 2357 ]]; do sleep 5; done
 
 before=$(date +%s)
 start_program
@@ -40,7 +40,8 @@ hour=$(driver text 透明标签_小时); minute=$(driver text 透明标签_分�
 ok=
 for t in $(seq "$before" "$after"); do
     h=$(date -d "@$t" +%-H); m=$(date -d "@$t" +%-M)
-    [[ $hour == $(printf '%02d' $(( (h + 1) % 24 ))) && $minute == $(printf '%02d' $(( (m + 1) % 60 ))) ]] && ok=1
+    [[ $hour == $(printf '%02d' $(( (h + 1) % 24 ))) &&
+       $minute == $(printf '%02d' $(( (m + 1) % 60 ))) ]] && ok=1
 done
 [[ -n $ok ]] || fail "proposal $hour:$minute does not follow the start time"
 
@@ -59,7 +60,8 @@ sleep 1.5
 [[ $(driver text 透明标签_距离关机) == "距离关机：" ]] || fail "countdown prefix"
 first=$(remaining_seconds "$(driver text 透明标签_距离关机时间)")
 expected=$(( target - $(date +%s) ))
-(( first >= expected - 2 && first <= expected + 2 )) || fail "countdown shows $first s, expected about $expected"
+(( first >= expected - 2 && first <= expected + 2 )) ||
+    fail "countdown shows $first s, expected about $expected"
 screenshot schedule-counting
 
 # "直接重启" while counting: the warning, then No.
@@ -79,7 +81,8 @@ last=$(remaining_seconds "$(driver text 透明标签_距离关机时间)")
 (( last < first )) || fail "countdown not running after No ($first -> $last)"
 echo "countdown $first s -> $last s"
 while (( $(date +%s) < target - 3 )); do
-    kill -0 "$program_pid" 2>/dev/null || fail "the program ended $(( target - $(date +%s) )) s early"
+    kill -0 "$program_pid" 2>/dev/null ||
+        fail "the program ended $(( target - $(date +%s) )) s early"
     now_left=$(remaining_seconds "$(driver text 透明标签_距离关机时间)")
     (( now_left <= last && now_left >= 0 )) || fail "countdown went from $last to $now_left"
     last=$now_left
