@@ -28,8 +28,8 @@ constexpr Argb MakeArgb(ColourRef colour, int alpha = kOpaque) {
 
 // The COLORREF of an ARGB value, alpha dropped.
 constexpr ColourRef ColourRefOf(Argb argb) {
-    return MakeColourRef(static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF),
-                         static_cast<int>(argb & 0xFF));
+    return MakeColourRef(static_cast<int>((argb >> 16) & 0xFF),
+                         static_cast<int>((argb >> 8) & 0xFF), static_cast<int>(argb & 0xFF));
 }
 
 constexpr ColourRef kMagenta = MakeColourRef(255, 0, 255);

@@ -85,6 +85,8 @@ bool Pen::FromBrush(const Brush& brush, float width, gp::Unit unit) {
     return ok;
 }
 
-bool Pen::SetWidth(float width) { return Handle() && Track(GdipSetPenWidth(Handle(), width)); }
+bool Pen::SetWidth(float width) {
+    return Handle() && Track(GdipSetPenWidth(Handle(), width));
+}
 
 }  // namespace yf::gfx

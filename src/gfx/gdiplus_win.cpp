@@ -8,7 +8,9 @@ int lastStatus = 0;
 
 }  // namespace
 
-int LastStatus() { return lastStatus; }
+int LastStatus() {
+    return lastStatus;
+}
 
 bool Track(gp::GpStatus status) {
     lastStatus = static_cast<int>(status);

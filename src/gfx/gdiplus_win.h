@@ -4,7 +4,9 @@
 #pragma once
 
 #include <windows.h>
+
 #include <objidl.h>
+
 #include <gdiplus.h>
 
 #include <utility>
@@ -22,12 +24,13 @@ bool Track(gp::GpStatus status);
 // Owner of one GDI+ object released by `Free`.
 template <typename Native, gp::GpStatus(WINGDIPAPI* Free)(Native*)>
 class GdiplusObject {
-public:
+  public:
     GdiplusObject() = default;
     ~GdiplusObject() { Delete(); }
     GdiplusObject(const GdiplusObject&) = delete;
     GdiplusObject& operator=(const GdiplusObject&) = delete;
-    GdiplusObject(GdiplusObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    GdiplusObject(GdiplusObject&& other) noexcept
+        : handle_(std::exchange(other.handle_, nullptr)) {}
     GdiplusObject& operator=(GdiplusObject&& other) noexcept {
         if (this != &other) {
             Delete();
@@ -45,14 +48,14 @@ public:
         return Track(Free(std::exchange(handle_, nullptr)));
     }
 
-protected:
+  protected:
     // Where a create call writes its new handle; the one held before is released first.
     Native** Receive() {
         Delete();
         return &handle_;
     }
 
-private:
+  private:
     Native* handle_ = nullptr;
 };
 

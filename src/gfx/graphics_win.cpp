@@ -14,7 +14,9 @@ bool GraphicsPath::Create(gp::FillMode fillMode) {
     return ok;
 }
 
-bool GraphicsPath::Reset() { return Handle() && Track(GdipResetPath(Handle())); }
+bool GraphicsPath::Reset() {
+    return Handle() && Track(GdipResetPath(Handle()));
+}
 
 bool GraphicsPath::AddLine(float x1, float y1, float x2, float y2) {
     return Handle() && Track(GdipAddPathLine(Handle(), x1, y1, x2, y2));
@@ -33,9 +35,13 @@ bool GraphicsPath::AddEllipse(const RectF& r) {
     return Handle() && Track(GdipAddPathEllipse(Handle(), r.x, r.y, r.width, r.height));
 }
 
-bool GraphicsPath::StartFigure() { return Handle() && Track(GdipStartPathFigure(Handle())); }
+bool GraphicsPath::StartFigure() {
+    return Handle() && Track(GdipStartPathFigure(Handle()));
+}
 
-bool GraphicsPath::CloseFigure() { return Handle() && Track(GdipClosePathFigure(Handle())); }
+bool GraphicsPath::CloseFigure() {
+    return Handle() && Track(GdipClosePathFigure(Handle()));
+}
 
 bool GraphicsPath::AddFigure(const Figure& figure) {
     if (!StartFigure()) return false;
@@ -89,19 +95,26 @@ bool Graphics::SetPixelOffsetMode(gp::PixelOffsetMode mode) {
     return Handle() && Track(GdipSetPixelOffsetMode(Handle(), mode));
 }
 
+bool Graphics::SetTextRenderingHint(gp::TextRenderingHint hint) {
+    return Handle() && Track(GdipSetTextRenderingHint(Handle(), hint));
+}
+
 bool Graphics::DrawLine(const Pen& pen, float x1, float y1, float x2, float y2) {
     return Handle() && Track(GdipDrawLine(Handle(), pen.Handle(), x1, y1, x2, y2));
 }
 
 bool Graphics::DrawRectangle(const Pen& pen, const RectF& r) {
-    return Handle() && Track(GdipDrawRectangle(Handle(), pen.Handle(), r.x, r.y, r.width, r.height));
+    return Handle() &&
+           Track(GdipDrawRectangle(Handle(), pen.Handle(), r.x, r.y, r.width, r.height));
 }
 
 bool Graphics::DrawPath(const Pen& pen, const GraphicsPath& path) {
     return Handle() && Track(GdipDrawPath(Handle(), pen.Handle(), path.Handle()));
 }
 
-bool Graphics::Clear(Argb colour) { return Handle() && Track(GdipGraphicsClear(Handle(), colour)); }
+bool Graphics::Clear(Argb colour) {
+    return Handle() && Track(GdipGraphicsClear(Handle(), colour));
+}
 
 bool Graphics::FillRectangle(const Brush& brush, const RectF& r) {
     return Handle() &&
@@ -117,8 +130,9 @@ bool Graphics::DrawString(std::string_view text, const Font& font, const RectF& 
     if (!Handle()) return false;
     const std::wstring wide = Widen(text);
     const gp::RectF rect(layout.x, layout.y, layout.width, layout.height);
-    return Track(GdipDrawString(Handle(), wide.c_str(), static_cast<INT>(wide.size()), font.Handle(),
-                                &rect, format ? format->Handle() : nullptr, brush.Handle()));
+    return Track(GdipDrawString(Handle(), wide.c_str(), static_cast<INT>(wide.size()),
+                                font.Handle(), &rect, format ? format->Handle() : nullptr,
+                                brush.Handle()));
 }
 
 std::optional<RectF> Graphics::MeasureString(std::string_view text, const Font& font,
@@ -128,8 +142,8 @@ std::optional<RectF> Graphics::MeasureString(std::string_view text, const Font& 
     const gp::RectF rect(layout.x, layout.y, layout.width, layout.height);
     gp::RectF bounds;
     if (!Track(GdipMeasureString(Handle(), wide.c_str(), static_cast<INT>(wide.size()),
-                                 font.Handle(), &rect, format ? format->Handle() : nullptr,
-                                 &bounds, nullptr, nullptr))) {
+                                 font.Handle(), &rect, format ? format->Handle() : nullptr, &bounds,
+                                 nullptr, nullptr))) {
         return std::nullopt;
     }
     return RectF{bounds.X, bounds.Y, bounds.Width, bounds.Height};
@@ -155,8 +169,12 @@ bool Graphics::SetClipRect(const RectF& r, gp::CombineMode mode) {
     return Handle() && Track(GdipSetClipRect(Handle(), r.x, r.y, r.width, r.height, mode));
 }
 
-bool Graphics::ResetClip() { return Handle() && Track(GdipResetClip(Handle())); }
+bool Graphics::ResetClip() {
+    return Handle() && Track(GdipResetClip(Handle()));
+}
 
-bool Graphics::Flush() { return Handle() && Track(GdipFlush(Handle(), gp::FlushIntentionSync)); }
+bool Graphics::Flush() {
+    return Handle() && Track(GdipFlush(Handle(), gp::FlushIntentionSync));
+}
 
 }  // namespace yf::gfx

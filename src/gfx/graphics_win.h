@@ -16,7 +16,7 @@ class Font;
 class StringFormat;
 
 class GraphicsPath : public GdiplusObject<gp::GpPath, GdipDeletePath> {
-public:
+  public:
     bool Create(gp::FillMode fillMode = gp::FillModeAlternate);
     bool Reset();
     bool AddLine(float x1, float y1, float x2, float y2);
@@ -30,7 +30,7 @@ public:
 };
 
 class Graphics : public GdiplusObject<gp::GpGraphics, GdipDeleteGraphics> {
-public:
+  public:
     bool FromHdc(HDC dc, HANDLE device = nullptr);
     bool FromImage(const Image& image);
 
@@ -39,6 +39,7 @@ public:
     bool SetInterpolationMode(gp::InterpolationMode mode);
     bool SetSmoothingMode(gp::SmoothingMode mode);
     bool SetPixelOffsetMode(gp::PixelOffsetMode mode);
+    bool SetTextRenderingHint(gp::TextRenderingHint hint);
 
     bool DrawLine(const Pen& pen, float x1, float y1, float x2, float y2);
     bool DrawRectangle(const Pen& pen, const RectF& rect);
@@ -56,7 +57,8 @@ public:
     // The image at its own size (as GDI+ derives it from the image's resolution).
     bool DrawImage(const Image& image, float x, float y);
     // The whole image scaled into `destination`.
-    bool DrawImageRect(const Image& image, const RectF& destination, gp::Unit sourceUnit = gp::UnitPixel);
+    bool DrawImageRect(const Image& image, const RectF& destination,
+                       gp::Unit sourceUnit = gp::UnitPixel);
 
     bool SetClipPath(const GraphicsPath& path, gp::CombineMode mode = gp::CombineModeReplace);
     bool SetClipRect(const RectF& rect, gp::CombineMode mode = gp::CombineModeReplace);

@@ -147,7 +147,8 @@ bool Bitmap::FromBytes(std::span<const std::uint8_t> bytes, bool colourManaged) 
 bool Bitmap::Create(int width, int height, gp::PixelFormat format) {
     Dispose();
     gp::GpBitmap* bitmap = nullptr;
-    const gp::GpStatus status = GdipCreateBitmapFromScan0(width, height, 0, format, nullptr, &bitmap);
+    const gp::GpStatus status =
+        GdipCreateBitmapFromScan0(width, height, 0, format, nullptr, &bitmap);
     if (status == gp::Ok) Adopt(bitmap);
     return Track(status);
 }

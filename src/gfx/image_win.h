@@ -20,7 +20,7 @@ inline constexpr std::string_view kPngFormat = "{B96B3CAF-0728-11D3-9D7B-0000F81
 inline constexpr std::string_view kJpegFormat = "{B96B3CAE-0728-11D3-9D7B-0000F81EF32E}";
 
 class Image {
-public:
+  public:
     Image() = default;
     ~Image() { Dispose(); }
     Image(const Image&) = delete;
@@ -47,18 +47,18 @@ public:
     // True when the pixel format carries alpha.
     bool HasAlpha() const;
 
-protected:
+  protected:
     // Takes a new native image; call Dispose() before opening its stream.
     void Adopt(gp::GpImage* handle) { handle_ = handle; }
     MemoryStream& OwnStream() { return stream_; }
 
-private:
+  private:
     gp::GpImage* handle_ = nullptr;
     MemoryStream stream_;
 };
 
 class Bitmap : public Image {
-public:
+  public:
     gp::GpBitmap* BitmapHandle() const { return static_cast<gp::GpBitmap*>(Handle()); }
 
     bool FromFile(const std::wstring& path, bool colourManaged = false);

@@ -6,7 +6,8 @@
 namespace yf::gfx {
 
 MemoryStream::MemoryStream(MemoryStream&& other) noexcept
-    : memory_(std::exchange(other.memory_, nullptr)), stream_(std::exchange(other.stream_, nullptr)) {}
+    : memory_(std::exchange(other.memory_, nullptr)),
+      stream_(std::exchange(other.stream_, nullptr)) {}
 
 MemoryStream& MemoryStream::operator=(MemoryStream&& other) noexcept {
     if (this != &other) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+
 #include <objidl.h>
 
 #include <cstdint>
@@ -12,7 +13,7 @@
 namespace yf::gfx {
 
 class MemoryStream {
-public:
+  public:
     MemoryStream() = default;
     ~MemoryStream() { Close(); }
     MemoryStream(const MemoryStream&) = delete;
@@ -34,7 +35,7 @@ public:
     IStream* Stream() const { return stream_; }
     HGLOBAL Memory() const { return memory_; }
 
-private:
+  private:
     HGLOBAL memory_ = nullptr;
     IStream* stream_ = nullptr;
 };

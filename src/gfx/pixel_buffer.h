@@ -51,6 +51,31 @@ struct ConstPixelView {
 PixelView WritableView(PixelBuffer& buffer);
 ConstPixelView ViewOf(const PixelBuffer& buffer);
 
+// The part (x, y, width, height) of a view, clipped to it.
+ConstPixelView SubView(const ConstPixelView& view, int x, int y, int width, int height);
+
+// Decoded pixels as a decoder hands them out: B, G, R bytes (3 per pixel) or premultiplied
+// B, G, R, A (4 per pixel), `stride` bytes from row to row.
+struct SourcePixels {
+    const std::uint8_t* bytes = nullptr;
+    int width = 0;
+    int height = 0;
+    int stride = 0;
+    int bytesPerPixel = 4;
+    bool opaque = true;
+};
+
+SourcePixels SourceOf(const ConstPixelView& view);
+
+// Shrinks by whole powers of two, per axis, as far as the result stays at least
+// minWidth x minHeight: every output pixel is the average of its block of source pixels (the
+// last row and column of blocks take the remainder). A cheap first step before Resample; with
+// nothing to halve it is a plain copy into 32-bit pixels.
+PixelBuffer ShrinkByHalves(const SourcePixels& source, int minWidth, int minHeight);
+
+// ShrinkByHalves, then Resample to exactly width x height.
+PixelBuffer ScaleTo(const SourcePixels& source, int width, int height);
+
 // Resamples to width x height: each output pixel averages the source area it covers when
 // shrinking, and interpolates linearly between neighbours when enlarging (per axis).
 PixelBuffer Resample(const ConstPixelView& source, int width, int height);
@@ -64,5 +89,28 @@ void Blit(const PixelView& target, const ConstPixelView& source, int x, int y, b
 
 // A straight (not premultiplied) ARGB colour in premultiplied form.
 Argb Premultiply(Argb colour);
+
+// `source` composed over `destination`, both premultiplied.
+std::uint32_t Over(std::uint32_t source, std::uint32_t destination);
+
+// The few pixels a decoration changes in an image (an outline, corner keys), kept as a list
+// so that laying them over a large image costs only as much as the decoration itself.
+struct SparseOverlay {
+    struct Pixel {
+        std::uint32_t offset;  // y * width + x in the image it was made for
+        std::uint32_t colour;  // premultiplied; composed over the image
+    };
+    int width = 0;
+    int height = 0;
+    std::vector<Pixel> pixels;
+};
+
+// A decoration drawn on a small `tile` (square, edges straight in its middle) stretched to
+// width x height: the `reach` pixels at each corner come from the tile's corners, and the
+// edges between repeat the tile's middle row and column. Only pixels with alpha are kept.
+SparseOverlay NineSlice(const PixelBuffer& tile, int reach, int width, int height);
+
+// Lays the overlay over an image of the size it was made for.
+void Apply(const PixelView& target, const SparseOverlay& overlay);
 
 }  // namespace yf::gfx

@@ -10,8 +10,31 @@
 
 namespace yf::gfx {
 
+// A bitmap's pixels locked for reading for one scope: decoded JPEGs (24-bit) in place,
+// anything else converted to premultiplied 32-bit pixels.
+class LockedPixels {
+  public:
+    explicit LockedPixels(const Bitmap& bitmap);
+    ~LockedPixels();
+    LockedPixels(const LockedPixels&) = delete;
+    LockedPixels& operator=(const LockedPixels&) = delete;
+
+    explicit operator bool() const { return locked_; }
+    const SourcePixels& Source() const { return source_; }
+
+  private:
+    const Bitmap& bitmap_;
+    gp::BitmapData data_{};
+    SourcePixels source_;
+    bool locked_ = false;
+};
+
 // The bitmap's pixels, premultiplied; empty when they cannot be read.
 PixelBuffer ReadPixels(const Bitmap& bitmap);
+
+// The bitmap's pixels shrunk by halves as far as they stay at least minWidth x minHeight
+// (ShrinkByHalves), read straight from the decoded picture where its format allows.
+PixelBuffer ReadShrunk(const Bitmap& bitmap, int minWidth, int minHeight);
 
 // Decodes a PNG or JPEG picture; empty when it does not decode.
 PixelBuffer DecodePicture(std::span<const std::uint8_t> bytes);

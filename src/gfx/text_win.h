@@ -9,18 +9,18 @@
 namespace yf::gfx {
 
 class FontFamily : public GdiplusObject<gp::GpFontFamily, GdipDeleteFontFamily> {
-public:
+  public:
     bool FromName(std::string_view name);
     // Empty when the object holds no family or the name cannot be read.
     std::string Name() const;
 
-private:
+  private:
     friend class Font;
     gp::GpFontFamily** Target() { return Receive(); }
 };
 
 class Font : public GdiplusObject<gp::GpFont, GdipDeleteFont> {
-public:
+  public:
     // False, with no family left behind, when no installed family has that name.
     bool Create(std::string_view familyName, float size, int style = gp::FontStyleRegular,
                 gp::Unit unit = gp::UnitWorld);
@@ -32,7 +32,7 @@ public:
 };
 
 class StringFormat : public GdiplusObject<gp::GpStringFormat, GdipDeleteStringFormat> {
-public:
+  public:
     bool Create(int flags = 0, LANGID language = 0);
     bool SetAlignment(gp::StringAlignment alignment);
     bool SetLineAlignment(gp::StringAlignment alignment);

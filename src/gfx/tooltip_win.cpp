@@ -26,7 +26,8 @@ bool ToolTip::Create(HWND owner, bool balloon) {
     const DWORD style = TTS_ALWAYSTIP | (balloon ? TTS_BALLOON : 0);
     const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(owner, GWLP_HINSTANCE));
     window_.reset(::CreateWindowExW(0, TOOLTIPS_CLASSW, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, nullptr));
+                                    CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance,
+                                    nullptr));
     return static_cast<bool>(window_);
 }
 

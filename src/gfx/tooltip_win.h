@@ -10,7 +10,7 @@
 namespace yf::gfx {
 
 class ToolTip {
-public:
+  public:
     ToolTip() = default;
     // A tooltip owned by a window is destroyed with it; only one that outlived it is left here.
     ~ToolTip() {
@@ -27,7 +27,7 @@ public:
     bool DeleteTool(UINT id);
     HWND Window() const { return window_.get(); }
 
-private:
+  private:
     UniqueWindow window_;
     HWND owner_ = nullptr;
 };

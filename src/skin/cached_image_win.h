@@ -12,7 +12,7 @@
 namespace yf {
 
 class CachedImage {
-public:
+  public:
     CachedImage() = default;
     ~CachedImage() { Release(); }
     CachedImage(const CachedImage&) = delete;
@@ -31,7 +31,7 @@ public:
     // The pixels, after pending GDI drawing has reached them.
     gfx::PixelView Pixels();
 
-private:
+  private:
     UniqueMemoryDc dc_;
     HGDIOBJ original_ = nullptr;
     UniqueBitmap bitmap_;

@@ -2,7 +2,8 @@
 
 namespace yf {
 
-HoverActions OnCaptionMouseMove(CaptionHover& hover, bool captionBar, bool inZone, int buttonUnder) {
+HoverActions OnCaptionMouseMove(CaptionHover& hover, bool captionBar, bool inZone,
+                                int buttonUnder) {
     HoverActions actions;
     actions.trackMouse = !hover.mouseInside;
     if (!captionBar) return actions;
@@ -63,6 +64,8 @@ HoverActions OnCaptionMouseLeave(CaptionHover& hover, bool captionBar) {
     return actions;
 }
 
-void OnCaptionPress(CaptionHover& hover) { hover.fadeIn.button = 0; }
+void OnCaptionPress(CaptionHover& hover) {
+    hover.fadeIn.button = 0;
+}
 
 }  // namespace yf

@@ -4,7 +4,9 @@
 
 namespace yf {
 
-int RaiseCaptionHeight(int requested) { return std::max(requested, kMinCaptionHeight); }
+int RaiseCaptionHeight(int requested) {
+    return std::max(requested, kMinCaptionHeight);
+}
 
 std::vector<CaptionButton> MakeCaptionButtons(const CaptionButtonChoice& choice) {
     std::vector<CaptionButton> buttons;
@@ -38,7 +40,8 @@ void LayoutStrip(CaptionStrip& strip, int clientRight) {
     strip.height = kStripHeight;
     for (int i = 1; i <= strip.Count(); ++i) {
         CaptionButton& button = strip.Button(i);
-        const int width = button.kind == CaptionButtonKind::Close ? kCloseLayoutWidth : kButtonWidth;
+        const int width =
+            button.kind == CaptionButtonKind::Close ? kCloseLayoutWidth : kButtonWidth;
         button.rect = {static_cast<float>(strip.left + 2 + kButtonPitch * (i - 1)),
                        static_cast<float>(strip.top + 1), static_cast<float>(width),
                        static_cast<float>(kButtonHeight)};

@@ -11,7 +11,14 @@
 
 namespace yf {
 
-enum class CaptionButtonKind { Close = 0, Maximize = 1, Minimize = 2, MainMenu = 3, Help = 4, Custom = 5 };
+enum class CaptionButtonKind {
+    Close = 0,
+    Maximize = 1,
+    Minimize = 2,
+    MainMenu = 3,
+    Help = 4,
+    Custom = 5
+};
 
 constexpr int kMinCaptionHeight = 25;
 constexpr int kStripHeight = 22;
@@ -43,7 +50,9 @@ struct CaptionStrip {
     int Count() const { return static_cast<int>(buttons.size()); }
     // 1-based, as the window procedure and the tooltips number them.
     CaptionButton& Button(int index) { return buttons[static_cast<std::size_t>(index - 1)]; }
-    const CaptionButton& Button(int index) const { return buttons[static_cast<std::size_t>(index - 1)]; }
+    const CaptionButton& Button(int index) const {
+        return buttons[static_cast<std::size_t>(index - 1)];
+    }
 };
 
 // A caption bar is never lower than its buttons need.

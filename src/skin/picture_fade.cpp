@@ -13,13 +13,20 @@ std::array<GradientBand, 2> FadeBands(int width, int height, std::optional<int> 
     GradientBand side;
     if (variant != 0) {
         const auto start = static_cast<float>(static_cast<int>(fw - fq));
-        side = {{start, 0}, {fw, 0}, MakeArgb(gfx::kWhiteRef, 0), MakeArgb(colour, 255),
+        side = {{start, 0},
+                {fw, 0},
+                MakeArgb(gfx::kWhiteRef, 0),
+                MakeArgb(colour, 255),
                 {start + 1, 0, fq, fh}};
     } else {
-        side = {{0, 0}, {fq, 0}, MakeArgb(colour, 255), MakeArgb(gfx::kWhiteRef, 0), {0, 0, fq, fh}};
+        side = {
+            {0, 0}, {fq, 0}, MakeArgb(colour, 255), MakeArgb(gfx::kWhiteRef, 0), {0, 0, fq, fh}};
     }
     const auto bottomStart = static_cast<float>(static_cast<int>(fh - fq));
-    const GradientBand bottom{{0, bottomStart}, {0, fh}, MakeArgb(colour, 0), MakeArgb(colour, 255),
+    const GradientBand bottom{{0, bottomStart},
+                              {0, fh},
+                              MakeArgb(colour, 0),
+                              MakeArgb(colour, 255),
                               {0, bottomStart + 1, fw, fq}};
     return {side, bottom};
 }

@@ -9,7 +9,8 @@ bool FadeIntoBitmap(const gfx::Image& picture, std::optional<int> length, gfx::C
                     int variant, gfx::Bitmap& faded) {
     const int width = static_cast<int>(picture.Width());
     const int height = static_cast<int>(picture.Height());
-    if (width <= 0 || height <= 0 || !faded.Create(width, height, PixelFormat32bppARGB)) return false;
+    if (width <= 0 || height <= 0 || !faded.Create(width, height, PixelFormat32bppARGB))
+        return false;
     gfx::Graphics graphics;
     if (!graphics.FromImage(faded)) return false;
     graphics.SetCompositingQuality(gfx::gp::CompositingQualityGammaCorrected);

@@ -27,12 +27,18 @@ HICON LoadWindowIcon(HINSTANCE module) {
 // The built-in glyph of a caption button kind, and of the restored state for maximize.
 const wchar_t* GlyphResource(CaptionButtonKind kind) {
     switch (kind) {
-        case CaptionButtonKind::Help: return L"GLYPH_HELP";
-        case CaptionButtonKind::MainMenu: return L"GLYPH_MENU";
-        case CaptionButtonKind::Minimize: return L"GLYPH_MINIMIZE";
-        case CaptionButtonKind::Maximize: return L"GLYPH_MAXIMIZE";
-        case CaptionButtonKind::Close: return L"GLYPH_CLOSE";
-        case CaptionButtonKind::Custom: break;
+        case CaptionButtonKind::Help:
+            return L"GLYPH_HELP";
+        case CaptionButtonKind::MainMenu:
+            return L"GLYPH_MENU";
+        case CaptionButtonKind::Minimize:
+            return L"GLYPH_MINIMIZE";
+        case CaptionButtonKind::Maximize:
+            return L"GLYPH_MAXIMIZE";
+        case CaptionButtonKind::Close:
+            return L"GLYPH_CLOSE";
+        case CaptionButtonKind::Custom:
+            break;
     }
     return nullptr;
 }
@@ -61,12 +67,18 @@ SkinEngine::~SkinEngine() {
     if (current == this) current = nullptr;
 }
 
-SkinEngine* SkinEngine::Current() { return current; }
+SkinEngine* SkinEngine::Current() {
+    return current;
+}
 
 void SkinEngine::ShutDownGdiplus() {
     if (!gdiplusToken_) return;
     // No GDI+ object may outlive GDI+ itself.
-    for (auto& record : windows_) record->glyphs.clear();
+    skinImage_.decoded.reset();
+    for (auto& record : windows_) {
+        record->glyphs.clear();
+        record->ownPrepared.decoded.reset();
+    }
     Gdiplus::GdiplusShutdown(std::exchange(gdiplusToken_, 0));
 }
 
@@ -87,22 +99,47 @@ void SkinEngine::SetControlOptions(const ControlOptions& options) {
     ApplyControlOptions(settings_, options);
 }
 
-PreparedPicture SkinEngine::Prepare(gfx::PixelBuffer pixels, int mode) {
+PreparedPicture SkinEngine::Prepare(gfx::Bitmap picture, int mode) {
     PreparedPicture prepared;
     prepared.generation = nextGeneration_++;
-    if (pixels.empty()) return prepared;
     if (mode == 3) {
-        // Stretched pictures are never drawn larger than the screen: shrink a large picture once
-        // here, so each later render scales from a screen-sized copy (or just copies it when
-        // the window fills the screen).
-        const int width = std::min(pixels.width, ::GetSystemMetrics(SM_CXSCREEN));
-        const int height = std::min(pixels.height, ::GetSystemMetrics(SM_CYSCREEN));
-        if (width != pixels.width || height != pixels.height) {
-            pixels = gfx::Resample(gfx::ViewOf(pixels), width, height);
+        // Renders scale straight from the decoded picture until the idle timer has made a
+        // screen-sized copy: the switch itself pays only for the decode.
+        if (picture) {
+            prepared.decoded = std::make_shared<gfx::Bitmap>(std::move(picture));
+            ScheduleFinishing();
+        }
+    } else {
+        prepared.pixels = gfx::ReadPixels(picture);
+    }
+    return prepared;
+}
+
+void SkinEngine::ScheduleFinishing() {
+    // A zero-length timer: WM_TIMER comes only once nothing else, paints included, is waiting.
+    for (const auto& record : windows_) {
+        if (::IsWindow(record->hwnd)) {
+            ::SetTimer(record->hwnd, FinishingTimerId(), 0, nullptr);
+            return;
         }
     }
-    prepared.pixels = std::move(pixels);
-    return prepared;
+}
+
+void SkinEngine::FinishPreparation() {
+    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    const auto finish = [&](PreparedPicture& picture) {
+        if (!picture.decoded) return;
+        const gfx::LockedPixels locked(*picture.decoded);
+        if (locked) {
+            const gfx::SourcePixels& source = locked.Source();
+            picture.pixels = gfx::ScaleTo(source, std::min(source.width, screenWidth),
+                                          std::min(source.height, screenHeight));
+        }
+        picture.decoded.reset();  // after the lock has ended
+    };
+    finish(skinImage_);
+    for (auto& record : windows_) finish(record->ownPrepared);
 }
 
 void SkinEngine::SetSkinPicture(const SkinPictureArgs& args) {
@@ -120,36 +157,29 @@ void SkinEngine::SetSkinPicture(const SkinPictureArgs& args) {
         }
         return source;
     };
-    gfx::PixelBuffer pixels;
-    bool pixelsRead = false;
-    const auto readPixels = [&]() -> gfx::PixelBuffer& {
-        if (!pixelsRead) {
-            pixelsRead = true;
-            pixels = gfx::ReadPixels(decode());
-        }
-        return pixels;
-    };
-
     const SkinPicturePlan plan = PlanSkinPicture(settings_, args, [&] {
-        return yf::AveragePictureColour(readPixels(), kAverageSamples, 0, 0);
+        // A reduced copy has the same mean colour and is quicker to sample.
+        return yf::AveragePictureColour(gfx::ReadShrunk(decode(), 512, 512), kAverageSamples, 0, 0);
     });
     switch (plan.step) {
         case SkinPicturePlan::Step::Stop:
             return;
         case SkinPicturePlan::Step::ColourOnly:
-            skinImage_ = Prepare({}, settings_.skinMode);
+            skinImage_ = PreparedPicture{{}, nullptr, nextGeneration_++};
             break;
         case SkinPicturePlan::Step::Picture:
             if (plan.preparation == PicturePreparation::AsGiven) {
-                skinImage_ = Prepare(std::move(readPixels()), settings_.skinMode);
+                decode();
+                skinImage_ = Prepare(std::move(source), settings_.skinMode);
             } else {
-                const int variant = plan.preparation == PicturePreparation::FadeLeftAndBottom ? 0 : 1;
+                const int variant =
+                    plan.preparation == PicturePreparation::FadeLeftAndBottom ? 0 : 1;
                 gfx::Bitmap faded;
-                gfx::PixelBuffer fadedPixels;
                 if (FadeIntoBitmap(decode(), std::nullopt, settings_.themeColour, variant, faded)) {
-                    fadedPixels = gfx::ReadPixels(faded);
+                    skinImage_ = Prepare(std::move(faded), settings_.skinMode);
+                } else {
+                    skinImage_ = PreparedPicture{{}, nullptr, nextGeneration_++};
                 }
-                skinImage_ = Prepare(std::move(fadedPixels), settings_.skinMode);
             }
             break;
     }
@@ -234,12 +264,14 @@ bool SkinEngine::ApplySkin(const ApplySkinArgs& args) {
         ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowEntry)));
     prop::Set(window, prop::kOldProc, reinterpret_cast<std::intptr_t>(added.oldProc));
     prop::Set(window, prop::kListIndex, index);
+    if (skinImage_.decoded) ScheduleFinishing();
     return true;
 }
 
 void SkinEngine::DecodeGlyphs(WindowRecord& record, int button) {
     const CaptionButton& source = record.strip.Button(button);
     ButtonGlyphs& glyphs = record.glyphs[static_cast<std::size_t>(button - 1)];
+    ++record.buttonsVersion;
     glyphs.image.Dispose();
     glyphs.image2.Dispose();
     if (!source.image.empty()) glyphs.image.FromBytes(source.image);
@@ -249,6 +281,7 @@ void SkinEngine::DecodeGlyphs(WindowRecord& record, int button) {
 void SkinEngine::Unsubclass(WindowRecord& record) {
     if (!::IsWindow(record.hwnd)) return;
     ::KillTimer(record.hwnd, reinterpret_cast<UINT_PTR>(record.hwnd));
+    ::KillTimer(record.hwnd, FinishingTimerId());
     const auto now = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(record.hwnd, GWLP_WNDPROC));
     if (now == &WindowEntry && record.oldProc) {
         ::SetWindowLongPtrW(record.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record.oldProc));
@@ -270,8 +303,8 @@ void SkinEngine::ReleaseWindow(int index) {
 
 void SkinEngine::Renumber() {
     static constexpr ControlFamily kOrder[] = {
-        ControlFamily::Buttons,   ControlFamily::Lists,     ControlFamily::Edits,
-        ControlFamily::Combos,    ControlFamily::Headers,   ControlFamily::Spins,
+        ControlFamily::Buttons,   ControlFamily::Lists,        ControlFamily::Edits,
+        ControlFamily::Combos,    ControlFamily::Headers,      ControlFamily::Spins,
         ControlFamily::Trackbars, ControlFamily::ProgressBars, ControlFamily::Containers};
     for (int index = 1; index <= WindowCount(); ++index) {
         WindowRecord& record = *Record(index);
@@ -295,8 +328,8 @@ gfx::ColourRef SkinEngine::AveragePictureColour(std::span<const std::uint8_t> by
 }
 
 std::vector<std::uint8_t> SkinEngine::FadePicture(std::span<const std::uint8_t> bytes,
-                                                  std::optional<int> length,
-                                                  gfx::ColourRef colour, int variant) const {
+                                                  std::optional<int> length, gfx::ColourRef colour,
+                                                  int variant) const {
     gfx::Bitmap picture;
     gfx::Bitmap faded;
     if (!picture.FromBytes(bytes) || !FadeIntoBitmap(picture, length, colour, variant, faded)) {
@@ -380,8 +413,10 @@ UniqueBitmap SkinEngine::ControlBackgroundBitmap(HWND control) {
     if (settings_.veilAlpha > 0) {
         gfx::Graphics graphics;
         gfx::SolidBrush veil;
-        if (graphics.FromHdc(snapshot) && veil.Create(gfx::MakeArgb(gfx::kWhiteRef, settings_.veilAlpha))) {
-            graphics.FillRectangle(veil, {0, 0, static_cast<float>(width), static_cast<float>(height)});
+        if (graphics.FromHdc(snapshot) &&
+            veil.Create(gfx::MakeArgb(gfx::kWhiteRef, settings_.veilAlpha))) {
+            graphics.FillRectangle(veil,
+                                   {0, 0, static_cast<float>(width), static_cast<float>(height)});
         }
     }
     UniqueBitmap copy(::CreateCompatibleBitmap(snapshot, width, height));

@@ -23,7 +23,7 @@
 namespace yf {
 
 class SkinEngine : public SkinSetup {
-public:
+  public:
     // Starts GDI+ and loads the caption icon (icon resource 129 of `module`, else the icon
     // named "DEFAULT_ICON"). One instance at a time.
     explicit SkinEngine(HINSTANCE module = nullptr);
@@ -86,14 +86,15 @@ public:
                           std::string_view tooltip, std::function<void()> callback);
     bool SetCaptionGlyphs(HWND window, std::span<const std::uint8_t> minimize,
                           std::span<const std::uint8_t> maximize,
-                          std::span<const std::uint8_t> restore, std::span<const std::uint8_t> close);
+                          std::span<const std::uint8_t> restore,
+                          std::span<const std::uint8_t> close);
 
     // Caption title.
     void PaintTitle(int index, gfx::Graphics* onImage = nullptr,
                     std::optional<std::string> text = std::nullopt);
     bool SetTitleStyle(HWND window, std::optional<std::string> font, std::optional<int> size,
-                       std::optional<gfx::ColourRef> colour, std::optional<gfx::ColourRef> haloColour,
-                       std::optional<int> style);
+                       std::optional<gfx::ColourRef> colour,
+                       std::optional<gfx::ColourRef> haloColour, std::optional<int> style);
 
     // Moving, sizing, callbacks.
     void BeginMoveOrResize(int index, LPARAM position, const RECT& client);
@@ -107,7 +108,7 @@ public:
     // The button the last caption hit test found (0 = none).
     int HotButton() const { return hotButton_; }
 
-private:
+  private:
     struct Snapshot {
         HDC dc;
         HBITMAP bitmap;
@@ -116,16 +117,25 @@ private:
 
     static LRESULT CALLBACK WindowEntry(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    PreparedPicture Prepare(gfx::PixelBuffer pixels, int mode);
+    PreparedPicture Prepare(gfx::Bitmap picture, int mode);
+    // Replaces decoded stretched pictures by their screen-sized copies (on an idle timer).
+    void FinishPreparation();
+    void ScheduleFinishing();
+    UINT_PTR FinishingTimerId() const { return reinterpret_cast<UINT_PTR>(this); }
     void ReskinVisibleWindows();
     void ReleaseWindow(int index);
     void Renumber();
     void Unsubclass(WindowRecord& record);
     void ShutDownGdiplus();
 
-    void PaintBackground(int index, gfx::Graphics& graphics);
-    void PaintOutline(int index, gfx::Graphics& graphics);
+    void PaintBackground(int index, gfx::Graphics* gloss);
+    void PaintOutline(gfx::Graphics& graphics, int width, int height);
+    const gfx::SparseOverlay& FrameOverlay(WindowRecord& record, int width, int height);
+    const gfx::PixelBuffer& CaptionOverlay(int index, const std::string& text);
+    // Lays `area` of the caption decoration over the window image.
+    void BlendCaptionOverlay(int index, const PixelBox& area, const std::string& text);
     void PaintButtonHighlight(gfx::Graphics& graphics, int index, int button, int opacity);
+    void PaintButtonFace(gfx::Graphics& graphics, WindowRecord& record, int button);
     void PaintStripSeparators(int index, int button, gfx::Graphics& graphics);
     void InvalidateSkinnedChildren(WindowRecord& record);
     void DecodeGlyphs(WindowRecord& record, int button);
@@ -138,6 +148,7 @@ private:
     UniqueIcon windowIcon_;
     SkinSettings settings_;
     PreparedPicture skinImage_;
+    gfx::PixelBuffer iconPixels_;  // the caption icon, 17 x 17, premultiplied
     int nextGeneration_ = 1;
     std::vector<std::unique_ptr<WindowRecord>> windows_;
     int frameMargin_ = 3;

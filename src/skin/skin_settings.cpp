@@ -11,9 +11,12 @@ void ApplyControlOptions(SkinSettings& settings, const ControlOptions& options) 
 
 PicturePreparation PreparationFor(int mode) {
     switch (mode) {
-        case 0: return PicturePreparation::FadeRightAndBottom;
-        case 1: return PicturePreparation::FadeLeftAndBottom;
-        default: return PicturePreparation::AsGiven;
+        case 0:
+            return PicturePreparation::FadeRightAndBottom;
+        case 1:
+            return PicturePreparation::FadeLeftAndBottom;
+        default:
+            return PicturePreparation::AsGiven;
     }
 }
 
@@ -21,9 +24,8 @@ SkinPicturePlan PlanSkinPicture(SkinSettings& settings, const SkinPictureArgs& a
                                 const std::function<gfx::ColourRef()>& averageColour) {
     const bool followsTheme = args.accentColour == kAccentFollowsTheme;
     if (!followsTheme) {
-        settings.accentColour = args.accentColour
-                                    ? static_cast<gfx::ColourRef>(*args.accentColour)
-                                    : kDefaultAccentColour;
+        settings.accentColour = args.accentColour ? static_cast<gfx::ColourRef>(*args.accentColour)
+                                                  : kDefaultAccentColour;
     }
     const bool noPicture = args.bytes.empty() && args.filePath.empty();
     if (noPicture && !args.themeColour) return {};

@@ -82,7 +82,7 @@ struct ApplySkinArgs {
 
 // The calls an application makes, in this order: picture, control options, then each window.
 class SkinSetup {
-public:
+  public:
     virtual ~SkinSetup() = default;
     virtual void SetSkinPicture(const SkinPictureArgs& args) = 0;
     virtual void SetControlOptions(const ControlOptions& options) = 0;

@@ -4,8 +4,9 @@
 // the application goes to the background. Everything else goes on to the window's own
 // procedure.
 #include <windows.h>
-#include <windowsx.h>
+
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <string>
@@ -35,7 +36,9 @@ std::string TextOf(HWND window, LPARAM lParam) {
     return Narrow(wide.c_str());
 }
 
-UINT_PTR FadeTimerId(HWND window) { return reinterpret_cast<UINT_PTR>(window); }
+UINT_PTR FadeTimerId(HWND window) {
+    return reinterpret_cast<UINT_PTR>(window);
+}
 
 int TaskbarHeight() {
     HWND taskbar = ::FindWindowW(L"Shell_TrayWnd", nullptr);
@@ -47,7 +50,8 @@ int TaskbarHeight() {
 }  // namespace
 
 LRESULT CALLBACK SkinEngine::WindowEntry(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (SkinEngine* engine = Current()) return engine->SkinWindowProc(window, message, wParam, lParam);
+    if (SkinEngine* engine = Current())
+        return engine->SkinWindowProc(window, message, wParam, lParam);
     const auto old = reinterpret_cast<WNDPROC>(prop::Get(window, prop::kOldProc));
     return old ? ::CallWindowProcW(old, window, message, wParam, lParam)
                : ::DefWindowProcW(window, message, wParam, lParam);
@@ -113,16 +117,16 @@ LRESULT SkinEngine::SeeThroughColours(UINT message, HDC dc, HWND control, bool& 
         (message == WM_CTLCOLOREDIT && ClassName(::GetParent(control)) != L"ComboBox");
     const LONG style = ::GetWindowLongW(control, GWL_STYLE);
     const bool hollowAnswer =
-        message == WM_CTLCOLORBTN ||
-        (message == WM_CTLCOLORLISTBOX && kind == L"ListBox" &&
-         !(style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)));
+        message == WM_CTLCOLORBTN || (message == WM_CTLCOLORLISTBOX && kind == L"ListBox" &&
+                                      !(style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)));
     if (!patternAnswer && !hollowAnswer) return 0;
 
     ::SetTextColor(dc, static_cast<COLORREF>(prop::Get(control, prop::kTextColour)));
     ::SetBkMode(dc, TRANSPARENT);
     handled = true;
     if (hollowAnswer) {
-        if (auto brush = reinterpret_cast<HGDIOBJ>(::RemovePropW(control, prop::kBackgroundBrush))) {
+        if (auto brush =
+                reinterpret_cast<HGDIOBJ>(::RemovePropW(control, prop::kBackgroundBrush))) {
             ::DeleteObject(brush);
         }
         HGDIOBJ hollow = ::GetStockObject(NULL_BRUSH);
@@ -147,7 +151,8 @@ void SkinEngine::InvalidateSeeThroughChild(UINT, WPARAM wParam, LPARAM lParam) {
     const std::wstring kind = ClassName(child);
     bool repaint = false;
     if (kind == L"Edit") {
-        repaint = code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE;
+        repaint =
+            code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE;
     } else if (kind == L"ListBox") {
         repaint = code == LBN_SELCHANGE || code == LBN_SELCANCEL;
     } else if (kind == L"ComboBox") {
@@ -330,6 +335,10 @@ LRESULT SkinEngine::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         case WM_TIMER:
             if (wParam == FadeTimerId(window)) {
                 ApplyHoverActions(index, OnCaptionFadeTick(record->hover));
+            } else if (wParam == FinishingTimerId()) {
+                ::KillTimer(window, FinishingTimerId());
+                FinishPreparation();
+                return 0;
             }
             break;
         case WM_ACTIVATEAPP:
@@ -338,8 +347,10 @@ LRESULT SkinEngine::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             const int code = header ? static_cast<int>(header->code) : 0;
-            if (code == static_cast<int>(TVN_ITEMEXPANDINGA) || code == static_cast<int>(TVN_ITEMEXPANDEDA) ||
-                code == static_cast<int>(TVN_ITEMEXPANDINGW) || code == static_cast<int>(TVN_ITEMEXPANDEDW)) {
+            if (code == static_cast<int>(TVN_ITEMEXPANDINGA) ||
+                code == static_cast<int>(TVN_ITEMEXPANDEDA) ||
+                code == static_cast<int>(TVN_ITEMEXPANDINGW) ||
+                code == static_cast<int>(TVN_ITEMEXPANDEDW)) {
                 ::InvalidateRect(header->hwndFrom, nullptr, TRUE);
             }
             break;

@@ -8,13 +8,13 @@
 
 namespace yf::prop {
 
-inline constexpr wchar_t kListIndex[] = L"Hw_lbID";    // 1-based index in its list
-inline constexpr wchar_t kOwnerIndex[] = L"Hw_FuID";   // WindowList index of the owning window
-inline constexpr wchar_t kOldProc[] = L"Hw_hProc";     // procedure before subclassing
+inline constexpr wchar_t kListIndex[] = L"Hw_lbID";   // 1-based index in its list
+inline constexpr wchar_t kOwnerIndex[] = L"Hw_FuID";  // WindowList index of the owning window
+inline constexpr wchar_t kOldProc[] = L"Hw_hProc";    // procedure before subclassing
 inline constexpr wchar_t kKeyedIndex[] = L"Kj_lbID";
 inline constexpr wchar_t kKeyedOwner[] = L"Kj_FuID";
 inline constexpr wchar_t kKeyedProc[] = L"Kj_hProc";
-inline constexpr wchar_t kTextColour[] = L"Kj_Ztys";   // COLORREF of a see-through child's text
+inline constexpr wchar_t kTextColour[] = L"Kj_Ztys";  // COLORREF of a see-through child's text
 inline constexpr wchar_t kBackgroundBrush[] = L"Kj_dxjb";
 inline constexpr wchar_t kBackgroundBitmap[] = L"Kj_wtjb";
 inline constexpr wchar_t kOwnImageMark[] = L"Wxk_Zpf";  // a window composing its own image
@@ -29,7 +29,9 @@ inline std::intptr_t Get(HWND window, const wchar_t* key) {
     return reinterpret_cast<std::intptr_t>(::GetPropW(window, key));
 }
 
-inline void Remove(HWND window, const wchar_t* key) { ::RemovePropW(window, key); }
+inline void Remove(HWND window, const wchar_t* key) {
+    ::RemovePropW(window, key);
+}
 
 // Deletes the background brush and bitmap last handed out for a see-through child.
 inline void DeleteBackgroundObjects(HWND control) {

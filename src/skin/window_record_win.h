@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,11 +44,14 @@ struct ChildRecord {
     WNDPROC oldProc = nullptr;
 };
 
-// A picture decoded once, with a number that changes whenever the picture does.
+// A picture decoded once, with a number that changes whenever the picture does. A stretched
+// picture first keeps the decoded bitmap itself; when the program is idle it is replaced by a
+// copy at most as large as the screen, from which every later size is scaled.
 struct PreparedPicture {
     gfx::PixelBuffer pixels;
+    std::shared_ptr<gfx::Bitmap> decoded;
     int generation = 0;
-    bool empty() const { return pixels.empty(); }
+    bool empty() const { return pixels.empty() && !decoded; }
 };
 
 // The picture scaled to the client area, kept for renders at the same size.
@@ -67,6 +71,20 @@ struct TitleStyle {
     std::string font = "宋体";
     int size = 12;
     int style = 1;  // non-zero: bold
+    bool operator==(const TitleStyle&) const = default;
+};
+
+// Everything the drawn caption decoration (title, button glyphs, sheen and separators)
+// depends on; the decoration is drawn again only when one of these changes.
+struct CaptionOverlayKey {
+    int width = 0;
+    int height = 0;
+    std::string text;
+    TitleStyle title;
+    bool showTitle = true;
+    bool maximized = false;
+    int buttonsVersion = 0;
+    bool operator==(const CaptionOverlayKey&) const = default;
 };
 
 struct StatusBar {
@@ -94,6 +112,7 @@ struct WindowRecord {
 
     CaptionStrip strip;
     std::vector<ButtonGlyphs> glyphs;  // decoded pictures, one per strip button
+    int buttonsVersion = 0;            // raised whenever a button or its pictures change
 
     bool maximized = false;
     bool minimized = false;
@@ -124,6 +143,16 @@ struct WindowRecord {
     CachedImage topBand;      // the caption band before title and buttons were drawn
     CachedImage statusBand;   // the status bar before its cells were drawn
     SIZE regionSize{};        // size the window region was last made for
+    // The outline and the key-coloured corners for the current size, drawn once per size.
+    gfx::SparseOverlay frame;
+    bool frameWithOutline = false;
+    // The caption decoration, transparent where the picture shows through.
+    CaptionOverlayKey captionKey;
+    gfx::PixelBuffer captionOverlay;
+    bool captionOverlayReady = false;
+    // The one made before, kept for a window that goes back and forth between two sizes.
+    CaptionOverlayKey previousCaptionKey;
+    gfx::PixelBuffer previousCaptionOverlay;
     int captionButtonCount = 0;
     bool registered = false;
 

@@ -1,6 +1,7 @@
 #include "skin/working_set_win.h"
 
 #include <windows.h>
+
 #include <psapi.h>
 #include <shlwapi.h>
 
@@ -20,8 +21,12 @@ DWORD WINAPI Trim(void*) {
 
 }  // namespace
 
-void StartWorkingSetTrim() { ::SHCreateThread(&Trim, nullptr, 0, nullptr); }
+void StartWorkingSetTrim() {
+    ::SHCreateThread(&Trim, nullptr, 0, nullptr);
+}
 
-int FinishedWorkingSetTrims() { return finishedTrims.load(); }
+int FinishedWorkingSetTrims() {
+    return finishedTrims.load();
+}
 
 }  // namespace yf

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/unique_handle_win.h"
+#include "core/wide_text_win.h"
 #include "skin/shapes.h"
 #include "skin/skin_engine_win.h"
 
@@ -73,7 +74,8 @@ void SkinEngine::PaintButtonHighlight(gfx::Graphics& graphics, int index, int bu
     const auto rimHeight = static_cast<float>(static_cast<int>(fh * 0.8f));
     const gfx::Figure rim = close ? TopRoundRectFigure(fx, fy, fw - 1, rimHeight, kCloseCorner)
                                   : TabFigure(fx, fy, fw - 1, rimHeight, kTabCorner);
-    OutlineVertical(graphics, rim, fx, fy, fh, MakeArgb(gfx::kWhiteRef, static_cast<int>(opacity * 0.8)),
+    OutlineVertical(graphics, rim, fx, fy, fh,
+                    MakeArgb(gfx::kWhiteRef, static_cast<int>(opacity * 0.8)),
                     MakeArgb(gfx::kWhiteRef, 0));
 }
 
@@ -103,27 +105,28 @@ void SkinEngine::PaintCaptionButton(int index, int button, gfx::Graphics* onImag
         return;
     }
     const CaptionButton& b = record->strip.Button(button);
-    const ButtonGlyphs& glyphs = record->glyphs[static_cast<std::size_t>(button - 1)];
-    const gfx::Bitmap& glyph =
-        b.kind == CaptionButtonKind::Maximize && record->maximized && glyphs.image2 ? glyphs.image2
-                                                                                   : glyphs.image;
     const PixelBox box = ButtonPaintBox(record->strip, button);
     const gfx::RectF area = ToRectF(box);
 
     gfx::Graphics own;
     gfx::Graphics* graphics = onImage;
-    if (!graphics) {
-        own.FromHdc(record->windowImage.Dc());
-        graphics = &own;
-    }
+    const auto drawing = [&]() -> gfx::Graphics& {
+        if (!graphics) {
+            own.FromHdc(record->windowImage.Dc());
+            graphics = &own;
+        }
+        return *graphics;
+    };
 
     if (pressed) {
-        graphics->SetSmoothingMode(gfx::gp::SmoothingModeNone);
+        drawing().SetSmoothingMode(gfx::gp::SmoothingModeNone);
         graphics->Flush();
         RestoreTopBand(index, {box.x, box.y, box.x + box.width, box.y + box.height});
         if (b.kind == CaptionButtonKind::Close) {
-            FillVertical(*graphics, TopRoundRectFigure(area.x, area.y, area.width, area.height, kCloseCorner),
-                         area.x, area.y, area.height, MakeArgb(kRed, 255), MakeArgb(gfx::kWhiteRef, 30));
+            FillVertical(*graphics,
+                         TopRoundRectFigure(area.x, area.y, area.width, area.height, kCloseCorner),
+                         area.x, area.y, area.height, MakeArgb(kRed, 255),
+                         MakeArgb(gfx::kWhiteRef, 30));
         } else {
             gfx::LinearGradientBrush shade;
             if (shade.Create({area.x, area.y}, {area.x, area.y + area.height},
@@ -131,24 +134,33 @@ void SkinEngine::PaintCaptionButton(int index, int button, gfx::Graphics* onImag
                 graphics->FillRectangle(shade, area);
             }
         }
+        const ButtonGlyphs& glyphs = record->glyphs[static_cast<std::size_t>(button - 1)];
+        const gfx::Bitmap& glyph =
+            b.kind == CaptionButtonKind::Maximize && record->maximized && glyphs.image2
+                ? glyphs.image2
+                : glyphs.image;
         if (glyph) graphics->DrawImageRect(glyph, {area.x, area.y, area.width - 1, area.height});
+        graphics->Flush();
     } else {
-        if (!onImage) graphics->SetSmoothingMode(gfx::gp::SmoothingModeAntiAlias);
-        PaintButtonHighlight(*graphics, index, button, opacity);
-        gfx::LinearGradientBrush sheen;
-        if (sheen.Create({area.x, area.y}, {area.x, area.y + area.height},
-                         MakeArgb(gfx::kWhiteRef, 50), MakeArgb(gfx::kBlackRef, 0))) {
-            graphics->FillRectangle(sheen, {area.x - 1, area.y, area.width + 1, area.height - 1});
+        if (opacity > 0) {
+            if (!onImage) drawing().SetSmoothingMode(gfx::gp::SmoothingModeAntiAlias);
+            PaintButtonHighlight(drawing(), index, button, opacity);
+            graphics->Flush();
+        } else {
+            if (onImage) onImage->Flush();
+            RestoreTopBand(index,
+                           {box.x - 1, box.y, box.x + box.width + 1, box.y + box.height + 1});
         }
-        if (glyph) graphics->DrawImageRect(glyph, area);
-        PaintStripSeparators(index, button, *graphics);
+        // Sheen, glyph and separators come from the caption decoration.
+        BlendCaptionOverlay(index, {box.x - 1, box.y, box.width + 2, box.height + 1},
+                            WindowText(record->hwnd));
     }
     if (onImage) return;
     own.Delete();
     WindowDc dc(record->hwnd);
     if (dc.get()) {
-        ::BitBlt(dc.get(), box.x, box.y, box.width, box.height, record->windowImage.Dc(), box.x,
-                 box.y, SRCCOPY);
+        ::BitBlt(dc.get(), box.x - 1, box.y, box.width + 2, box.height + 1,
+                 record->windowImage.Dc(), box.x - 1, box.y, SRCCOPY);
     }
 }
 

@@ -1,9 +1,9 @@
 // The caption title: the window icon and the window text with its halo, left of the buttons.
+#include "core/wide_text_win.h"
+#include "gfx/text_win.h"
 #include "skin/frame/halo_text_win.h"
 #include "skin/frame/title_layout.h"
 #include "skin/skin_engine_win.h"
-#include "gfx/text_win.h"
-#include "core/wide_text_win.h"
 
 namespace yf {
 
@@ -40,32 +40,13 @@ void SkinEngine::PaintTitle(int index, gfx::Graphics* onImage, std::optional<std
         LayoutTitle(client.right, record->strip.width, frameMargin_, record->captionHeight);
     const PixelBox& area = layout.area;
     if (area.width <= 0 || area.height <= 0) return;
-
-    gfx::Graphics own;
-    gfx::Graphics* graphics = onImage;
-    if (!graphics) {
-        own.FromHdc(record->windowImage.Dc());
-        graphics = &own;
+    if (onImage) {
+        onImage->Flush();
+    } else {
         RestoreTopBand(index, {area.x, area.y, area.x + area.width, area.y + area.height});
     }
-    graphics->Flush();
-    if (HICON icon = windowIcon_.get()) {
-        ::DrawIconEx(record->windowImage.Dc(), layout.icon.x, layout.icon.y, icon, layout.icon.width,
-                     layout.icon.height, 0, nullptr, DI_NORMAL);
-    }
-    // The title never runs under the caption buttons or below the caption bar.
-    graphics->SetClipRect({static_cast<float>(area.x), static_cast<float>(area.y),
-                           static_cast<float>(area.width), static_cast<float>(area.height)});
-    HaloTextStyle style;
-    style.colour = record->title.colour;
-    style.haloColour = record->title.haloColour;
-    style.font = record->title.font;
-    style.size = static_cast<float>(record->title.size);
-    style.style = record->title.style ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
-    DrawHaloText(*graphics, text ? *text : WindowText(record->hwnd), layout.text, style);
-    graphics->ResetClip();
+    BlendCaptionOverlay(index, area, text ? *text : WindowText(record->hwnd));
     if (onImage) return;
-    own.Delete();
     HDC dc = GetClippedWindowDC(record->hwnd);
     if (!dc) return;
     ::BitBlt(dc, area.x, area.y, area.width, area.height, record->windowImage.Dc(), area.x, area.y,
@@ -73,8 +54,8 @@ void SkinEngine::PaintTitle(int index, gfx::Graphics* onImage, std::optional<std
     ::ReleaseDC(record->hwnd, dc);
 }
 
-bool SkinEngine::SetTitleStyle(HWND window, std::optional<std::string> font, std::optional<int> size,
-                               std::optional<gfx::ColourRef> colour,
+bool SkinEngine::SetTitleStyle(HWND window, std::optional<std::string> font,
+                               std::optional<int> size, std::optional<gfx::ColourRef> colour,
                                std::optional<gfx::ColourRef> haloColour, std::optional<int> style) {
     const int index = FindWindowIndex(window);
     WindowRecord* record = Record(index);

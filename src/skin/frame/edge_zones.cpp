@@ -39,15 +39,24 @@ SizeCursor CursorFor(EdgeZone zone) {
 unsigned SizeCommandFor(EdgeZone zone) {
     constexpr unsigned kSizeCommand = 0xF000;  // SC_SIZE; the low digit names the edge
     switch (zone) {
-        case EdgeZone::Left: return kSizeCommand + 1;
-        case EdgeZone::Right: return kSizeCommand + 2;
-        case EdgeZone::Top: return kSizeCommand + 3;
-        case EdgeZone::TopLeft: return kSizeCommand + 4;
-        case EdgeZone::TopRight: return kSizeCommand + 5;
-        case EdgeZone::Bottom: return kSizeCommand + 6;
-        case EdgeZone::BottomLeft: return kSizeCommand + 7;
-        case EdgeZone::BottomRight: return kSizeCommand + 8;
-        case EdgeZone::None: break;
+        case EdgeZone::Left:
+            return kSizeCommand + 1;
+        case EdgeZone::Right:
+            return kSizeCommand + 2;
+        case EdgeZone::Top:
+            return kSizeCommand + 3;
+        case EdgeZone::TopLeft:
+            return kSizeCommand + 4;
+        case EdgeZone::TopRight:
+            return kSizeCommand + 5;
+        case EdgeZone::Bottom:
+            return kSizeCommand + 6;
+        case EdgeZone::BottomLeft:
+            return kSizeCommand + 7;
+        case EdgeZone::BottomRight:
+            return kSizeCommand + 8;
+        case EdgeZone::None:
+            break;
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 // Moving and sizing a frameless skinned window from presses in its client area, the sizing
 // cursors near its edges, and the procedures of the help and main-menu caption buttons.
 #include <windows.h>
+
 #include <windowsx.h>
 
 #include "skin/frame/edge_zones.h"
@@ -11,11 +12,16 @@ namespace {
 
 const wchar_t* CursorName(SizeCursor cursor) {
     switch (cursor) {
-        case SizeCursor::WestEast: return IDC_SIZEWE;
-        case SizeCursor::NorthSouth: return IDC_SIZENS;
-        case SizeCursor::NorthWestSouthEast: return IDC_SIZENWSE;
-        case SizeCursor::NorthEastSouthWest: return IDC_SIZENESW;
-        case SizeCursor::None: break;
+        case SizeCursor::WestEast:
+            return IDC_SIZEWE;
+        case SizeCursor::NorthSouth:
+            return IDC_SIZENS;
+        case SizeCursor::NorthWestSouthEast:
+            return IDC_SIZENWSE;
+        case SizeCursor::NorthEastSouthWest:
+            return IDC_SIZENESW;
+        case SizeCursor::None:
+            break;
     }
     return nullptr;
 }

@@ -3,6 +3,7 @@
 // every later paint copies from.
 #include <algorithm>
 
+#include "core/wide_text_win.h"
 #include "gfx/pixels_win.h"
 #include "skin/frame/picture_layout.h"
 #include "skin/picture_average.h"
@@ -17,6 +18,10 @@ namespace {
 constexpr int kBackgroundCorner = 4;
 constexpr int kRegionCorner = 5;
 constexpr int kGlossTopAlpha = 150;
+// The frame decoration is drawn on a tile this big; its outer kFrameReach pixels hold the
+// corners, the rest of each edge repeats the tile's middle.
+constexpr int kFrameTile = 40;
+constexpr int kFrameReach = 16;
 
 // The window keeps a rounded region; it is only remade when the size changes.
 void SetRoundedRegion(WindowRecord& record, int width, int height) {
@@ -39,7 +44,8 @@ HDC GetClippedWindowDC(HWND window, HDC dc) {
     if (!dc) dc = ::GetDC(window);
     if (!dc) return nullptr;
     SkinEngine* engine = SkinEngine::Current();
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = ::GetWindow(window, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (!::IsWindowVisible(child)) continue;
         if (::GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) continue;
         if (engine && engine->FindWindowIndex(child) != 0) continue;
@@ -51,7 +57,7 @@ HDC GetClippedWindowDC(HWND window, HDC dc) {
     return dc;
 }
 
-void SkinEngine::PaintBackground(int index, gfx::Graphics& graphics) {
+void SkinEngine::PaintBackground(int index, gfx::Graphics* gloss) {
     WindowRecord& record = *Record(index);
     CachedImage& image = record.windowImage;
     const int width = image.Width();
@@ -60,57 +66,70 @@ void SkinEngine::PaintBackground(int index, gfx::Graphics& graphics) {
     const PreparedPicture& picture = own ? record.ownPrepared : skinImage_;
     const int mode = own ? record.ownPictureMode : settings_.skinMode;
 
-    // Fill and picture go straight into the pixels; the rounded clip only decides which pixels
-    // count as outside, and those are cleared to the key colour afterwards.
+    // Fill and picture go straight into the pixels; a stretched picture is scaled once per
+    // window size and then only copied.
     const gfx::PixelView pixels = image.Pixels();
-    gfx::Fill(pixels, gfx::MakeArgb(own ? record.ownPictureColour : settings_.themeColour));
-    if (!picture.empty()) {
-        const gfx::ConstPixelView source = gfx::ViewOf(picture.pixels);
-        for (const PicturePlacement& place :
-             LayoutPicture(mode, width, height, picture.pixels.width, picture.pixels.height)) {
-            if (place.width == source.width && place.height == source.height) {
-                gfx::Blit(pixels, source, place.x, place.y, place.mirrored);
-                continue;
-            }
+    const gfx::ColourRef fill = own ? record.ownPictureColour : settings_.themeColour;
+    if (mode == static_cast<int>(PictureMode::Stretched) && !picture.empty()) {
+        const gfx::PixelBuffer* stretched = &picture.pixels;
+        if (picture.pixels.width != width || picture.pixels.height != height) {
+            // Scaled once per size; a window as large as the prepared copy (a maximized one,
+            // typically) copies it as it is.
             if (record.scaled.generation != picture.generation ||
-                record.scaled.pixels.width != place.width ||
-                record.scaled.pixels.height != place.height) {
-                record.scaled.pixels = gfx::Resample(source, place.width, place.height);
+                record.scaled.pixels.width != width || record.scaled.pixels.height != height) {
+                if (!picture.pixels.empty()) {
+                    record.scaled.pixels =
+                        gfx::ScaleTo(gfx::SourceOf(gfx::ViewOf(picture.pixels)), width, height);
+                } else {
+                    const gfx::LockedPixels locked(*picture.decoded);
+                    record.scaled.pixels =
+                        locked ? gfx::ScaleTo(locked.Source(), width, height) : gfx::PixelBuffer{};
+                }
                 record.scaled.generation = picture.generation;
             }
-            gfx::Blit(pixels, gfx::ViewOf(record.scaled.pixels), place.x, place.y, place.mirrored);
+            stretched = &record.scaled.pixels;
+        }
+        // An opaque picture over the whole image leaves nothing of the fill to see.
+        if (stretched->empty() || !stretched->opaque) gfx::Fill(pixels, gfx::MakeArgb(fill));
+        gfx::Blit(pixels, gfx::ViewOf(*stretched), 0, 0, false);
+    } else {
+        gfx::Fill(pixels, gfx::MakeArgb(fill));
+        const gfx::ConstPixelView source = gfx::ViewOf(picture.pixels);
+        for (const PicturePlacement& place :
+             LayoutPicture(mode, width, height, source.width, source.height)) {
+            gfx::Blit(pixels, source, place.x, place.y, place.mirrored);
         }
     }
 
-    gfx::GraphicsPath clip;
-    clip.Create();
-    clip.AddFigure(RoundRectFigure(0, 0, static_cast<float>(width), static_cast<float>(height),
-                                   kBackgroundCorner));
-    if (record.backgroundOption != 0) {
-        graphics.SetClipPath(clip);
-        gfx::LinearGradientBrush gloss;
+    if (record.backgroundOption != 0 && gloss) {
+        gfx::GraphicsPath clip;
+        gfx::LinearGradientBrush brush;
         const auto band = static_cast<float>(record.captionHeight);
-        if (gloss.Create({0, 0}, {0, band}, gfx::MakeArgb(gfx::kWhiteRef, kGlossTopAlpha),
+        if (clip.Create() &&
+            clip.AddFigure(RoundRectFigure(0, 0, static_cast<float>(width),
+                                           static_cast<float>(height), kBackgroundCorner)) &&
+            brush.Create({0, 0}, {0, band}, gfx::MakeArgb(gfx::kWhiteRef, kGlossTopAlpha),
                          gfx::MakeArgb(gfx::kWhiteRef, 0))) {
-            graphics.FillRectangle(gloss, {0, 0, static_cast<float>(width), band});
+            gloss->SetClipPath(clip);
+            gloss->FillRectangle(brush, {0, 0, static_cast<float>(width), band});
+            gloss->ResetClip();
+            gloss->Flush();
         }
     }
-    graphics.SetClipPath(clip, gfx::gp::CombineModeExclude);
-    graphics.Clear(gfx::MakeArgb(gfx::kMagenta));
-    graphics.ResetClip();
+    // The key colour outside the rounded clip, and the outline with a caption bar.
+    gfx::Apply(image.Pixels(), FrameOverlay(record, width, height));
 }
 
-void SkinEngine::PaintOutline(int index, gfx::Graphics& graphics) {
-    const CachedImage& image = Record(index)->windowImage;
-    const auto width = static_cast<float>(image.Width());
-    const auto height = static_cast<float>(image.Height());
+void SkinEngine::PaintOutline(gfx::Graphics& graphics, int width, int height) {
+    const auto w = static_cast<float>(width);
+    const auto h = static_cast<float>(height);
     graphics.SetSmoothingMode(gfx::gp::SmoothingModeNone);
     const struct {
         gfx::Figure figure;
         gfx::ColourRef colour;
     } lines[] = {
-        {RoundRectFigure(0, 0, width - 1, height - 1, 7), gfx::kBlackRef},
-        {RoundRectFigure(1, 1, width - 3, height - 3, 6), gfx::kWhiteRef},
+        {RoundRectFigure(0, 0, w - 1, h - 1, 7), gfx::kBlackRef},
+        {RoundRectFigure(1, 1, w - 3, h - 3, 6), gfx::kWhiteRef},
     };
     for (const auto& line : lines) {
         gfx::GraphicsPath path;
@@ -120,6 +139,38 @@ void SkinEngine::PaintOutline(int index, gfx::Graphics& graphics) {
             graphics.DrawPath(pen, path);
         }
     }
+}
+
+const gfx::SparseOverlay& SkinEngine::FrameOverlay(WindowRecord& record, int width, int height) {
+    if (record.frame.width == width && record.frame.height == height &&
+        record.frameWithOutline == record.captionBar) {
+        return record.frame;
+    }
+    // Corners and outline only depend on the distance to the nearest edges: they are drawn once
+    // on a small tile and stretched, so a large window costs no more than a small one.
+    const bool small = width < kFrameTile || height < kFrameTile;
+    const int tileWidth = small ? width : kFrameTile;
+    const int tileHeight = small ? height : kFrameTile;
+    gfx::Bitmap tile;
+    gfx::Graphics graphics;
+    gfx::PixelBuffer pixels;
+    if (tile.Create(tileWidth, tileHeight, PixelFormat32bppPARGB) && graphics.FromImage(tile)) {
+        graphics.Clear(0);
+        gfx::GraphicsPath clip;
+        clip.Create();
+        clip.AddFigure(RoundRectFigure(0, 0, static_cast<float>(tileWidth),
+                                       static_cast<float>(tileHeight), kBackgroundCorner));
+        graphics.SetClipPath(clip, gfx::gp::CombineModeExclude);
+        graphics.Clear(gfx::MakeArgb(gfx::kMagenta));
+        graphics.ResetClip();
+        if (record.captionBar) PaintOutline(graphics, tileWidth, tileHeight);
+        graphics.Delete();
+        pixels = gfx::ReadPixels(tile);
+    }
+    const int reach = small ? std::max(width, height) : kFrameReach;
+    record.frame = gfx::NineSlice(pixels, reach, width, height);
+    record.frameWithOutline = record.captionBar;
+    return record.frame;
 }
 
 void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
@@ -135,24 +186,22 @@ void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
     }
     SetRoundedRegion(*record, width, height);
     HDC imageDc = record->windowImage.Dc();
-    {
-        gfx::Graphics graphics;
-        graphics.FromHdc(imageDc);
-        PaintBackground(index, graphics);
-        if (record->captionBar) {
-            PaintOutline(index, graphics);
-            graphics.Flush();
-            SaveBand(record->topBand, imageDc, 0, 0, width, std::min(record->captionHeight, height));
-        }
-        const RECT& bar = record->statusBar.rect;
-        SaveBand(record->statusBand, imageDc, bar.left, bar.top, bar.right - bar.left,
-                 bar.bottom - bar.top);
-        if (record->captionBar) {
-            if (record->showTitle) PaintTitle(index, &graphics);
-            for (int button = 1; button <= record->strip.Count(); ++button) {
-                PaintCaptionButton(index, button, &graphics, 0, 0);
-            }
-        }
+    if (record->backgroundOption != 0) {
+        gfx::Graphics gloss;
+        gloss.FromHdc(imageDc);
+        PaintBackground(index, &gloss);
+    } else {
+        PaintBackground(index, nullptr);
+    }
+    if (record->captionBar) {
+        SaveBand(record->topBand, imageDc, 0, 0, width, std::min(record->captionHeight, height));
+    }
+    const RECT& bar = record->statusBar.rect;
+    SaveBand(record->statusBand, imageDc, bar.left, bar.top, bar.right - bar.left,
+             bar.bottom - bar.top);
+    if (record->captionBar) {
+        // Title and buttons in their normal state, as one decoration.
+        BlendCaptionOverlay(index, {0, 0, width, record->captionHeight}, WindowText(record->hwnd));
     }
     record->needsRender = false;
     if (!showNow) return;
@@ -227,11 +276,12 @@ bool SkinEngine::SetWindowPicture(HWND window, std::span<const std::uint8_t> byt
     if (mode) record->ownPictureMode = *mode;
     gfx::Bitmap source;
     if (!source.FromBytes(bytes)) return false;
-    gfx::PixelBuffer pixels = gfx::ReadPixels(source);
-    record->ownPictureColour = yf::AveragePictureColour(pixels, kAverageSamples, 0, 0);
+    record->ownPictureColour =
+        yf::AveragePictureColour(gfx::ReadShrunk(source, 512, 512), kAverageSamples, 0, 0);
     const PicturePreparation preparation = PreparationFor(record->ownPictureMode);
     if (preparation == PicturePreparation::AsGiven) {
         record->ownPicture.assign(bytes.begin(), bytes.end());
+        record->ownPrepared = Prepare(std::move(source), record->ownPictureMode);
     } else {
         gfx::Bitmap faded;
         const int variant = preparation == PicturePreparation::FadeLeftAndBottom ? 0 : 1;
@@ -239,9 +289,8 @@ bool SkinEngine::SetWindowPicture(HWND window, std::span<const std::uint8_t> byt
             return false;
         }
         record->ownPicture = faded.SaveToBytes(gfx::kPngFormat);
-        pixels = gfx::ReadPixels(faded);
+        record->ownPrepared = Prepare(std::move(faded), record->ownPictureMode);
     }
-    record->ownPrepared = Prepare(std::move(pixels), record->ownPictureMode);
     record->needsRender = true;
     ::InvalidateRect(window, nullptr, FALSE);
     return true;

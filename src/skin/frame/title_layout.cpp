@@ -14,7 +14,8 @@ TitleLayout LayoutTitle(int clientWidth, int stripWidth, int frameMargin, int ca
                    static_cast<float>(std::max(available - kTextIndent, 0)),
                    static_cast<float>(kTitleHeight)};
     const int top = y0 - 3;
-    layout.area = {x0, top, available, std::max(std::min(y0 + kTitleHeight, captionHeight) - top, 0)};
+    layout.area = {x0, top, available,
+                   std::max(std::min(y0 + kTitleHeight, captionHeight) - top, 0)};
     return layout;
 }
 

@@ -11,9 +11,9 @@ constexpr int kTitleHeight = 32;
 constexpr int kTextIndent = 20;
 
 struct TitleLayout {
-    PixelBox icon;      // drawn at 17 x 17
-    gfx::RectF text;    // layout rectangle of the text (it wraps inside, and is clipped)
-    PixelBox area;      // what a title repaint restores and copies out
+    PixelBox icon;    // drawn at 17 x 17
+    gfx::RectF text;  // layout rectangle of the text (it wraps inside, and is clipped)
+    PixelBox area;    // what a title repaint restores and copies out
 };
 
 // For a client area `clientWidth` wide whose strip is `stripWidth` wide, with frame margin m:

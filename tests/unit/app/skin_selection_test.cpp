@@ -11,7 +11,7 @@ namespace {
 
 // Records the calls in order with the values that matter.
 class RecordingSetup : public SkinSetup {
-public:
+  public:
     void SetSkinPicture(const SkinPictureArgs& args) override {
         calls.push_back("picture");
         picture = args;

@@ -13,13 +13,13 @@ PixelBuffer Filled(int w, int h, std::uint32_t colour) {
     return buffer;
 }
 
-int Channel(std::uint32_t pixel, int shift) { return static_cast<int>((pixel >> shift) & 0xFF); }
+int Channel(std::uint32_t pixel, int shift) {
+    return static_cast<int>((pixel >> shift) & 0xFF);
+}
 
 TEST(ResampleTest, FlatPicturesStayFlatAtAnySize) {
     const PixelBuffer source = Filled(37, 23, 0xFF4080C0);
-    const struct {
-        int w, h;
-    } sizes[] = {{37, 23}, {5, 3}, {100, 90}, {1, 1}, {36, 60}};
+    const struct { int w, h; } sizes[] = {{37, 23}, {5, 3}, {100, 90}, {1, 1}, {36, 60}};
     for (const auto& size : sizes) {
         const PixelBuffer out = Resample(ViewOf(source), size.w, size.h);
         ASSERT_EQ(out.width, size.w);
@@ -103,6 +103,107 @@ TEST(PremultiplyTest, ScalesTheColourByItsAlpha) {
     EXPECT_EQ(Premultiply(0xFF123456), 0xFF123456u);
     EXPECT_EQ(Premultiply(0x00FFFFFF), 0x00000000u);
     EXPECT_EQ(Premultiply(0x80FF0000), 0x80800000u);
+}
+
+}  // namespace
+}  // namespace yf::gfx
+
+namespace yf::gfx {
+namespace {
+
+// A w x h picture whose pixel (x, y) has blue = x and green = y.
+PixelBuffer Ramp(int w, int h) {
+    PixelBuffer ramp(w, h);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x)
+            ramp.At(x, y) = 0xFF000000u | (static_cast<unsigned>(y) << 8) | x;
+    }
+    return ramp;
+}
+
+TEST(ShrinkByHalvesTest, HalvesPerAxisWhileTheMinimumAllows) {
+    const PixelBuffer ramp = Ramp(64, 40);
+    const struct {
+        int minW, minH, w, h;
+    } cases[] = {{64, 40, 64, 40}, {32, 40, 32, 40}, {31, 11, 32, 20},  {8, 5, 8, 5},
+                 {9, 6, 16, 10},   {1, 1, 1, 1},     {100, 100, 64, 40}};
+    for (const auto& c : cases) {
+        const PixelBuffer out = ShrinkByHalves(SourceOf(ViewOf(ramp)), c.minW, c.minH);
+        EXPECT_EQ(out.width, c.w) << c.minW << "x" << c.minH;
+        EXPECT_EQ(out.height, c.h) << c.minW << "x" << c.minH;
+    }
+}
+
+TEST(ShrinkByHalvesTest, EachPixelIsTheMeanOfItsBlock) {
+    const PixelBuffer ramp = Ramp(64, 40);
+    const PixelBuffer out = ShrinkByHalves(SourceOf(ViewOf(ramp)), 16, 10);  // blocks of 4 x 4
+    ASSERT_EQ(out.width, 16);
+    // Block (2, 1) covers x 8..11 and y 4..7: mean blue 9.5, mean green 5.5 (rounded up).
+    EXPECT_EQ(Channel(out.At(2, 1), 0), 10);
+    EXPECT_EQ(Channel(out.At(2, 1), 8), 6);
+    EXPECT_EQ(out.At(2, 1) >> 24, 0xFFu);
+}
+
+TEST(ShrinkByHalvesTest, TheLastBlocksTakeTheRemainder) {
+    const PixelBuffer ramp = Ramp(13, 5);
+    const PixelBuffer out = ShrinkByHalves(SourceOf(ViewOf(ramp)), 6, 2);  // 2 x 2 blocks
+    ASSERT_EQ(out.width, 6);
+    ASSERT_EQ(out.height, 2);
+    // Last column: x 10..12 -> 11; last row: y 2..4 -> 3.
+    EXPECT_EQ(Channel(out.At(5, 1), 0), 11);
+    EXPECT_EQ(Channel(out.At(5, 1), 8), 3);
+}
+
+TEST(ShrinkByHalvesTest, ThreeByteSourcesBecomeOpaquePixels) {
+    // Two rows of two B, G, R pixels, rows 8 bytes apart (padded).
+    const std::uint8_t bytes[] = {10, 20, 30, 50, 60, 70, 0, 0, 30, 40, 50, 70, 80, 90, 0, 0};
+    const SourcePixels source{bytes, 2, 2, 8, 3, true};
+    const PixelBuffer copy = ShrinkByHalves(source, 2, 2);
+    ASSERT_EQ(copy.width, 2);
+    EXPECT_EQ(copy.At(1, 1), 0xFF5A5046u);
+    const PixelBuffer one = ShrinkByHalves(source, 1, 1);
+    ASSERT_EQ(one.width, 1);
+    EXPECT_EQ(one.At(0, 0), 0xFF3C3228u);  // means 40, 50, 60 of R, G, B
+}
+
+TEST(ScaleToTest, MatchesResamplingAFlatPictureAndHitsTheSize) {
+    PixelBuffer flat(300, 200);
+    Fill(WritableView(flat), 0xFF336699);
+    const PixelBuffer out = ScaleTo(SourceOf(ViewOf(flat)), 71, 37);
+    ASSERT_EQ(out.width, 71);
+    ASSERT_EQ(out.height, 37);
+    for (std::uint32_t p : out.pixels) ASSERT_EQ(p, 0xFF336699u);
+    const PixelBuffer up = ScaleTo(SourceOf(ViewOf(flat)), 400, 250);
+    EXPECT_EQ(up.width, 400);
+    EXPECT_EQ(up.At(399, 249), 0xFF336699u);
+}
+
+TEST(NineSliceTest, CornersComeFromTheTileAndEdgesRepeatItsMiddle) {
+    PixelBuffer tile(10, 10);
+    tile.At(0, 0) = 0xFF0000FF;  // a corner key
+    tile.At(9, 9) = 0xFF00FF00;  // the other corner
+    tile.At(5, 0) = 0x80000080;  // the top edge line (middle column)
+    tile.At(0, 5) = 0x40400000;  // the left edge line (middle row)
+    const SparseOverlay overlay = NineSlice(tile, 3, 40, 30);
+    PixelBuffer image(40, 30);
+    Fill(WritableView(image), 0xFF000000);
+    Apply(WritableView(image), overlay);
+    EXPECT_EQ(image.At(0, 0), 0xFF0000FFu);
+    EXPECT_EQ(image.At(39, 29), 0xFF00FF00u);
+    for (int x = 3; x < 37; ++x) EXPECT_EQ(Channel(image.At(x, 0), 0), 0x80) << x;
+    for (int y = 3; y < 27; ++y) EXPECT_EQ(Channel(image.At(0, y), 16), 0x40) << y;
+    EXPECT_EQ(image.At(20, 15), 0xFF000000u);
+    // Only the tile's coloured pixels are kept: two corners, one row, one column.
+    EXPECT_EQ(overlay.pixels.size(), 2u + 34u + 24u);
+}
+
+TEST(SubViewTest, ClipsToTheView) {
+    PixelBuffer ramp = Ramp(10, 8);
+    const ConstPixelView part = SubView(ViewOf(ramp), 7, 6, 5, 5);
+    EXPECT_EQ(part.width, 3);
+    EXPECT_EQ(part.height, 2);
+    EXPECT_EQ(part.At(0, 0), ramp.At(7, 6));
+    EXPECT_EQ(part.At(2, 1), ramp.At(9, 7));
 }
 
 }  // namespace

@@ -15,9 +15,7 @@ CaptionStrip StripFor(const CaptionButtonChoice& choice, int clientRight) {
 }
 
 TEST(CaptionHeightTest, RaisedToTwentyFiveWhenSmaller) {
-    const struct {
-        int given, used;
-    } cases[] = {{0, 25}, {10, 25}, {24, 25}, {25, 25}, {30, 30}};
+    const struct { int given, used; } cases[] = {{0, 25}, {10, 25}, {24, 25}, {25, 25}, {30, 30}};
     for (const auto& c : cases) EXPECT_EQ(RaiseCaptionHeight(c.given), c.used) << c.given;
 }
 
@@ -67,7 +65,7 @@ TEST(CaptionStripTest, HitTestIsStrictlyInsideAButton) {
     const struct {
         int x, y, expected;
     } cases[] = {
-        {320, 10, 1}, {306, 10, 0}, {307, 10, 1}, {320, 1, 0}, {320, 2, 1}, {320, 19, 0},
+        {320, 10, 1}, {306, 10, 0}, {307, 10, 1}, {320, 1, 0},  {320, 2, 1},  {320, 19, 0},
         {332, 10, 0}, {333, 10, 0}, {334, 10, 2}, {370, 18, 2}, {250, 10, 0}, {320, 30, 0},
     };
     for (const auto& c : cases) {
@@ -119,12 +117,8 @@ TEST(CaptionGlyphTargetsTest, GlyphsGoToTheButtonsTheStyleCreated) {
         bool min, max;
         GlyphTargets expected;
     } cases[] = {
-        {3, true, true, {1, 2, 3}},
-        {2, true, false, {1, 0, 2}},
-        {2, false, true, {0, 1, 2}},
-        {1, false, false, {0, 0, 1}},
-        {5, true, true, {3, 4, 5}},
-        {0, true, true, {0, 0, 0}},
+        {3, true, true, {1, 2, 3}},   {2, true, false, {1, 0, 2}}, {2, false, true, {0, 1, 2}},
+        {1, false, false, {0, 0, 1}}, {5, true, true, {3, 4, 5}},  {0, true, true, {0, 0, 0}},
     };
     for (const auto& c : cases) {
         const GlyphTargets t = CaptionGlyphTargets(c.count, c.min, c.max);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <memory>
@@ -21,7 +22,7 @@ namespace yf::gfx {
 namespace {
 
 class WrappersTest : public ::testing::Test {
-protected:
+  protected:
     testing::GdiplusSession session_;
 };
 
@@ -35,9 +36,9 @@ std::vector<std::uint8_t> QuadrantPicture(int w, int h, std::string_view format)
     const Argb colours[] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFF00};
     for (int q = 0; q < 4; ++q) {
         brush.Create(colours[q]);
-        graphics.FillRectangle(brush, {static_cast<float>((q % 2) * w / 2),
-                                       static_cast<float>((q / 2) * h / 2),
-                                       static_cast<float>(w / 2), static_cast<float>(h / 2)});
+        graphics.FillRectangle(
+            brush, {static_cast<float>((q % 2) * w / 2), static_cast<float>((q / 2) * h / 2),
+                    static_cast<float>(w / 2), static_cast<float>(h / 2)});
     }
     graphics.Delete();
     return bitmap.SaveToBytes(format);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <memory>
@@ -39,7 +40,9 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-std::uint32_t Rgb(std::uint32_t pixel) { return pixel & 0xFFFFFF; }
+std::uint32_t Rgb(std::uint32_t pixel) {
+    return pixel & 0xFFFFFF;
+}
 
 bool Near(std::uint32_t a, std::uint32_t b, int tolerance) {
     for (int shift = 0; shift < 24; shift += 8) {
@@ -51,7 +54,7 @@ bool Near(std::uint32_t a, std::uint32_t b, int tolerance) {
 }
 
 class SkinEngineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         engine_ = std::make_unique<SkinEngine>();
         WNDCLASSEXW wc{};
@@ -193,7 +196,8 @@ TEST_F(SkinEngineTest, ComposedImageHasMagentaCornersAndTheOutline) {
     const int w = client.right;
     const int h = client.bottom;
     for (POINT corner : {POINT{0, 0}, POINT{w - 1, 0}, POINT{0, h - 1}, POINT{w - 1, h - 1}}) {
-        EXPECT_EQ(ImagePixel(window, corner.x, corner.y), kMagentaRgb) << corner.x << "," << corner.y;
+        EXPECT_EQ(ImagePixel(window, corner.x, corner.y), kMagentaRgb)
+            << corner.x << "," << corner.y;
     }
     // Black at alpha 180 over grey 128 on the outer line, white at 180 on the inner one.
     const std::uint32_t outer = ImagePixel(window, w / 3, h - 1);
@@ -216,6 +220,25 @@ TEST_F(SkinEngineTest, StretchedModeCoversTheClientArea) {
     EXPECT_EQ(ImagePixel(window, 225, 150), 0xFFFF00u);
 }
 
+TEST_F(SkinEngineTest, StretchedPictureIsDecodedOnceAndCopiedWhenIdle) {
+    HWND window = MakeWindow(WS_POPUP, 300, 200);
+    Apply(window);
+    const std::uint32_t colours[4] = {kRed, kGreen, kBlue, kYellow};
+    UsePicture(testing::QuadrantPicture(60, 40, colours), 3);
+    const int generation = engine_->SkinImage().generation;
+    // Until the program is idle the decoded picture itself is kept.
+    EXPECT_NE(engine_->SkinImage().decoded, nullptr);
+    engine_->RenderWindow(1, nullptr, false);
+    EXPECT_EQ(ImagePixel(window, 225, 150), 0xFFFF00u);
+    ASSERT_TRUE(PumpUntil([&] { return engine_->SkinImage().decoded == nullptr; }, 3000));
+    EXPECT_EQ(engine_->SkinImage().pixels.width, 60);  // smaller than the screen: kept as it is
+    EXPECT_EQ(engine_->SkinImage().generation, generation);
+    engine_->Record(1)->needsRender = true;
+    engine_->RenderWindow(1, nullptr, false);
+    EXPECT_EQ(ImagePixel(window, 75, 60), 0xFF0000u);
+    EXPECT_EQ(ImagePixel(window, 225, 150), 0xFFFF00u);
+}
+
 TEST_F(SkinEngineTest, MirroredStripModeAlternatesCopiesAndShowsTheFillBelow) {
     HWND window = MakeWindow(WS_POPUP, 300, 200);
     Apply(window);
@@ -223,11 +246,11 @@ TEST_F(SkinEngineTest, MirroredStripModeAlternatesCopiesAndShowsTheFillBelow) {
     const std::uint32_t colours[4] = {kRed, kBlue, kRed, kBlue};
     UsePicture(testing::QuadrantPicture(100, 60, colours), 4);
     engine_->RenderWindow(1, nullptr, false);
-    EXPECT_EQ(ImagePixel(window, 20, 40), 0xFF0000u);   // first copy as it is
+    EXPECT_EQ(ImagePixel(window, 20, 40), 0xFF0000u);  // first copy as it is
     EXPECT_EQ(ImagePixel(window, 80, 40), 0x0000FFu);
     EXPECT_EQ(ImagePixel(window, 120, 40), 0x0000FFu);  // second copy mirrored
     EXPECT_EQ(ImagePixel(window, 180, 40), 0xFF0000u);
-    EXPECT_EQ(ImagePixel(window, 220, 40), 0xFF0000u);  // third as the first
+    EXPECT_EQ(ImagePixel(window, 220, 40), 0xFF0000u);   // third as the first
     EXPECT_EQ(ImagePixel(window, 150, 120), kThemeRgb);  // the fill below the strip
 }
 
@@ -376,20 +399,26 @@ TEST_F(SkinEngineTest, HoveringFadesTheCloseButtonInRed) {
     ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(box.x + box.width / 2, 10));
     ::SendMessageW(window, WM_MOUSEHOVER, 0, 0);
     ASSERT_EQ(engine_->Record(1)->hover.hotButton, 3);
-    ASSERT_TRUE(PumpUntil([&] { return engine_->Record(1)->hover.fadeIn.step >= kFadeSteps; }, 3000));
+    ASSERT_TRUE(
+        PumpUntil([&] { return engine_->Record(1)->hover.fadeIn.step >= kFadeSteps; }, 3000));
     const std::uint32_t after = ImagePixel(window, box.x + 3, box.y + 3);
-    EXPECT_GT((after >> 16) & 0xFF, ((before >> 16) & 0xFF) + 60) << std::hex << before << " " << after;
+    EXPECT_GT((after >> 16) & 0xFF, ((before >> 16) & 0xFF) + 60)
+        << std::hex << before << " " << after;
 
     ::SendMessageW(window, WM_MOUSELEAVE, 0, 0);
-    ASSERT_TRUE(PumpUntil([&] { return !engine_->Record(1)->hover.timerOn &&
-                                       engine_->Record(1)->hover.fadeOut.button == 0; }, 3000));
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            return !engine_->Record(1)->hover.timerOn &&
+                   engine_->Record(1)->hover.fadeOut.button == 0;
+        },
+        3000));
     EXPECT_EQ(ImagePixel(window, box.x + 3, box.y + 3), before);
 }
 
 TEST_F(SkinEngineTest, ChildrenGetTheSkinBehindThemAsTheirBrush) {
     HWND window = MakeWindow(WS_POPUP);
-    HWND label = ::CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 40, 60, 50, 20, window,
-                                   nullptr, nullptr, nullptr);
+    HWND label = ::CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 40, 60, 50, 20,
+                                   window, nullptr, nullptr, nullptr);
     Apply(window);
     UsePicture(testing::FlatPicture(20, 20, kGreen), 3);
     ControlOptions options;
@@ -399,9 +428,8 @@ TEST_F(SkinEngineTest, ChildrenGetTheSkinBehindThemAsTheirBrush) {
     prop::Set(label, prop::kTextColour, 0x0000FF);
 
     HDC dc = ::GetDC(label);
-    const auto brush = reinterpret_cast<HBRUSH>(
-        ::SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                       reinterpret_cast<LPARAM>(label)));
+    const auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(
+        window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
     ASSERT_NE(brush, nullptr);
     EXPECT_EQ(prop::Get(label, prop::kBackgroundBrush), reinterpret_cast<std::intptr_t>(brush));
     EXPECT_NE(prop::Get(label, prop::kBackgroundBitmap), 0);
@@ -426,8 +454,8 @@ TEST_F(SkinEngineTest, ChildrenGetTheSkinBehindThemAsTheirBrush) {
 
 TEST_F(SkinEngineTest, OpaqueChildrenWhenNoVeilIsGiven) {
     HWND window = MakeWindow(WS_POPUP);
-    HWND label = ::CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 40, 60, 50, 20, window,
-                                   nullptr, nullptr, nullptr);
+    HWND label = ::CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 40, 60, 50, 20,
+                                   window, nullptr, nullptr, nullptr);
     Apply(window);
     engine_->SetControlOptions({});
     EXPECT_EQ(engine_->Settings().transparentControls, 0);

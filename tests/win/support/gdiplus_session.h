@@ -2,13 +2,15 @@
 #pragma once
 
 #include <windows.h>
+
 #include <objidl.h>
+
 #include <gdiplus.h>
 
 namespace yf::testing {
 
 class GdiplusSession {
-public:
+  public:
     GdiplusSession() {
         Gdiplus::GdiplusStartupInput input;
         Gdiplus::GdiplusStartup(&token_, &input, nullptr);
@@ -17,7 +19,7 @@ public:
     GdiplusSession(const GdiplusSession&) = delete;
     GdiplusSession& operator=(const GdiplusSession&) = delete;
 
-private:
+  private:
     ULONG_PTR token_ = 0;
 };
 

@@ -12,13 +12,16 @@ TEST(EdgeZonesTest, ZonesInTheirOrderOnA300By200Window) {
         int x, y;
         EdgeZone zone;
     } cases[] = {
-        {0, 100, EdgeZone::Left},       {3, 11, EdgeZone::Left},        {3, 189, EdgeZone::Left},
-        {4, 100, EdgeZone::None},       {297, 100, EdgeZone::Right},    {299, 50, EdgeZone::Right},
-        {150, 0, EdgeZone::Top},        {11, 3, EdgeZone::Top},         {289, 2, EdgeZone::Top},
-        {150, 197, EdgeZone::Bottom},   {2, 5, EdgeZone::TopLeft},      {10, 10, EdgeZone::TopLeft},
-        {3, 10, EdgeZone::TopLeft},     {290, 0, EdgeZone::TopRight},   {0, 190, EdgeZone::BottomLeft},
-        {299, 199, EdgeZone::BottomRight}, {290, 190, EdgeZone::BottomRight},
-        {150, 100, EdgeZone::None},     {11, 11, EdgeZone::None},       {150, 4, EdgeZone::None},
+        {0, 100, EdgeZone::Left},          {3, 11, EdgeZone::Left},
+        {3, 189, EdgeZone::Left},          {4, 100, EdgeZone::None},
+        {297, 100, EdgeZone::Right},       {299, 50, EdgeZone::Right},
+        {150, 0, EdgeZone::Top},           {11, 3, EdgeZone::Top},
+        {289, 2, EdgeZone::Top},           {150, 197, EdgeZone::Bottom},
+        {2, 5, EdgeZone::TopLeft},         {10, 10, EdgeZone::TopLeft},
+        {3, 10, EdgeZone::TopLeft},        {290, 0, EdgeZone::TopRight},
+        {0, 190, EdgeZone::BottomLeft},    {299, 199, EdgeZone::BottomRight},
+        {290, 190, EdgeZone::BottomRight}, {150, 100, EdgeZone::None},
+        {11, 11, EdgeZone::None},          {150, 4, EdgeZone::None},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FindEdgeZone(c.x, c.y, 300, 200, 3), c.zone) << c.x << "," << c.y;

@@ -20,8 +20,9 @@ TEST(PictureLayoutTest, StretchedCoversTheClientArea) {
 
 TEST(PictureLayoutTest, MirroredStripAlternatesAndEndsPastTheRightEdge) {
     const auto copies = LayoutPicture(4, 250, 200, 100, 60);
-    EXPECT_EQ(copies, (std::vector<P>{{0, 0, 100, 60, false}, {100, 0, 100, 60, true},
-                                       {200, 0, 100, 60, false}}));
+    EXPECT_EQ(copies,
+              (std::vector<P>{
+                  {0, 0, 100, 60, false}, {100, 0, 100, 60, true}, {200, 0, 100, 60, false}}));
     EXPECT_EQ(LayoutPicture(4, 200, 100, 100, 60).size(), 2u);
 }
 

@@ -1,0 +1,5 @@
+# Benchmarks: Windows executables run under Wine by hand; they print ratios, they assert nothing.
+#   scripts/wine-run.sh build/windows/skin_bench.exe
+add_executable(skin_bench WIN32 ${CMAKE_SOURCE_DIR}/bench/skin_bench.cpp ${yf_resources})
+target_link_libraries(skin_bench PRIVATE yf_win)
+target_link_options(skin_bench PRIVATE -municode -mconsole)
