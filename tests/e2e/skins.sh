@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program under each of its eight skins, switched through the tray menu's items:
 # a screenshot per skin (kept with the others), each skin visibly different from the one
-# before, the texts unchanged by switching, then exit path B through the caption's close
-# button, which ends the program with code 0.
+# before, the texts unchanged by switching; then the caption's minimize button hides the window
+# and 显示窗口 brings it back unchanged, and exit path B through the caption's close button
+# ends the program with code 0.
 source "$(dirname "$0")/common.sh"
 
 start_program
@@ -32,8 +33,20 @@ changed=$(compare -metric AE -fuzz 8% "$SHOTS/skin-start.png" "$SHOTS/skin8.png"
 texts_after=$(driver texts | grep -v '^透明标签_现在时间=')
 [[ $texts_before == "$texts_after" ]] || fail "switching skins changed the texts"
 
-# The close button sits 20 pixels in from the right edge of the caption bar.
+# The caption's minimize button (52 pixels in from the right edge) hides the window to the
+# tray; 显示窗口 brings it back, skinned as before.
 read -r _ _ width _ <<<"$(driver rect)"
+driver press $((width - 52)) 10
+for _ in $(seq 50); do [[ $(driver window-state) == hidden ]] && break; sleep 0.1; done
+[[ $(driver window-state) == hidden ]] || fail "minimize button did not hide the window"
+driver show-window
+driver wait-window 10000 >/dev/null || fail "显示窗口 did not bring the window back"
+sleep 1
+screenshot skin-restored
+changed=$(compare -metric AE -fuzz 8% "$SHOTS/skin8.png" "$SHOTS/skin-restored.png" null: 2>&1) || true
+(( ${changed%% *} < 3000 )) || fail "the restored window looks different ($changed pixels changed)"
+
+# The close button sits 20 pixels in from the right edge of the caption bar.
 driver press $((width - 20)) 10
 wait_program
 [[ $EXIT_CODE == 0 ]] || fail "exit code $EXIT_CODE after the caption's close button"

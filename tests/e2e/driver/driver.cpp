@@ -61,7 +61,7 @@ int Usage() {
                  "usage: e2e_driver wait-window MS | rect | texts | text NAME | visible NAME |\n"
                  "       click NAME | spin NAME up|down [COUNT] | select NAME INDEX |\n"
                  "       type NAME TEXT | wait-gone MS | find-box CAPTION MS | answer-box CAPTION yes|no|ok |\n"
-                 "       window-state | skin K | press X Y\n");
+                 "       window-state | skin K | press X Y | show-window\n");
     return 2;
 }
 
@@ -130,6 +130,15 @@ int wmain(int argc, wchar_t** argv) {
             ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                            reinterpret_cast<LPARAM>(::GetDlgItem(box, id)));
         }
+        return 0;
+    }
+
+    if (command == "show-window") {
+        // As the tray menu item 显示窗口 reports its choice; the window may be hidden.
+        HWND hidden = FindMainWindow();
+        if (!hidden) return 1;
+        const int id = MainWindow::kMenuIdBase + static_cast<int>(MenuCommand::ShowWindow);
+        ::PostMessageW(hidden, WM_COMMAND, MAKEWPARAM(id, 0), 0);
         return 0;
     }
 
