@@ -26,12 +26,6 @@ constexpr Argb MakeArgb(ColourRef colour, int alpha = kOpaque) {
     return (static_cast<Argb>(alpha & 0xFF) << 24) | (r << 16) | (g << 8) | b;
 }
 
-// The COLORREF of an ARGB value, alpha dropped.
-constexpr ColourRef ColourRefOf(Argb argb) {
-    return MakeColourRef(static_cast<int>((argb >> 16) & 0xFF),
-                         static_cast<int>((argb >> 8) & 0xFF), static_cast<int>(argb & 0xFF));
-}
-
 constexpr ColourRef kMagenta = MakeColourRef(255, 0, 255);
 constexpr ColourRef kWhiteRef = MakeColourRef(255, 255, 255);
 constexpr ColourRef kBlackRef = 0;

@@ -6,6 +6,10 @@
 # ends the program with code 0.
 source "$(dirname "$0")/common.sh"
 
+# Wine's server (and its services) started here with quiet output, not by the program: a server
+# the program started would hold this script's output open after it ends.
+"$RUN" cmd /c exit >/dev/null 2>&1
+
 start_program
 driver wait-window 60000 >/dev/null || fail "main window did not appear"
 sleep 1

@@ -29,11 +29,5 @@ TEST(MakeArgbTest, WithoutAlphaTheColourIsOpaque) {
     EXPECT_EQ(MakeArgb(0), 0xFF000000u);
 }
 
-TEST(MakeArgbTest, ColourRefOfUndoesIt) {
-    for (ColourRef colour : {0x000000u, 0x0080FFu, 0xC0C0C0u, 0xFF00FFu, 0x123456u}) {
-        EXPECT_EQ(ColourRefOf(MakeArgb(colour, 77)), colour);
-    }
-}
-
 }  // namespace
 }  // namespace yf::gfx

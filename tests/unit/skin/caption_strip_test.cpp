@@ -43,12 +43,6 @@ TEST(CaptionStripTest, ThreeButtonsMakeAStrip95WideAt100FromTheRight) {
     EXPECT_EQ(strip.height, 22);
 }
 
-TEST(CaptionStripTest, StripWidthFollowsTheButtonCount) {
-    EXPECT_EQ(StripFor({}, 300).width, 38 + 3);
-    EXPECT_EQ(StripFor({false, false, true, false}, 300).width, 26 + 38 + 1 + 3);
-    EXPECT_EQ(StripFor({true, true, true, true}, 300).width, 4 * 26 + 38 + 4 + 3);
-}
-
 TEST(CaptionStripTest, LayoutEndsTheStripAtTheRightEdgeAndSpacesButtons27Apart) {
     CaptionStrip strip = StripFor({false, false, true, true}, 371);
     LayoutStrip(strip, 371);

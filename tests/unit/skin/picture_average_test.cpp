@@ -34,12 +34,5 @@ TEST(AveragePictureColourTest, MarginsLimitTheSamplingArea) {
     EXPECT_EQ(corner, gfx::MakeColourRef(0, 255, 0));
 }
 
-TEST(AveragePictureColourTest, TranslucentPixelsCountWithTheirOwnColour) {
-    gfx::PixelBuffer picture(2, 2);
-    for (auto& p : picture.pixels) p = gfx::Premultiply(0x80FF0000);
-    EXPECT_EQ(AveragePictureColour(picture, 100, 0, 0), gfx::MakeColourRef(255, 0, 0));
-    EXPECT_EQ(AveragePictureColour(gfx::PixelBuffer{}, 100, 0, 0), 0u);
-}
-
 }  // namespace
 }  // namespace yf

@@ -15,7 +15,6 @@
 #include "gfx/pixels_win.h"
 #include "gfx/text_win.h"
 #include "gfx/tooltip_win.h"
-#include "skin/shapes.h"
 #include "support/gdiplus_session.h"
 
 namespace yf::gfx {
@@ -154,29 +153,6 @@ TEST_F(WrappersTest, MemoryStreamRoundTrip) {
     EXPECT_EQ(moved.ToBytes(), bytes);
     moved.Close();
     EXPECT_EQ(moved.Size(), 0u);
-}
-
-TEST_F(WrappersTest, RoundRectClipLeavesTheCornersAlone) {
-    Bitmap canvas;
-    ASSERT_TRUE(canvas.Create(60, 40));
-    Graphics graphics;
-    ASSERT_TRUE(graphics.FromImage(canvas));
-    graphics.Clear(0xFFFF00FF);
-    GraphicsPath path;
-    ASSERT_TRUE(path.Create());
-    ASSERT_TRUE(path.AddFigure(RoundRectFigure(0, 0, 60, 40, 8)));
-    ASSERT_TRUE(graphics.SetClipPath(path));
-    SolidBrush white;
-    white.Create(0xFFFFFFFF);
-    graphics.FillRectangle(white, {0, 0, 60, 40});
-    graphics.Delete();
-    EXPECT_EQ(canvas.GetPixel(0, 0), 0xFFFF00FFu);
-    EXPECT_EQ(canvas.GetPixel(59, 0), 0xFFFF00FFu);
-    EXPECT_EQ(canvas.GetPixel(0, 39), 0xFFFF00FFu);
-    EXPECT_EQ(canvas.GetPixel(59, 39), 0xFFFF00FFu);
-    EXPECT_EQ(canvas.GetPixel(30, 20), 0xFFFFFFFFu);
-    EXPECT_EQ(canvas.GetPixel(30, 0), 0xFFFFFFFFu);
-    EXPECT_EQ(canvas.GetPixel(0, 20), 0xFFFFFFFFu);
 }
 
 TEST_F(WrappersTest, PixelsRoundTripThroughABitmap) {

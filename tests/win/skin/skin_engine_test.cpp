@@ -138,21 +138,6 @@ TEST_F(SkinEngineTest, ApplySkinRegistersOnceAndSetsTheProperties) {
     EXPECT_EQ(strip.bottom - strip.top, 22);
 }
 
-TEST_F(SkinEngineTest, CaptionHeightIsRaisedAndButtonsFollowTheStyle) {
-    HWND plain = MakeWindow(WS_POPUP);
-    HWND tall = MakeWindow(WS_POPUP | WS_MINIMIZEBOX);
-    Apply(plain, 10);
-    Apply(tall, 30);
-    const WindowRecord& first = *engine_->Record(1);
-    EXPECT_EQ(first.captionHeight, 25);
-    ASSERT_EQ(first.strip.Count(), 1);
-    EXPECT_EQ(first.strip.Button(1).kind, CaptionButtonKind::Close);
-    const WindowRecord& second = *engine_->Record(2);
-    EXPECT_EQ(second.captionHeight, 30);
-    ASSERT_EQ(second.strip.Count(), 2);
-    EXPECT_EQ(second.strip.Button(1).kind, CaptionButtonKind::Minimize);
-}
-
 TEST_F(SkinEngineTest, DestroyingTheFirstWindowRenumbersTheSecondAndItsChildren) {
     HWND first = MakeWindow();
     HWND second = MakeWindow();
@@ -450,18 +435,6 @@ TEST_F(SkinEngineTest, ChildrenGetTheSkinBehindThemAsTheirBrush) {
     const auto button = ::SendMessageW(window, WM_CTLCOLORBTN, 0, reinterpret_cast<LPARAM>(label));
     EXPECT_EQ(reinterpret_cast<HGDIOBJ>(button), ::GetStockObject(NULL_BRUSH));
     ::DestroyWindow(window);
-}
-
-TEST_F(SkinEngineTest, OpaqueChildrenWhenNoVeilIsGiven) {
-    HWND window = MakeWindow(WS_POPUP);
-    HWND label = ::CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 40, 60, 50, 20,
-                                   window, nullptr, nullptr, nullptr);
-    Apply(window);
-    engine_->SetControlOptions({});
-    EXPECT_EQ(engine_->Settings().transparentControls, 0);
-    EXPECT_EQ(engine_->Settings().veilAlpha, 160);
-    ::SendMessageW(window, WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(label));
-    EXPECT_EQ(prop::Get(label, prop::kBackgroundBrush), 0);
 }
 
 TEST_F(SkinEngineTest, LosingActivationTrimsTheWorkingSetOnItsOwnThread) {

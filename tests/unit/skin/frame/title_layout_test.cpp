@@ -24,10 +24,5 @@ TEST(TitleLayoutTest, TextEndsBeforeTheButtonStrip) {
     }
 }
 
-TEST(TitleLayoutTest, ATallCaptionLetsTheTitleAreaGrowTo32) {
-    EXPECT_EQ(LayoutTitle(371, 68, 3, 60).area.height, 35);
-    EXPECT_EQ(LayoutTitle(60, 68, 3, 25).area.width, 0);
-}
-
 }  // namespace
 }  // namespace yf
