@@ -12,6 +12,7 @@
 
 #include "gfx/pixels_win.h"
 #include "skin/cached_image_win.h"
+#include "skin/frame/title_layout.h"
 #include "skin/skin_engine_win.h"
 #include "skin/window_properties_win.h"
 #include "skin/working_set_win.h"
@@ -359,6 +360,27 @@ TEST_F(SkinEngineTest, DoubleClickOnTheCaptionMaximizesAndBelowItDoesNothing) {
     EXPECT_EQ(systemCommands, std::vector<WPARAM>{SC_MAXIMIZE});
     EXPECT_TRUE(engine_->Record(1)->maximized);
     EXPECT_TRUE(engine_->Record(1)->needsRender || ::IsZoomed(window));
+}
+
+TEST_F(SkinEngineTest, TitleFollowsTheWindowTextAndItsStyle) {
+    HWND window = MakeWindow();
+    Apply(window);
+    UsePicture(testing::FlatPicture(20, 20, 0xFF000000), 3);
+    ::ShowWindow(window, SW_SHOWNOACTIVATE);
+    PumpFor(50);
+    ::SetWindowTextW(window, L"新标题");
+    EXPECT_EQ(engine_->Record(1)->captionKey.text, "新标题");
+    ASSERT_TRUE(engine_->SetTitleStyle(window, std::nullopt, std::nullopt, 0x0000FF, std::nullopt,
+                                       std::nullopt));
+    // Pure red text now shows in the title area, and the text itself is unchanged.
+    const PixelBox area = LayoutTitle(300, engine_->Record(1)->strip.width, 3, 25).area;  // 300 wide
+    int red = 0;
+    for (int y = area.y; y < area.y + area.height; ++y) {
+        for (int x = area.x + 20; x < area.x + area.width; ++x)
+            red += ImagePixel(window, x, y) == 0xFF0000u;
+    }
+    EXPECT_GT(red, 10);
+    EXPECT_FALSE(engine_->SetTitleStyle(::GetDesktopWindow(), "宋体", 9, 0, 0, 0));
 }
 
 TEST_F(SkinEngineTest, SizeLimitsComeFromTheRecord) {
