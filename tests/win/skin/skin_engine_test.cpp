@@ -373,7 +373,8 @@ TEST_F(SkinEngineTest, TitleFollowsTheWindowTextAndItsStyle) {
     ASSERT_TRUE(engine_->SetTitleStyle(window, std::nullopt, std::nullopt, 0x0000FF, std::nullopt,
                                        std::nullopt));
     // Pure red text now shows in the title area, and the text itself is unchanged.
-    const PixelBox area = LayoutTitle(300, engine_->Record(1)->strip.width, 3, 25).area;  // 300 wide
+    const PixelBox area =
+        LayoutTitle(300, engine_->Record(1)->strip.width, 3, 25).area;  // 300 wide
     int red = 0;
     for (int y = area.y; y < area.y + area.height; ++y) {
         for (int x = area.x + 20; x < area.x + area.width; ++x)
