@@ -47,13 +47,12 @@ fi
         # No window manager runs on the virtual display; unmanaged windows spare Wine its wait
         # for one on every window that goes away (two seconds each).
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-        wineserver -w
         touch "$prefix/.yf-ready-2"
     fi
 ) 9>"${prefix%/}.lock"
 
 # A persistent server saves Wine several seconds per test process.
-wineserver -p 2>/dev/null
+wineserver -p </dev/null >/dev/null 2>&1
 
 exec_status=0
 wine "$@"
