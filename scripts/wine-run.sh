@@ -51,8 +51,11 @@ fi
     fi
 ) 9>"${prefix%/}.lock"
 
-# A persistent server saves Wine several seconds per test process.
+# A persistent server saves Wine several seconds per test process. A fresh server starts Wine's
+# own background processes (services, the desktop) with the first program; let a throwaway
+# command be that program, or they would inherit the test's output and ctest would wait on them.
 wineserver -p </dev/null >/dev/null 2>&1
+wine cmd /c exit </dev/null >/dev/null 2>&1
 
 exec_status=0
 wine "$@"
