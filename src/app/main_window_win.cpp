@@ -30,6 +30,7 @@ LRESULT CALLBACK ForwardToMainWindow(HWND group, UINT message, WPARAM wParam, LP
         case WM_COMMAND:
         case WM_NOTIFY:
         case WM_DRAWITEM:
+        case WM_MEASUREITEM:
         case WM_VSCROLL:
         case WM_HSCROLL:
         case WM_CTLCOLOREDIT:
@@ -265,6 +266,7 @@ void MainWindow::RunCreatedSequence() {
     // engine takes most of them over again and paints over it.
     xp::SwitchXpLook(1);
     SwitchSkin(kDefaultSkin);
+    RegisterSkinContainers();
     SetTimerInterval(TimerId::时钟1, 1000);
     SetTimerInterval(TimerId::时钟_时间校准, 60000);
     schedule_.ProposeNextTime();
@@ -462,6 +464,21 @@ void MainWindow::SwitchSkin(int skin) {
     SkinEngine* engine = SkinEngine::Current();
     if (!engine) return;
     yf::SwitchSkin(*engine, ResourceBytes(Widen(SkinResourceName(skin)).c_str()), window_);
+}
+
+void MainWindow::RegisterSkinContainers() {
+    SkinEngine* engine = SkinEngine::Current();
+    if (!engine) return;
+    // The panels see-through (alpha 0): only their frames lie on the picture.
+    for (ControlId group : {ControlId::分组框1, ControlId::分组框2}) {
+        engine->RegisterContainer(Control(group), 1, ::GetSysColor(COLOR_BTNFACE), 0);
+    }
+    // The skinned boxes draw their text in the layout's colour, as they did before.
+    for (const ControlLayout& entry : Layout()) {
+        if (entry.kind == ControlKind::Edit) {
+            engine->SetControlTextColour(Control(entry.id), entry.colour);
+        }
+    }
 }
 
 void MainWindow::OnSpinPressed(ControlId spinner, int direction) {

@@ -58,6 +58,8 @@ public:
 
     // Hands skin 1..8 to the skin engine (when one exists) for this window.
     void SwitchSkin(int skin);
+    // Makes the two group boxes skin containers, so the controls in them are skinned too.
+    void RegisterSkinContainers();
 
     HWND Handle() const { return window_; }
     HWND Control(ControlId id) const { return controls_[static_cast<int>(id)]; }

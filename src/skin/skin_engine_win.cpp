@@ -6,6 +6,7 @@
 #include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
 #include "gfx/pixels_win.h"
+#include "skin/child_controls_win.h"
 #include "skin/frame/edge_zones.h"
 #include "skin/picture_average.h"
 #include "skin/picture_fade_win.h"
@@ -200,8 +201,8 @@ void SkinEngine::ReskinVisibleWindows() {
              child = ::GetWindow(child, GW_HWNDNEXT)) {
             if (::IsWindowVisible(child)) ::InvalidateRect(child, nullptr, TRUE);
         }
-        for (std::size_t i = 1; i < record.Family(ControlFamily::Headers).size(); ++i) {
-            ::InvalidateRect(record.Family(ControlFamily::Headers)[i].hwnd, nullptr, FALSE);
+        for (HWND header : record.Handles(ControlFamily::Headers)) {
+            ::InvalidateRect(header, nullptr, FALSE);
         }
     }
 }
@@ -257,6 +258,9 @@ bool SkinEngine::ApplySkin(const ApplySkinArgs& args) {
     added.captionButtonCount = added.strip.Count();
     LayoutCaptionButtons(index);
     added.statusBar.height = std::max(args.statusBarHeight, 0);
+    // The window's own children; those inside containers come with RegisterContainer.
+    InstallEditsAndCombos(index, window);
+    InstallSpinSkins(index, window);
 
     added.registered = true;
     added.needsRender = true;
@@ -279,6 +283,7 @@ void SkinEngine::DecodeGlyphs(WindowRecord& record, int button) {
 }
 
 void SkinEngine::Unsubclass(WindowRecord& record) {
+    ReleaseChildren(record);
     if (!::IsWindow(record.hwnd)) return;
     ::KillTimer(record.hwnd, reinterpret_cast<UINT_PTR>(record.hwnd));
     ::KillTimer(record.hwnd, FinishingTimerId());
@@ -293,9 +298,7 @@ void SkinEngine::Unsubclass(WindowRecord& record) {
 void SkinEngine::ReleaseWindow(int index) {
     WindowRecord* record = Record(index);
     if (!record) return;
-    for (std::size_t i = 1; i < record->Family(ControlFamily::Edits).size(); ++i) {
-        prop::DeleteBackgroundObjects(record->Family(ControlFamily::Edits)[i].hwnd);
-    }
+    for (HWND edit : record->Handles(ControlFamily::Edits)) prop::DeleteBackgroundObjects(edit);
     Unsubclass(*record);
     windows_.erase(windows_.begin() + (index - 1));
     Renumber();
@@ -310,10 +313,7 @@ void SkinEngine::Renumber() {
         WindowRecord& record = *Record(index);
         prop::Set(record.hwnd, prop::kListIndex, index);
         for (ControlFamily family : kOrder) {
-            const auto& children = record.Family(family);
-            for (std::size_t i = 1; i < children.size(); ++i) {
-                if (children[i].hwnd) prop::Set(children[i].hwnd, prop::kOwnerIndex, index);
-            }
+            for (HWND child : record.Handles(family)) prop::Set(child, prop::kOwnerIndex, index);
         }
         const auto& keyed = record.Family(ControlFamily::Keyed);
         for (std::size_t i = 1; i < keyed.size(); ++i) {
@@ -375,6 +375,7 @@ HDC SkinEngine::TakeBackgroundSnapshot(HWND control, const RECT& rect) {
         }
         if (!(::GetWindowLongW(owner, GWL_STYLE) & WS_CHILD)) break;
     }
+    LayContainerPanels(dc, control, rect);
     return dc;
 }
 
@@ -390,22 +391,7 @@ void SkinEngine::ReleaseBackgroundSnapshot(HDC snapshot) {
 }
 
 UniqueBitmap SkinEngine::ControlBackgroundBitmap(HWND control) {
-    RECT outer{};
-    RECT client{};
-    ::GetWindowRect(control, &outer);
-    ::GetClientRect(control, &client);
-    const LONG style = ::GetWindowLongW(control, GWL_STYLE);
-    constexpr int kScrollBar = 17;
-    const int outerWidth = outer.right - outer.left;
-    const int outerHeight = outer.bottom - outer.top;
-    const int clientWidth = client.right + ((style & WS_VSCROLL) ? kScrollBar : 0);
-    const int clientHeight = client.bottom + ((style & WS_HSCROLL) ? kScrollBar : 0);
-    RECT area{};
-    area.left = (outerWidth - clientWidth) / 2;
-    area.top = (outerHeight - clientHeight) / 2;
-    area.right = area.left + client.right;
-    area.bottom = area.top + client.bottom;
-
+    const RECT area = ClientAreaOf(control);
     HDC snapshot = TakeBackgroundSnapshot(control, area);
     if (!snapshot) return UniqueBitmap();
     const int width = area.right - area.left;

@@ -105,6 +105,48 @@ class SkinEngine : public SkinSetup {
     void CaptionClick(int index, int button);
     LRESULT SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Containers: a child window (a group box, typically) whose own children are skinned too,
+    // painted over the skin under an optional translucent panel. Returns the container's index
+    // in its window's list (the one it had when registered before); 0 when no ancestor of the
+    // control is a skinned window.
+    int RegisterContainer(HWND control, int painted = 1, gfx::ColourRef colour = 0, int alpha = 255,
+                          int border = 0);
+    // Only for a registered container with a panel colour.
+    bool SetContainerAlpha(HWND control, int alpha);
+    // The text colour a see-through child paints with ("Kj_Ztys"); a combo box with an edit
+    // keeps it on the edit.
+    void SetControlTextColour(HWND control, gfx::ColourRef colour);
+    // Lays the window's docked windows out again after a size change.
+    void RelayoutDocked(int index);
+    // The whole container into `dc` (or its own DC when none is given).
+    void PaintContainer(int index, int container, HDC dc = nullptr);
+    // The part `area` (client coordinates) of the container, through its own DC; the
+    // see-through children there are redrawn over it afterwards.
+    void RepaintContainer(int index, int container, const RECT& area);
+    LRESULT ContainerProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Up-down controls among the direct children of `parent` (the window or a container).
+    void InstallSpinSkins(int index, HWND parent);
+    // 0: the up (left) half, 1: the down (right) half.
+    int SpinHitPart(int index, int spin, LPARAM position);
+    // An omitted state is taken from the control's record.
+    void PaintSpin(int index, int spin, std::optional<bool> hover = std::nullopt,
+                   std::optional<bool> pressed = std::nullopt,
+                   std::optional<LPARAM> position = std::nullopt);
+    LRESULT SpinProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Edit and combo boxes among the direct children of `parent`.
+    void InstallEditsAndCombos(int index, HWND parent);
+    // Nothing for an edit the engine has not taken over.
+    void PaintEditFrame(HWND edit, std::optional<bool> focused = std::nullopt,
+                        std::optional<bool> hover = std::nullopt);
+    // The skin behind the edit's client area, into `dc` (its client DC, or its window DC).
+    void PaintEditBackground(HWND edit, HDC dc, bool toClientDc);
+    void PaintCombo(int index, int combo, std::optional<bool> hover = std::nullopt,
+                    std::optional<bool> focused = std::nullopt);
+    LRESULT EditProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT ComboProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
     // The button the last caption hit test found (0 = none).
     int HotButton() const { return hotButton_; }
 
@@ -142,6 +184,17 @@ class SkinEngine : public SkinSetup {
     void ApplyHoverActions(int index, const HoverActions& actions);
     LRESULT SeeThroughColours(UINT message, HDC dc, HWND control, bool& handled);
     void InvalidateSeeThroughChild(UINT message, WPARAM wParam, LPARAM lParam);
+    // The pattern brush of the skin behind `control`, kept in "Kj_dxjb"/"Kj_wtjb".
+    HBRUSH MakeBackgroundBrush(HWND control);
+    // Lays the panels of the registered containers that `control` lies in (itself included)
+    // over a snapshot of `rect` (outer coordinates of `control`).
+    void LayContainerPanels(HDC snapshot, HWND control, const RECT& rect);
+    // A snapshot of the container's client area with its panel, frame and caption.
+    HDC ComposeContainer(int index, int container);
+    void PaintGroupBox(HDC snapshot, HWND control, const ControlRecord& container, int width,
+                       int height);
+    // Gives every child control of the window back its own procedure.
+    void ReleaseChildren(WindowRecord& record);
 
     HINSTANCE module_;
     ULONG_PTR gdiplusToken_ = 0;
@@ -159,5 +212,10 @@ class SkinEngine : public SkinSetup {
 // The window's DC (or `dc`) with every visible, non-transparent direct child excluded from its
 // clipping, so copies of the window image do not paint over the children.
 HDC GetClippedWindowDC(HWND window, HDC dc = nullptr);
+
+// Class "Button" with the group-box style bit.
+bool IsGroupBox(HWND control);
+// The width of `text` in that font (GDI+, world units), rounded down, plus 1.
+int MeasureTextWidth(std::string_view text, std::string_view fontName, float size, int style);
 
 }  // namespace yf

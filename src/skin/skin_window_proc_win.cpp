@@ -13,18 +13,15 @@
 
 #include "core/wide_text_win.h"
 #include "skin/caption_hover.h"
+#include "skin/child_controls_win.h"
+#include "skin/frame/container_layout.h"
+#include "skin/see_through.h"
 #include "skin/skin_engine_win.h"
 #include "skin/window_properties_win.h"
 #include "skin/working_set_win.h"
 
 namespace yf {
 namespace {
-
-std::wstring ClassName(HWND window) {
-    wchar_t name[256] = {};
-    ::GetClassNameW(window, name, 256);
-    return name;
-}
 
 // The text a WM_SETTEXT carries, as UTF-8.
 std::string TextOf(HWND window, LPARAM lParam) {
@@ -111,20 +108,33 @@ void SkinEngine::ApplyHoverActions(int index, const HoverActions& actions) {
 LRESULT SkinEngine::SeeThroughColours(UINT message, HDC dc, HWND control, bool& handled) {
     handled = false;
     if (!settings_.controlSkinning || !settings_.transparentControls || !control) return 0;
-    const std::wstring kind = ClassName(control);
-    const bool patternAnswer =
-        message == WM_CTLCOLORSTATIC ||
-        (message == WM_CTLCOLOREDIT && ClassName(::GetParent(control)) != L"ComboBox");
-    const LONG style = ::GetWindowLongW(control, GWL_STYLE);
-    const bool hollowAnswer =
-        message == WM_CTLCOLORBTN || (message == WM_CTLCOLORLISTBOX && kind == L"ListBox" &&
-                                      !(style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)));
-    if (!patternAnswer && !hollowAnswer) return 0;
+    ColourRequest request = ColourRequest::Button;
+    switch (message) {
+        case WM_CTLCOLOREDIT:
+            request = ColourRequest::Edit;
+            break;
+        case WM_CTLCOLORSTATIC:
+            request = ColourRequest::Static;
+            break;
+        case WM_CTLCOLORLISTBOX:
+            request = ColourRequest::ListBox;
+            break;
+        case WM_CTLCOLORBTN:
+            request = ColourRequest::Button;
+            break;
+        default:
+            return 0;
+    }
+    const std::string kind = ClassNameOf(control);
+    const std::string parentKind = ClassNameOf(::GetParent(control));
+    const auto style = static_cast<std::uint32_t>(::GetWindowLongW(control, GWL_STYLE));
+    const ColourAnswer answer = ChooseColourAnswer(request, {kind, parentKind, style});
+    if (answer == ColourAnswer::Forward) return 0;
 
     ::SetTextColor(dc, static_cast<COLORREF>(prop::Get(control, prop::kTextColour)));
     ::SetBkMode(dc, TRANSPARENT);
     handled = true;
-    if (hollowAnswer) {
+    if (answer == ColourAnswer::Hollow) {
         if (auto brush =
                 reinterpret_cast<HGDIOBJ>(::RemovePropW(control, prop::kBackgroundBrush))) {
             ::DeleteObject(brush);
@@ -133,32 +143,40 @@ LRESULT SkinEngine::SeeThroughColours(UINT message, HDC dc, HWND control, bool& 
         prop::Set(control, prop::kBackgroundBrush, reinterpret_cast<std::intptr_t>(hollow));
         return reinterpret_cast<LRESULT>(hollow);
     }
+    return reinterpret_cast<LRESULT>(MakeBackgroundBrush(control));
+}
+
+HBRUSH SkinEngine::MakeBackgroundBrush(HWND control) {
     // The skin behind the child as its background brush; the previous pair goes first so
     // nothing piles up however often the child repaints.
     prop::DeleteBackgroundObjects(control);
     UniqueBitmap bitmap = ControlBackgroundBitmap(control);
     HBRUSH brush = bitmap ? ::CreatePatternBrush(bitmap.get()) : nullptr;
-    if (!brush) return reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
+    if (!brush) return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
     prop::Set(control, prop::kBackgroundBitmap, reinterpret_cast<std::intptr_t>(bitmap.release()));
     prop::Set(control, prop::kBackgroundBrush, reinterpret_cast<std::intptr_t>(brush));
-    return reinterpret_cast<LRESULT>(brush);
+    return brush;
 }
 
 void SkinEngine::InvalidateSeeThroughChild(UINT, WPARAM wParam, LPARAM lParam) {
     if (!settings_.controlSkinning || !settings_.transparentControls || lParam == 0) return;
     HWND child = reinterpret_cast<HWND>(lParam);
-    const unsigned code = HIWORD(wParam);
-    const std::wstring kind = ClassName(child);
-    bool repaint = false;
-    if (kind == L"Edit") {
-        repaint =
-            code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE;
-    } else if (kind == L"ListBox") {
-        repaint = code == LBN_SELCHANGE || code == LBN_SELCANCEL;
-    } else if (kind == L"ComboBox") {
-        repaint = code == CBN_KILLFOCUS || code == CBN_SELCHANGE;
+    if (RepaintsOnNotification(ClassNameOf(child), HIWORD(wParam))) {
+        ::InvalidateRect(child, nullptr, TRUE);
     }
-    if (repaint) ::InvalidateRect(child, nullptr, TRUE);
+}
+
+void SkinEngine::RelayoutDocked(int index) {
+    WindowRecord* record = Record(index);
+    if (!record) return;
+    RECT client{};
+    ::GetClientRect(record->hwnd, &client);
+    for (const auto& [docked, top] : record->docked) {
+        if (!docked) continue;
+        const PixelBox place =
+            PlaceDocked(client.right, client.bottom, top, record->statusBar.height + 3);
+        ::MoveWindow(docked, place.x, place.y, place.width, place.height, TRUE);
+    }
 }
 
 LRESULT SkinEngine::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -226,12 +244,7 @@ LRESULT SkinEngine::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPA
             } else {
                 record->needsRender = true;
             }
-            for (const auto& [docked, top] : record->docked) {
-                RECT client{};
-                ::GetClientRect(window, &client);
-                ::MoveWindow(docked, 2, top, client.right - 4,
-                             client.bottom - top - record->statusBar.height - 3, TRUE);
-            }
+            RelayoutDocked(index);
             break;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);

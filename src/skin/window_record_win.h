@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gfx/argb.h"
@@ -38,11 +39,50 @@ enum class ControlFamily {
 constexpr int kFamilyCount = static_cast<int>(ControlFamily::Count);
 
 // A skinned child control; each family list starts with one empty placeholder, so indexes are
-// 1-based like the "Hw_lbID" property that names them.
+// 1-based like the "Hw_lbID" property that names them. A destroyed control leaves its entry
+// with a null hwnd, so the indexes of the others stay valid.
 struct ChildRecord {
     HWND hwnd = nullptr;
     WNDPROC oldProc = nullptr;
 };
+
+struct EditRecord : ChildRecord {
+    bool focused = false;
+    bool hover = false;  // the frame painter's default; hover is normally passed explicitly
+    bool buttonDown = false;
+};
+
+struct ComboRecord : ChildRecord {
+    bool focused = false;
+};
+
+struct SpinRecord : ChildRecord {
+    bool hover = false;
+    int hotPart = 0;  // half under the mouse at the last move: 0 up/left, 1 down/right
+    bool pressed = false;
+    bool horizontal = false;
+    LPARAM mousePos = 0;  // client coordinates, x in the low word
+};
+
+// A registered container (a group box or another child window whose children are skinned).
+struct ControlRecord : ChildRecord {
+    gfx::ColourRef colour = 0;  // panel colour; 0 = no panel
+    int alpha = 255;
+    bool border = false;  // draw the double frame on a container that is not a group box
+    bool dirty = true;    // the next paint composes the whole container
+    bool isGroupBox = false;
+    bool painted = true;
+    std::string fontName;  // the caption font of a group box
+    int fontSize = 0;
+    int fontStyle = 0;
+    std::vector<std::pair<HWND, int>> docked;  // windows filling the container below `top`
+};
+
+// A family list with its placeholder.
+template <typename Record>
+std::vector<Record> NewFamilyList() {
+    return std::vector<Record>(1);
+}
 
 // A picture decoded once, with a number that changes whenever the picture does. A stretched
 // picture first keeps the decoded bitmap itself; when the program is idle it is replaced by a
@@ -134,7 +174,13 @@ struct WindowRecord {
     std::function<void()> menuCallback;
     gfx::ToolTip tooltip;
     StatusBar statusBar;
+    // The families whose painters keep no state of their own; edits, combo boxes, up-downs and
+    // containers have the typed lists below instead.
     std::array<std::vector<ChildRecord>, kFamilyCount> families;
+    std::vector<EditRecord> edits = NewFamilyList<EditRecord>();
+    std::vector<ComboRecord> combos = NewFamilyList<ComboRecord>();
+    std::vector<SpinRecord> spins = NewFamilyList<SpinRecord>();
+    std::vector<ControlRecord> containers = NewFamilyList<ControlRecord>();
     // Windows kept filling the client area below `top` (x 2, full width less 4).
     std::vector<std::pair<HWND, int>> docked;
 
@@ -161,6 +207,33 @@ struct WindowRecord {
     }
     std::vector<ChildRecord>& Family(ControlFamily family) {
         return families[static_cast<int>(family)];
+    }
+    // The live controls of one family, in list order.
+    std::vector<HWND> Handles(ControlFamily family) const {
+        std::vector<HWND> handles;
+        const auto collect = [&handles](const auto& list) {
+            for (std::size_t i = 1; i < list.size(); ++i) {
+                if (list[i].hwnd) handles.push_back(list[i].hwnd);
+            }
+        };
+        switch (family) {
+            case ControlFamily::Edits:
+                collect(edits);
+                break;
+            case ControlFamily::Combos:
+                collect(combos);
+                break;
+            case ControlFamily::Spins:
+                collect(spins);
+                break;
+            case ControlFamily::Containers:
+                collect(containers);
+                break;
+            default:
+                collect(families[static_cast<int>(family)]);
+                break;
+        }
+        return handles;
     }
 };
 

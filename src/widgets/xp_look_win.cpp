@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/unique_handle_win.h"
+#include "skin/window_properties_win.h"
 #include "widgets/xp_look_paint_win.h"
 
 namespace yf::xp {
@@ -54,6 +55,10 @@ void AskParentForColours(HWND window, Record& record) {
     record.parentText = ::GetTextColor(dc.get());
 }
 
+bool TakenOverBySkin(HWND window) {
+    return ::GetPropW(window, prop::kOldProc) != nullptr;
+}
+
 bool IsButtonKind(Kind kind) {
     return kind == Kind::PushButton || kind == Kind::CheckBox || kind == Kind::RadioButton;
 }
@@ -84,6 +89,9 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         Release(window, false);
         return result;
     }
+    // A control the skin engine has taken over is painted by the skin alone: frames of this
+    // look drawn after the skin's would put system colours back over the picture.
+    if (TakenOverBySkin(window)) return own();
     if (message == EM_SETREADONLY && kind == Kind::Edit) return own();
     if (message == WM_LBUTTONDOWN && kind == Kind::UpDown) return own();
     if (message == WM_ERASEBKGND) AskParentForColours(window, record);

@@ -146,7 +146,7 @@ TEST_F(SkinEngineTest, DestroyingTheFirstWindowRenumbersTheSecondAndItsChildren)
     Apply(second);
     HWND child = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10, 40, 80, 20, second,
                                    nullptr, nullptr, nullptr);
-    engine_->Record(2)->Family(ControlFamily::Edits).push_back({child, nullptr});
+    engine_->Record(2)->edits.push_back({{child, nullptr}});
     prop::Set(child, prop::kOwnerIndex, 2);
     EXPECT_EQ(prop::Get(second, prop::kListIndex), 2);
 
