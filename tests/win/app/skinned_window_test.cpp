@@ -1,0 +1,170 @@
+// MainWindow as the program starts it, with the skin engine and the created sequence: the group
+// boxes and the controls in them show the skin picture under every skin, the labels lying on
+// skinned boxes repaint without traces, and the children's events still reach the event map.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "app/layout.h"
+#include "app/main_window_win.h"
+#include "core/system_clock_win.h"
+#include "core/wide_text_win.h"
+#include "skin/skin_engine_win.h"
+#include "support/message_pump.h"
+#include "support/pixels.h"
+#include "widgets/xp_look_win.h"
+
+namespace yf {
+namespace {
+
+using testing::PumpFor;
+using testing::PumpUntil;
+
+class SkinnedWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        engine_ = std::make_unique<SkinEngine>(::GetModuleHandleW(nullptr));
+        window_ = std::make_unique<MainWindow>(::GetModuleHandleW(nullptr), clock_);
+        ASSERT_TRUE(window_->Create());
+        window_->SetProcessEnder([](int) {});
+        window_->RunCreatedSequence();
+        window_->ShowAfterStartUp();
+        ::UpdateWindow(window_->Handle());
+        PumpFor(200);
+    }
+    void TearDown() override {
+        window_.reset();
+        xp::SwitchXpLook(0);
+        engine_.reset();
+        PumpFor(20);
+    }
+
+    HWND Control(ControlId id) const { return window_->Control(id); }
+
+    RECT RectIn(HWND control, HWND relativeTo) const {
+        RECT rect{};
+        ::GetWindowRect(control, &rect);
+        ::MapWindowPoints(HWND_DESKTOP, relativeTo, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    void ChooseSkin(int skin) {
+        window_->SwitchSkin(skin);
+        PumpFor(200);
+    }
+
+    void RepaintEverything() {
+        ::RedrawWindow(window_->Handle(), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+        PumpFor(200);
+    }
+
+    // Pixels of the group box's client area that differ from the composed window image behind
+    // them, leaving out the frame band along the edges and the children, except the inside of
+    // the `seeInto` boxes (less their frame, a drop button and the labels lying on them).
+    int DifferencesFromThePicture(ControlId groupId, const std::vector<ControlId>& seeInto) {
+        HWND group = Control(groupId);
+        RECT client{};
+        ::GetClientRect(group, &client);
+        const testing::Pixels shown = testing::CaptureClient(group, client);
+        const gfx::PixelView image = engine_->Record(1)->windowImage.Pixels();
+        const RECT at = RectIn(group, window_->Handle());
+        std::vector<RECT> hidden;
+        std::vector<RECT> open;
+        for (const ControlLayout& entry : Layout()) {
+            if (entry.parent != groupId) continue;
+            const RECT rect = RectIn(Control(entry.id), group);
+            hidden.push_back(rect);
+            if (std::find(seeInto.begin(), seeInto.end(), entry.id) == seeInto.end()) continue;
+            RECT inside = rect;
+            ::InflateRect(&inside, -3, -3);
+            if (entry.kind == ControlKind::DropList) inside.right -= 20;
+            open.push_back(inside);
+        }
+        const auto inAny = [](const std::vector<RECT>& rects, POINT p) {
+            return std::any_of(rects.begin(), rects.end(),
+                               [p](const RECT& r) { return ::PtInRect(&r, p) != 0; });
+        };
+        int differences = 0;
+        for (int y = 9; y < shown.height - 4; ++y) {
+            for (int x = 4; x < shown.width - 4; ++x) {
+                const POINT p{x, y};
+                // Labels come first in the layout: a point in one stays hidden.
+                if (inAny(hidden, p) && !inAny(open, p)) continue;
+                bool underLabel = false;
+                for (const ControlLayout& entry : Layout()) {
+                    if (entry.parent != groupId || entry.kind != ControlKind::Label) continue;
+                    const RECT rect = RectIn(Control(entry.id), group);
+                    underLabel = underLabel || ::PtInRect(&rect, p);
+                }
+                if (underLabel) continue;
+                differences += shown.At(x, y) != (image.At(at.left + x, at.top + y) & 0xFFFFFF);
+            }
+        }
+        return differences;
+    }
+
+    SystemClock clock_;
+    std::unique_ptr<SkinEngine> engine_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(SkinnedWindowTest, GroupBoxesAndTheirBoxesShowThePictureUnderEverySkin) {
+    for (int skin = 1; skin <= 8; ++skin) {
+        SCOPED_TRACE(skin);
+        ChooseSkin(skin);
+        EXPECT_EQ(DifferencesFromThePicture(ControlId::分组框1, {}), 0);
+        EXPECT_EQ(
+            DifferencesFromThePicture(ControlId::分组框2, {ControlId::编辑框3, ControlId::编辑框1,
+                                                           ControlId::编辑框2, ControlId::组合框1}),
+            0);
+    }
+}
+
+TEST_F(SkinnedWindowTest, ChangingTheHourLabelLeavesNoTraceUnderEverySkin) {
+    HWND group = Control(ControlId::分组框2);
+    RECT spot = RectIn(Control(ControlId::编辑框_小时), group);
+    const RECT label = RectIn(Control(ControlId::透明标签_小时), group);
+    ::UnionRect(&spot, &spot, &label);
+    for (int skin = 1; skin <= 8; ++skin) {
+        SCOPED_TRACE(skin);
+        ChooseSkin(skin);
+        window_->SetText(ControlId::透明标签_小时, "17");
+        PumpFor(150);
+        window_->SetText(ControlId::透明标签_小时, "9");
+        PumpFor(150);
+        const testing::Pixels afterChange = testing::CaptureClient(group, spot);
+        RepaintEverything();
+        const testing::Pixels fresh = testing::CaptureClient(group, spot);
+        testing::DumpIfAsked(afterChange, "skinned-label-after-change");
+        testing::DumpIfAsked(fresh, "skinned-label-fresh");
+        EXPECT_EQ(testing::CountDifferentPixels(afterChange, fresh), 0);
+    }
+}
+
+TEST_F(SkinnedWindowTest, EventsOfTheGroupBoxChildrenStillReachTheWindow) {
+    // The reminder box mirrors what is typed into its label.
+    ::SetWindowTextW(Control(ControlId::编辑框1), L"5");
+    EXPECT_EQ(window_->Text(ControlId::透明标签_提醒时间), "5");
+
+    // The list reports a new choice by itself when stepped with the keyboard.
+    HWND list = Control(ControlId::组合框1);
+    ::SetFocus(list);
+    ::SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(window_->SelectedIndex(ControlId::组合框1), 1);
+    EXPECT_EQ(window_->Text(ControlId::透明标签_功能), FunctionItems()[1]);
+
+    // A press on the upper half of the hour spinner steps the hour.
+    const std::string hour = window_->Text(ControlId::透明标签_小时);
+    HWND spinner = Control(ControlId::调节器_小时);
+    ::SendMessageW(spinner, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(9, 4));
+    ::SendMessageW(spinner, WM_LBUTTONUP, 0, MAKELPARAM(9, 4));
+    EXPECT_TRUE(PumpUntil([&] { return window_->Text(ControlId::透明标签_小时) != hour; }, 2000));
+}
+
+}  // namespace
+}  // namespace yf
