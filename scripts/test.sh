@@ -27,17 +27,28 @@ for n in $(seq 200 260); do
     kill "$xvfb_pid" 2>/dev/null; xvfb_pid=
 done
 
+summary() {
+    grep -E '^(The following tests FAILED|[0-9]+% tests passed|Total Test time|[[:space:]]+[0-9]+ - )' "$1"
+}
+
 echo "== native tests =="
-ctest --preset native -j "$(nproc)" 2>&1 | tail -n 25 || status=1
-ctest --preset native >/dev/null 2>&1 || status=1
+native_status=0
+ctest --preset native -j "$(nproc)" > build/native/ctest.log 2>&1 || native_status=1
+summary build/native/ctest.log
+if ((native_status)); then
+    status=1
+    grep -B2 -A20 -E 'Failure' build/native/ctest.log | head -n 80
+fi
 
 echo "== Windows tests under Wine =="
 # Warm the Wine prefix once, so the first test does not pay for creating it.
 scripts/wine-run.sh cmd /c exit >/dev/null 2>&1
-ctest --preset windows -j 2 > build/windows/ctest.log 2>&1 || status=1
-grep -E '^(The following tests FAILED|[0-9]+% tests passed|Total Test time|[[:space:]]+[0-9]+ - )' build/windows/ctest.log
-if ((status)); then
+windows_status=0
+ctest --preset windows -j 2 > build/windows/ctest.log 2>&1 || windows_status=1
+summary build/windows/ctest.log
+if ((windows_status)); then
     echo "(full log: build/windows/ctest.log)"
+    status=1
     grep -B2 -A20 -E 'Failure|FAIL:' build/windows/ctest.log | head -n 120
 fi
 exit $status
