@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -61,7 +62,8 @@ int Usage() {
                  "usage: e2e_driver wait-window MS | rect | texts | text NAME | visible NAME |\n"
                  "       click NAME | spin NAME up|down [COUNT] | select NAME INDEX |\n"
                  "       type NAME TEXT | wait-gone MS | find-box CAPTION MS | answer-box CAPTION yes|no|ok |\n"
-                 "       window-state | skin K | press X Y | show-window\n");
+                 "       window-state | skin K | press X Y | show-window |\n"
+                 "       hover NAME | hover-off | free-strips | control-rect NAME\n");
     return 2;
 }
 
@@ -74,6 +76,57 @@ HWND FindBox(const std::string& caption, DWORD timeoutMs) {
         if (box) return box;
         if (::GetTickCount() - start > timeoutMs) return nullptr;
         ::Sleep(50);
+    }
+}
+
+// Rows and columns of the group boxes' insides that no control lies on, as "x y w h" in window
+// coordinates: there only the skin picture can show.
+void PrintFreeStrips(HWND main) {
+    for (ControlId groupId : {ControlId::分组框1, ControlId::分组框2}) {
+        HWND group = FindControl(main, groupId);
+        if (!group) continue;
+        RECT inside;
+        ::GetWindowRect(group, &inside);
+        ::MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&inside), 2);
+        // Clear of the frame lines and the caption gap along the top.
+        inside.left += 4;
+        inside.right -= 4;
+        inside.top += 9;
+        inside.bottom -= 4;
+        std::vector<RECT> taken;
+        for (const ControlLayout& entry : Layout()) {
+            if (entry.parent != groupId) continue;
+            HWND control = FindControl(main, entry.id);
+            if (!control || !::IsWindowVisible(control)) continue;
+            RECT rect;
+            ::GetWindowRect(control, &rect);
+            ::MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&rect), 2);
+            taken.push_back(rect);
+        }
+        const auto rowFree = [&](int y) {
+            for (const RECT& r : taken) {
+                if (y >= r.top && y < r.bottom && r.right > inside.left && r.left < inside.right)
+                    return false;
+            }
+            return true;
+        };
+        const auto columnFree = [&](int x) {
+            for (const RECT& r : taken) {
+                if (x >= r.left && x < r.right && r.bottom > inside.top && r.top < inside.bottom)
+                    return false;
+            }
+            return true;
+        };
+        const int width = inside.right - inside.left;
+        const int height = inside.bottom - inside.top;
+        for (int y = inside.top, end = y; y < inside.bottom; y = std::max(end, y + 1)) {
+            for (end = y; end < inside.bottom && rowFree(end);) ++end;
+            if (end - y >= 2) std::printf("%ld %d %d %d\n", inside.left, y, width, end - y);
+        }
+        for (int x = inside.left, end = x; x < inside.right; x = std::max(end, x + 1)) {
+            for (end = x; end < inside.right && columnFree(end);) ++end;
+            if (end - x >= 2) std::printf("%d %ld %d %d\n", x, inside.top, end - x, height);
+        }
     }
 }
 
@@ -169,6 +222,15 @@ int wmain(int argc, wchar_t** argv) {
         ::PostMessageW(main, WM_LBUTTONUP, 0, at);
         return 0;
     }
+    if (command == "free-strips") {
+        PrintFreeStrips(main);
+        return 0;
+    }
+    if (command == "hover-off") {
+        // The pointer away from the window, so nothing in it is hot.
+        ::SetCursorPos(0, 0);
+        return 0;
+    }
     if (command == "texts") {
         for (const ControlLayout& entry : Layout()) {
             HWND control = FindControl(main, entry.id);
@@ -191,6 +253,23 @@ int wmain(int argc, wchar_t** argv) {
     if (command == "visible") {
         const bool visible = ::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE;
         std::printf("%d\n", visible ? 1 : 0);
+        return 0;
+    }
+    if (command == "control-rect") {
+        // Relative to the main window, as its screenshots are cropped.
+        RECT rect;
+        ::GetWindowRect(control, &rect);
+        ::MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&rect), 2);
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top);
+        return 0;
+    }
+    if (command == "hover") {
+        // The real pointer over the control's left part (clear of a label lying on it), so the
+        // program sees the moves and leave a user's mouse would make.
+        RECT rect;
+        ::GetWindowRect(control, &rect);
+        ::SetCursorPos(rect.left + 6, (rect.top + rect.bottom) / 2);
         return 0;
     }
     if (command == "click") {
