@@ -64,6 +64,8 @@ class SkinEngine : public SkinSetup {
     // DC to release with ReleaseBackgroundSnapshot.
     HDC TakeBackgroundSnapshot(HWND control, const RECT& rect);
     void ReleaseBackgroundSnapshot(HDC snapshot);
+    // Snapshots taken and not released yet; 0 whenever no paint is under way.
+    std::size_t LiveSnapshotCount() const { return snapshots_.size(); }
     // The skin behind the control's client area under the white veil; the caller owns it.
     UniqueBitmap ControlBackgroundBitmap(HWND control);
 

@@ -18,6 +18,7 @@
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"
+#include "widgets/xp_look_win.h"
 
 namespace yf {
 namespace {
@@ -385,6 +386,37 @@ TEST_F(SkinnedControlsTest, ControlsGetTheirProceduresBackWhenTheEngineGoes) {
     wchar_t text[8] = {};
     ::GetWindowTextW(edit_, text, 8);
     EXPECT_STREQ(text, L"12");
+}
+
+TEST_F(SkinnedControlsTest, XpLookLeavesSkinnedControlsToTheSkin) {
+    ASSERT_EQ(xp::SwitchXpLook(1), 1);
+    RegisterAndShow();
+    ::RedrawWindow(edit_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    PumpFor(100);
+    const testing::Pixels pixels = testing::CaptureWindow(edit_);
+    // Neither the look's blue outer frame nor its white inner one: the skin's line and picture.
+    EXPECT_NE(pixels.At(0, 10), 0x7B9EBDu);
+    EXPECT_EQ(pixels.At(1, 10), kGrey);
+    xp::SwitchXpLook(0);
+}
+
+TEST_F(SkinnedControlsTest, RepaintsReleaseWhatTheyMade) {
+    RegisterAndShow();
+    const auto repaint = [](HWND control) {
+        ::RedrawWindow(control, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    };
+    repaint(edit_);
+    const auto firstBrush = reinterpret_cast<HGDIOBJ>(prop::Get(edit_, prop::kBackgroundBrush));
+    ASSERT_EQ(::GetObjectType(firstBrush), static_cast<DWORD>(OBJ_BRUSH));
+    for (HWND control : {group_, edit_, readOnly_, list_, spin_}) repaint(control);
+    ::SendMessageW(spin_, WM_MOUSEMOVE, 0, MAKELPARAM(9, 3));
+    ::SendMessageW(list_, WM_MOUSEMOVE, 0, MAKELPARAM(9, 3));
+    // Every background snapshot is given back, and an edit's previous brush is gone (its
+    // handle may have been given to the new one).
+    EXPECT_EQ(engine_->LiveSnapshotCount(), 0u);
+    const auto brush = reinterpret_cast<HGDIOBJ>(prop::Get(edit_, prop::kBackgroundBrush));
+    EXPECT_TRUE(brush == firstBrush || ::GetObjectType(firstBrush) == 0);
 }
 
 }  // namespace
