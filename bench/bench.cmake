@@ -3,3 +3,8 @@
 add_executable(skin_bench WIN32 ${CMAKE_SOURCE_DIR}/bench/skin_bench.cpp ${yf_resources})
 target_link_libraries(skin_bench PRIVATE yf_win)
 target_link_options(skin_bench PRIVATE -municode -mconsole)
+
+#   scripts/wine-run.sh build/windows/controls_bench.exe
+add_executable(controls_bench WIN32 ${CMAKE_SOURCE_DIR}/bench/controls_bench.cpp ${yf_resources})
+target_link_libraries(controls_bench PRIVATE yf_win)
+target_link_options(controls_bench PRIVATE -municode -mconsole)
