@@ -48,7 +48,8 @@ struct ChildRecord {
 
 struct EditRecord : ChildRecord {
     bool focused = false;
-    bool hover = false;  // the frame painter's default; hover is normally passed explicitly
+    // Set by no one: the frame is lit while the window's hover tracking names this edit.
+    bool hover = false;
     bool buttonDown = false;
 };
 
