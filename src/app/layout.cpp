@@ -56,7 +56,9 @@ constexpr ControlLayout kLayout[] = {
     {编辑框_小时, "编辑框_小时", K::Edit, 分组框2, {72, 46, 19, 24}, "", kOrange, F::System, A::Left, E::ReadOnly, false, true, true, I::None},
     {编辑框_分钟, "编辑框_分钟", K::Edit, 分组框2, {118, 46, 34, 24}, "", kOrange, F::System, A::Left, E::ReadOnly, false, true, true, I::None},
     {编辑框_秒钟, "编辑框_秒钟", K::Edit, 分组框2, {166, 46, 19, 24}, "", kOrange, F::System, A::Left, E::ReadOnly, false, true, true, I::None},
-    {编辑框1, "编辑框1", K::Edit, 分组框2, {72, 81, 72, 20}, "", kOrange, F::F14, A::Centre, E::Digits, false, true, true, I::None},
+    // Left-aligned with a margin (set by the window) so that what is typed lands exactly under
+    // the label that mirrors it: one text, not two slightly apart.
+    {编辑框1, "编辑框1", K::Edit, 分组框2, {72, 81, 72, 20}, "", kOrange, F::F14, A::Left, E::Digits, false, true, true, I::None},
     {组合框1, "组合框1", K::DropList, 分组框2, {72, 116, 128, 20}, "", kOrange, F::F12, A::Left, E::None, false, true, true, I::None},
     {编辑框2, "编辑框2", K::Edit, 分组框2, {72, 149, 129, 20}, "", kOrange, F::F14, A::Centre, E::Digits, false, true, true, I::None},
 };

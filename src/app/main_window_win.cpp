@@ -157,7 +157,26 @@ bool MainWindow::CreateControls() {
         if (!control) return false;
         controls_[static_cast<int>(entry.id)] = control;
     }
+    AlignTypedTextWithItsLabel();
     return true;
+}
+
+void MainWindow::AlignTypedTextWithItsLabel() {
+    HWND box = Control(ControlId::编辑框1);
+    POINT clientOrigin{0, 0};
+    ::MapWindowPoints(box, ::GetParent(box), &clientOrigin, 1);
+    const int wanted = LayoutOf(ControlId::透明标签_提醒时间).rect.left - clientOrigin.x;
+    if (wanted <= 0) return;
+    // Edit controls add their own inner spacing to the margin; measure where a character
+    // really lands and correct for it.
+    ::SendMessageW(box, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(wanted, 0));
+    ::SetWindowTextW(box, L"0");
+    const auto position = ::SendMessageW(box, EM_POSFROMCHAR, 0, 0);
+    ::SetWindowTextW(box, L"");
+    const int landed = static_cast<short>(LOWORD(position));
+    if (position != -1 && landed != wanted && wanted - (landed - wanted) > 0) {
+        ::SendMessageW(box, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(wanted - (landed - wanted), 0));
+    }
 }
 
 HWND MainWindow::CreateControl(const ControlLayout& entry) {

@@ -87,6 +87,7 @@ private:
 
     bool CreateControls();
     HWND CreateControl(const ControlLayout& entry);
+    void AlignTypedTextWithItsLabel();
     HFONT FontFor(FontId id) const;
     void BuildTrayMenu();
 

@@ -186,6 +186,28 @@ TEST_F(MainWindowTest, ChangingAHourLabelOverItsBoxLeavesNoTraceOfTheOldText) {
         << "the label's text is visible over its box";
 }
 
+TEST_F(MainWindowTest, TypedReminderMinutesLandUnderTheLabelThatMirrorsThem) {
+    ShowAndSettle();
+    HWND group = window_->Control(ControlId::分组框2);
+    const RECT spot = ClientRectIn(window_->Control(ControlId::编辑框1), group);
+    const testing::Pixels empty = testing::CaptureClient(group, spot);
+    window_->SetVisible(ControlId::透明标签_提醒时间, false);
+    ::SetWindowTextW(window_->Control(ControlId::编辑框1), L"15");
+    PumpFor(150);
+    const testing::Pixels boxAlone = testing::CaptureClient(group, spot);
+    window_->SetText(ControlId::透明标签_提醒时间, "15");
+    window_->SetVisible(ControlId::透明标签_提醒时间, true);
+    PumpFor(150);
+    const testing::Pixels both = testing::CaptureClient(group, spot);
+    testing::DumpIfAsked(boxAlone, "typed-box");
+    testing::DumpIfAsked(both, "typed-both");
+    // The label's glyphs fall on the box's own: adding the label changes little next to what
+    // the typed text itself changed.
+    const int textPixels = testing::CountDifferentPixels(boxAlone, empty);
+    ASSERT_GT(textPixels, 20);
+    EXPECT_LT(testing::CountDifferentPixels(both, boxAlone) * 3, textPixels);
+}
+
 TEST_F(MainWindowTest, EmptyLabelDrawsNothing) {
     ShowAndSettle();
     HWND group = window_->Control(ControlId::分组框2);
