@@ -6,6 +6,8 @@
 // Prints the ratios; under Wine most of a repaint is the platform's own work per window.
 #include <windows.h>
 
+#include "bench_timing_win.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -20,47 +22,23 @@
 namespace {
 
 using namespace yf;
+using bench::Median;
+using bench::Pump;
+using bench::Seconds;
 
 constexpr int kRounds = 31;
 
-double Seconds() {
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
-double Median(const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < kRounds; ++i) {
-        Pump();
-        const double start = Seconds();
-        work();
-        times.push_back(Seconds() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 // One repaint of the control and of whatever it asks to repaint (the labels lying on it).
 double RepaintTime(HWND control) {
-    return Median([control] {
-        ::RedrawWindow(control, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        Pump();
-    });
+    return Median(
+        kRounds,
+        [control] {
+            ::RedrawWindow(
+                control, nullptr, nullptr,
+                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            Pump();
+        },
+        Pump);
 }
 
 // A control like `model`, in a window the skin engine knows nothing of.
@@ -114,10 +92,13 @@ int wmain() {
         ::DestroyWindow(twin);
     }
     HWND label = main.Control(ControlId::透明标签_现在时间);
-    const double tick = Median([label] {
-        ::SetWindowTextW(label, L"12:34:56");
-        Pump();
-    });
+    const double tick = Median(
+        kRounds,
+        [label] {
+            ::SetWindowTextW(label, L"12:34:56");
+            Pump();
+        },
+        Pump);
     std::printf("clock tick         %7.2f ms  (%.2f plain edit repaints)\n", tick * 1e3,
                 tick / plainEdit);
     ::DestroyWindow(host);

@@ -8,6 +8,8 @@
 // Prints (b)/(a), (d)/(a) and (c) in microseconds; goals: (b)/(a) <= 1.3, (d)/(a) <= 0.2.
 #include <windows.h>
 
+#include "bench_timing_win.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -24,43 +26,14 @@
 namespace {
 
 using namespace yf;
+using bench::Median;
+using bench::Pump;
+using bench::Seconds;
 
 constexpr int kRounds = 7;
 
-double Seconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
-// Median of `rounds` timings of `work` (seconds); `prepare` runs untimed before each.
-double Median(const std::function<void()>& work, const std::function<void()>& prepare = {}) {
-    std::vector<double> times;
-    for (int i = 0; i < kRounds; ++i) {
-        if (prepare) prepare();
-        const double start = Seconds();
-        work();
-        times.push_back(Seconds() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 double DecodeTime(std::span<const std::uint8_t> jpeg) {
-    return Median([&] {
+    return Median(kRounds, [&] {
         gfx::Bitmap bitmap;
         bitmap.FromBytes(jpeg);
         // GDI+ may decode lazily: reading the pixels in the picture's own format forces it.
@@ -109,8 +82,9 @@ double PlainCopyRepaint(HINSTANCE instance, int width, int height) {
     HWND window = ::CreateWindowExW(0, wc.lpszClassName, L"copy", WS_POPUP | WS_VISIBLE, 0, 0,
                                     width, height, nullptr, nullptr, instance, nullptr);
     Pump();
-    const double time = Median([&] { ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW); },
-                               [&] { ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE); });
+    const double time = Median(
+        kRounds, [&] { ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW); },
+        [&] { ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE); });
     ::DestroyWindow(window);
     ::SelectObject(copySource, old);
     ::DeleteObject(bitmap);
@@ -160,12 +134,14 @@ int wmain() {
         ::ShowWindow(other, SW_HIDE);
         Pump();
         const double switching = Median(
+            kRounds,
             [&] {
                 main.SwitchSkin(skin);
                 ::RedrawWindow(main.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
             },
             Pump);
         const double children = Median(
+            kRounds,
             [&] {
                 ::RedrawWindow(main.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             },
@@ -176,22 +152,23 @@ int wmain() {
             });
         Pump();
         const double repaint = Median(
+            kRounds,
             [&] {
                 ::RedrawWindow(main.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
             },
             [&] {
                 ::RedrawWindow(main.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
             });
-        const double maximize =
-            Median([&] { ::RedrawWindow(other, nullptr, nullptr, RDW_UPDATENOW); },
-                   [&] {
-                       // Rendered at its normal size first, so the maximized render scales afresh.
-                       ::SendMessageW(other, WM_SYSCOMMAND, SC_RESTORE, 0);
-                       ::ShowWindow(other, SW_SHOWNOACTIVATE);
-                       ::RedrawWindow(other, nullptr, nullptr, RDW_UPDATENOW);
-                       Pump();
-                       ::SendMessageW(other, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-                   });
+        const double maximize = Median(
+            kRounds, [&] { ::RedrawWindow(other, nullptr, nullptr, RDW_UPDATENOW); },
+            [&] {
+                // Rendered at its normal size first, so the maximized render scales afresh.
+                ::SendMessageW(other, WM_SYSCOMMAND, SC_RESTORE, 0);
+                ::ShowWindow(other, SW_SHOWNOACTIVATE);
+                ::RedrawWindow(other, nullptr, nullptr, RDW_UPDATENOW);
+                Pump();
+                ::SendMessageW(other, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+            });
         ::SendMessageW(other, WM_SYSCOMMAND, SC_RESTORE, 0);
         Pump();
 

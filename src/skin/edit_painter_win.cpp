@@ -156,21 +156,12 @@ void SkinEngine::PaintEditFrame(HWND edit, std::optional<bool> focused, std::opt
 }
 
 void SkinEngine::PaintEditBackground(HWND edit, HDC dc, bool toClientDc) {
-    const RECT client = ClientAreaOf(edit);
+    if (!dc) return;
+    RECT client;
+    HDC snapshot = TakeVeiledClientSnapshot(edit, client);
+    if (!snapshot) return;
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    if (!dc || width <= 0 || height <= 0) return;
-    HDC snapshot = TakeBackgroundSnapshot(edit, client);
-    if (!snapshot) return;
-    if (settings_.veilAlpha > 0) {
-        gfx::Graphics graphics;
-        gfx::SolidBrush veil;
-        if (graphics.FromHdc(snapshot) &&
-            veil.Create(gfx::MakeArgb(gfx::kWhiteRef, settings_.veilAlpha))) {
-            graphics.FillRectangle(veil,
-                                   {0, 0, static_cast<float>(width), static_cast<float>(height)});
-        }
-    }
     const int x = toClientDc ? 0 : client.left;
     const int y = toClientDc ? 0 : client.top;
     ::BitBlt(dc, x, y, width, height, snapshot, 0, 0, SRCCOPY);

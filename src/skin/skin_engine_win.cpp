@@ -390,21 +390,26 @@ void SkinEngine::ReleaseBackgroundSnapshot(HDC snapshot) {
     snapshots_.erase(found);
 }
 
-UniqueBitmap SkinEngine::ControlBackgroundBitmap(HWND control) {
-    const RECT area = ClientAreaOf(control);
+HDC SkinEngine::TakeVeiledClientSnapshot(HWND control, RECT& area) {
+    area = ClientAreaOf(control);
     HDC snapshot = TakeBackgroundSnapshot(control, area);
+    if (!snapshot || settings_.veilAlpha <= 0) return snapshot;
+    gfx::Graphics graphics;
+    gfx::SolidBrush veil;
+    if (graphics.FromHdc(snapshot) &&
+        veil.Create(gfx::MakeArgb(gfx::kWhiteRef, settings_.veilAlpha))) {
+        graphics.FillRectangle(veil, {0, 0, static_cast<float>(area.right - area.left),
+                                      static_cast<float>(area.bottom - area.top)});
+    }
+    return snapshot;
+}
+
+UniqueBitmap SkinEngine::ControlBackgroundBitmap(HWND control) {
+    RECT area;
+    HDC snapshot = TakeVeiledClientSnapshot(control, area);
     if (!snapshot) return UniqueBitmap();
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    if (settings_.veilAlpha > 0) {
-        gfx::Graphics graphics;
-        gfx::SolidBrush veil;
-        if (graphics.FromHdc(snapshot) &&
-            veil.Create(gfx::MakeArgb(gfx::kWhiteRef, settings_.veilAlpha))) {
-            graphics.FillRectangle(veil,
-                                   {0, 0, static_cast<float>(width), static_cast<float>(height)});
-        }
-    }
     UniqueBitmap copy(::CreateCompatibleBitmap(snapshot, width, height));
     if (copy) {
         HDC target = ::CreateCompatibleDC(snapshot);

@@ -66,6 +66,9 @@ class SkinEngine : public SkinSetup {
     void ReleaseBackgroundSnapshot(HDC snapshot);
     // Snapshots taken and not released yet; 0 whenever no paint is under way.
     std::size_t LiveSnapshotCount() const { return snapshots_.size(); }
+    // The skin behind the control's client area (returned in `area`, outer coordinates) under
+    // the white veil, as a snapshot to release with ReleaseBackgroundSnapshot.
+    HDC TakeVeiledClientSnapshot(HWND control, RECT& area);
     // The skin behind the control's client area under the white veil; the caller owns it.
     UniqueBitmap ControlBackgroundBitmap(HWND control);
 
