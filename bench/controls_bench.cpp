@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/app_icon_win.h"
 #include "app/main_window_win.h"
 #include "core/system_clock_win.h"
 #include "skin/skin_engine_win.h"
@@ -63,7 +64,7 @@ HWND PlainTwin(HWND host, HWND model) {
 
 int wmain() {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    SkinEngine engine(instance);
+    SkinEngine engine(instance, AppIconResource());
     SystemClock clock;
     MainWindow main(instance, clock);
     if (!main.Create()) return 1;

@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/app_icon_win.h"
 #include "app/main_window_win.h"
 #include "app/skin_selection.h"
 #include "core/resource_bytes_win.h"
@@ -109,7 +110,7 @@ HWND MakeMaximizableWindow(HINSTANCE instance) {
 
 int wmain() {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    SkinEngine engine(instance);
+    SkinEngine engine(instance, AppIconResource());
     SystemClock clock;
     MainWindow main(instance, clock);
     if (!main.Create()) return 1;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/app_icon_win.h"
 #include "app/main_window_win.h"
 #include "core/system_clock_win.h"
 #include "skin/skin_engine_win.h"
@@ -19,7 +20,7 @@ bool IsNavigationMessage(HWND window, MSG& msg) {
 
 int RunApplication(HINSTANCE instance, const wchar_t* webTimeUrl) {
     // Before any window: starts GDI+ and loads the caption icon.
-    auto skinEngine = std::make_unique<SkinEngine>(instance);
+    auto skinEngine = std::make_unique<SkinEngine>(instance, AppIconResource());
     SystemClock clock;
     // One HTTP client for the whole run.
     WebClient web;

@@ -8,12 +8,6 @@
 
 namespace yf {
 
-std::string ClassNameOf(HWND window) {
-    wchar_t name[256] = {};
-    if (!window || !::GetClassNameW(window, name, 256)) return {};
-    return Narrow(name);
-}
-
 LRESULT CallOldProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto old = reinterpret_cast<WNDPROC>(prop::Get(control, prop::kOldProc));
     return old ? ::CallWindowProcW(old, control, message, wParam, lParam)

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/window_class_win.h"
 #include "gfx/graphics_win.h"
 #include "gfx/image_win.h"
 #include "skin/skin_engine_win.h"
@@ -21,8 +22,6 @@ LRESULT CALLBACK EditEntry(HWND control, UINT message, WPARAM wParam, LPARAM lPa
 LRESULT CALLBACK ComboEntry(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK SpinEntry(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ContainerEntry(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-
-std::string ClassNameOf(HWND window);
 
 // A control's record, found through "Hw_FuID" and "Hw_lbID"; `record` is null when either is
 // missing, out of its list, or names a record of another window.

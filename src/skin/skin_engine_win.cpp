@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/resource_ids.h"
 #include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
 #include "gfx/pixels_win.h"
@@ -17,12 +16,14 @@ namespace {
 
 SkinEngine* current = nullptr;
 
-HICON LoadWindowIcon(HINSTANCE module) {
+HICON LoadWindowIcon(HINSTANCE module, IconResource icon) {
     const auto load = [module](const wchar_t* name) {
         return static_cast<HICON>(::LoadImageW(module, name, IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
     };
-    if (HICON icon = load(MAKEINTRESOURCEW(YF_ICON_APP_FALLBACK_ID))) return icon;
-    return load(L"DEFAULT_ICON");
+    if (icon.id > 0) {
+        if (HICON loaded = load(MAKEINTRESOURCEW(icon.id))) return loaded;
+    }
+    return icon.name ? load(icon.name) : nullptr;
 }
 
 // The built-in glyph of a caption button kind, and of the restored state for maximize.
@@ -50,10 +51,11 @@ std::vector<std::uint8_t> Copy(std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-SkinEngine::SkinEngine(HINSTANCE module) : module_(module ? module : ::GetModuleHandleW(nullptr)) {
+SkinEngine::SkinEngine(HINSTANCE module, IconResource icon)
+    : module_(module ? module : ::GetModuleHandleW(nullptr)) {
     Gdiplus::GdiplusStartupInput input;  // version 1, no debug hook, codecs and thread allowed
     if (Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr) != Gdiplus::Ok) gdiplusToken_ = 0;
-    windowIcon_.reset(LoadWindowIcon(module_));
+    windowIcon_.reset(LoadWindowIcon(module_, icon));
     settings_.themeColour = ::GetSysColor(COLOR_3DFACE);
     current = this;
 }

@@ -22,11 +22,17 @@
 
 namespace yf {
 
+// Where the caption icon comes from: the resource numbered `id` in the module, else the one
+// named `name`; either may be left out.
+struct IconResource {
+    int id = 0;
+    const wchar_t* name = nullptr;
+};
+
 class SkinEngine : public SkinSetup {
   public:
-    // Starts GDI+ and loads the caption icon (icon resource 129 of `module`, else the icon
-    // named "DEFAULT_ICON"). One instance at a time.
-    explicit SkinEngine(HINSTANCE module = nullptr);
+    // Starts GDI+ and loads the caption icon from `module` (32 x 32). One instance at a time.
+    explicit SkinEngine(HINSTANCE module = nullptr, IconResource icon = {});
     // Gives every still registered window back its own procedure, destroys the icon and shuts
     // GDI+ down.
     ~SkinEngine() override;

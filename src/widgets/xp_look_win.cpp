@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "core/unique_handle_win.h"
-#include "skin/window_properties_win.h"
+#include "core/window_class_win.h"
+#include "skin/skinned_control_win.h"
 #include "widgets/xp_look_paint_win.h"
 
 namespace yf::xp {
@@ -35,12 +36,6 @@ Look& TheLook() {
     return look;
 }
 
-std::string ClassNameOf(HWND window) {
-    char name[64] = {};
-    ::GetClassNameA(window, name, sizeof(name));
-    return name;
-}
-
 void Paint(HWND window, const Record& record) {
     PaintControl({window, record.kind, record.state, TheLook().scheme, record.parentBrush,
                   record.parentText});
@@ -53,10 +48,6 @@ void AskParentForColours(HWND window, Record& record) {
     record.parentBrush = reinterpret_cast<HBRUSH>(::SendMessageW(
         parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(window)));
     record.parentText = ::GetTextColor(dc.get());
-}
-
-bool TakenOverBySkin(HWND window) {
-    return ::GetPropW(window, prop::kOldProc) != nullptr;
 }
 
 bool IsButtonKind(Kind kind) {
@@ -91,7 +82,7 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
     // A control the skin engine has taken over is painted by the skin alone: frames of this
     // look drawn after the skin's would put system colours back over the picture.
-    if (TakenOverBySkin(window)) return own();
+    if (IsTakenOverBySkin(window)) return own();
     if (message == EM_SETREADONLY && kind == Kind::Edit) return own();
     if (message == WM_LBUTTONDOWN && kind == Kind::UpDown) return own();
     if (message == WM_ERASEBKGND) AskParentForColours(window, record);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/app_icon_win.h"
 #include "app/layout.h"
 #include "app/main_window_win.h"
 #include "core/system_clock_win.h"
@@ -27,7 +28,7 @@ using testing::PumpUntil;
 class SkinnedWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        engine_ = std::make_unique<SkinEngine>(::GetModuleHandleW(nullptr));
+        engine_ = std::make_unique<SkinEngine>(::GetModuleHandleW(nullptr), AppIconResource());
         window_ = std::make_unique<MainWindow>(::GetModuleHandleW(nullptr), clock_);
         ASSERT_TRUE(window_->Create());
         window_->SetProcessEnder([](int) {});
