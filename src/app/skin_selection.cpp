@@ -12,22 +12,22 @@ void SwitchSkin(SkinSetup& engine, std::span<const std::uint8_t> picture, Window
     pictureArgs.bytes = picture;
     pictureArgs.themeColour = kSkinThemeColour;  // given, so the picture is not averaged
     pictureArgs.accentColour = 0;
-    pictureArgs.mode = 3;  // stretched over the window
+    pictureArgs.mode = PictureMode::Stretched;
     engine.SetSkinPicture(pictureArgs);
 
     ControlOptions options;
-    options.controlSkinning = 1;
+    options.controlSkinning = true;
     options.veilAlpha = 0;  // given: children see-through, without a white veil
     engine.SetControlOptions(options);
 
     ApplySkinArgs apply;
     apply.window = window;
     apply.captionHeight = kMainCaptionHeight;
-    apply.captionBar = 1;
-    apply.dblClickMaximize = 1;
-    apply.showHelp = 0;
-    apply.showMenu = 0;
-    apply.showTitle = 1;
+    apply.captionBar = true;
+    apply.dblClickMaximize = true;
+    apply.showHelp = false;
+    apply.showMenu = false;
+    apply.showTitle = true;
     apply.backgroundOption = 0;
     engine.ApplySkin(apply);
 }

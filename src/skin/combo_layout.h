@@ -10,8 +10,6 @@
 
 namespace yf {
 
-// Family code of combo boxes in a window's hover tracking (hotKind).
-constexpr int kComboHotKind = 3;
 // The closed field's text: this face at this size in pixels.
 inline constexpr char kComboTextFont[] = "宋体";
 constexpr float kComboTextSize = 12;

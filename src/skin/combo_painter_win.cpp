@@ -1,14 +1,14 @@
-// Combo boxes drawn entirely by the engine: a thin frame over the skin behind the box, a rounded
-// drop-down button with a gradient and an arrow, and the text of a drop-down list. An edit
-// inside the box is left alone (it is keyed out of the picture) and skinned as an edit.
-#include <windows.h>
+#include "skin/combo_painter_win.h"
 
 #include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
 #include "gfx/text_win.h"
-#include "skin/child_controls_win.h"
+#include "skin/child_painting_win.h"
 #include "skin/combo_layout.h"
+#include "skin/edit_painter_win.h"
 #include "skin/see_through.h"
+#include "skin/see_through_win.h"
+#include "skin/skin_engine_win.h"
 
 namespace yf {
 namespace {
@@ -37,106 +37,101 @@ void KeyOutChildren(HDC snapshot, HWND combo, std::uint32_t style) {
     }
 }
 
-}  // namespace
-
-LRESULT CALLBACK ComboEntry(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (SkinEngine* engine = SkinEngine::Current()) {
-        return engine->ComboProc(control, message, wParam, lParam);
-    }
-    return CallOldProc(control, message, wParam, lParam);
+// A combo box with a selection shows that item's text as its own.
+void ShowSelectedText(HWND combo) {
+    const auto selected = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (selected < 0) return;
+    const auto length = ::SendMessageW(combo, CB_GETLBTEXTLEN, selected, 0);
+    if (length < 0) return;
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    ::SendMessageW(combo, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
+    ::SendMessageW(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void SkinEngine::PaintCombo(int index, int combo, std::optional<bool> hover,
-                            std::optional<bool> focused) {
-    WindowRecord* window = Record(index);
-    const ComboRecord* record = window ? At(window->combos, combo) : nullptr;
-    if (!record || !gdiplusToken_) return;
-    HWND control = record->hwnd;
-    RECT outer{};
-    ::GetWindowRect(control, &outer);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    if (width <= 0 || height <= 0) return;
-    const auto style = static_cast<std::uint32_t>(::GetWindowLongW(control, GWL_STYLE));
-    const ComboLayout layout = LayoutCombo(width, height, style);
-    // Without an explicit state the box stays lit while it is the window's hot control.
-    const bool isHover =
-        hover.value_or(window->hotKind == kComboHotKind && window->hotIndex == combo);
-    const ComboColours colours =
-        ComboStyle(isHover, focused.value_or(record->focused), settings_.accentColour);
+}  // namespace
 
-    HDC snapshot = TakeBackgroundSnapshot(control, {0, 0, width, height});
-    if (!snapshot) return;
-    const gfx::RectF whole{0, 0, static_cast<float>(width), static_cast<float>(height)};
+void ComboPainter::Install(int windowIndex, HWND parent) {
+    for (HWND combo = ::FindWindowExW(parent, nullptr, L"ComboBox", nullptr); combo;
+         combo = ::FindWindowExW(parent, combo, L"ComboBox", nullptr)) {
+        // A second subclass would make the control call itself.
+        if (Holds(windowIndex, combo)) continue;
+        ShowSelectedText(combo);
+        TakeOver(windowIndex, combo);
+        HWND inner = ::FindWindowExW(combo, nullptr, L"Edit", nullptr);
+        EditPainter* edits = engine_.PainterOf<EditPainter>();
+        if (inner && edits && Settings().transparentControls) edits->TakeOverEdit(windowIndex, inner);
+    }
+}
+
+void ComboPainter::DrawFace(HDC snapshot, HWND control, SIZE size, bool hover, bool focused) {
+    const auto style = static_cast<std::uint32_t>(::GetWindowLongW(control, GWL_STYLE));
+    const ComboLayout layout = LayoutCombo(size.cx, size.cy, style);
+    const ComboColours colours = ComboStyle(hover, focused, Settings().accentColour);
     {
         gfx::Graphics graphics;
         gfx::SolidBrush fill;
-        const int fillAlpha = settings_.transparentControls ? settings_.veilAlpha : gfx::kOpaque;
-        if (graphics.FromHdc(snapshot) && fill.Create(gfx::MakeArgb(gfx::kWhiteRef, fillAlpha))) {
-            graphics.FillRectangle(fill, whole);
+        const int alpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
+        if (graphics.FromHdc(snapshot) && fill.Create(gfx::MakeArgb(gfx::kWhiteRef, alpha))) {
+            graphics.FillRectangle(fill, {0, 0, static_cast<float>(size.cx),
+                                          static_cast<float>(size.cy)});
         }
     }
     KeyOutChildren(snapshot, control, style);
-    {
-        gfx::Graphics graphics;
-        if (graphics.FromHdc(snapshot)) {
-            gfx::Pen frame;
-            if (frame.Create(colours.frame, 1)) graphics.DrawRectangle(frame, layout.frame);
-            if (layout.hasButton) {
-                DrawRoundRect(graphics, colours.buttonOutline, 1, layout.buttonOutline, 4);
-                gfx::LinearGradientBrush face;
-                if (face.Create(layout.gradientFrom, layout.gradientTo, colours.fillFrom,
-                                colours.fillTo)) {
-                    FillRoundRect(graphics, face, layout.buttonFill, 1);
-                }
-                const gfx::Bitmap arrow = LoadGlyph(L"ARROW_COMBO", module_);
-                if (arrow) graphics.DrawImage(arrow, layout.arrowAt.x, layout.arrowAt.y);
-            }
-            if (layout.DrawsText()) {
-                const auto colour =
-                    static_cast<gfx::ColourRef>(prop::Get(control, prop::kTextColour));
-                gfx::SolidBrush ink;
-                gfx::Font font;
-                if (ink.Create(gfx::MakeArgb(colour)) &&
-                    font.Create(kComboTextFont, kComboTextSize, gfx::gp::FontStyleRegular,
-                                gfx::gp::UnitWorld)) {
-                    graphics.DrawString(WindowText(control), font, layout.text, nullptr, ink);
-                }
-            }
+    gfx::Graphics graphics;
+    if (!graphics.FromHdc(snapshot)) return;
+    gfx::Pen frame;
+    if (frame.Create(colours.frame, 1)) graphics.DrawRectangle(frame, layout.frame);
+    if (layout.hasButton) {
+        DrawRoundRect(graphics, colours.buttonOutline, 1, layout.buttonOutline, 4);
+        gfx::LinearGradientBrush face;
+        if (face.Create(layout.gradientFrom, layout.gradientTo, colours.fillFrom, colours.fillTo)) {
+            FillRoundRect(graphics, face, layout.buttonFill, 1);
         }
+        const gfx::Bitmap arrow = LoadGlyph(L"ARROW_COMBO", engine_.Module());
+        if (arrow) graphics.DrawImage(arrow, layout.arrowAt.x, layout.arrowAt.y);
     }
-    {
-        WindowDc target(control, WindowDc::Area::Whole);
-        ::TransparentBlt(target.get(), 0, 0, width, height, snapshot, 0, 0, width, height,
-                         gfx::kMagenta);
+    if (!layout.DrawsText()) return;
+    const auto colour = static_cast<gfx::ColourRef>(prop::Get(control, prop::kTextColour));
+    gfx::SolidBrush ink;
+    gfx::Font font;
+    if (ink.Create(gfx::MakeArgb(colour)) &&
+        font.Create(kComboTextFont, kComboTextSize, gfx::gp::FontStyleRegular,
+                    gfx::gp::UnitWorld)) {
+        graphics.DrawString(WindowText(control), font, layout.text, nullptr, ink);
     }
-    ReleaseBackgroundSnapshot(snapshot);
-    RefreshSeeThroughAbove(control);
 }
 
-LRESULT SkinEngine::ComboProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ChildRef<ComboRecord> found = FindChild(*this, control, &WindowRecord::combos);
-    if (!found) return CallOldProc(control, message, wParam, lParam);
-    ComboRecord& record = *found.record;
-    WindowRecord& window = *found.window;
-    const WNDPROC old = record.oldProc;
-    const auto forward = [&] { return ::CallWindowProcW(old, control, message, wParam, lParam); };
-    const int windowIndex = found.windowIndex;
-    const int index = found.index;
+void ComboPainter::PaintCombo(int windowIndex, int combo, std::optional<bool> hover,
+                              std::optional<bool> focused) {
+    const Ref ref = At(windowIndex, combo);
+    if (!ref || !engine_.GdiplusRunning()) return;
+    const SIZE size = OuterSizeOf(ref.control);
+    if (size.cx <= 0 || size.cy <= 0) return;
+    BackgroundSnapshot snapshot =
+        engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
+    if (!snapshot) return;
+    DrawFace(snapshot.Dc(), ref.control, size, hover.value_or(IsHotNow(ref, kComboHotKind)),
+             focused.value_or(ref.record->focused));
+    {
+        WindowDc target(ref.control, WindowDc::Area::Whole);
+        ::TransparentBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.Dc(), 0, 0, size.cx,
+                         size.cy, gfx::kMagenta);
+    }
+    RefreshSeeThroughAbove(ref.control);
+}
 
+LRESULT ComboPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND control = ref.control;
     switch (message) {
-        case WM_DESTROY:
-            GiveBack(record, &ComboEntry);
-            return ::CallWindowProcW(old, control, message, wParam, lParam);
         case WM_MOVE:
-            PaintCombo(windowIndex, index);
+            PaintCombo(ref.windowIndex, ref.index);
             break;
         case WM_SETFOCUS:
-            record.focused = true;
-            PaintCombo(windowIndex, index, std::nullopt, true);
+            ref.record->focused = true;
+            PaintCombo(ref.windowIndex, ref.index, std::nullopt, true);
             break;
         case WM_KILLFOCUS:
-            record.focused = false;
+            ref.record->focused = false;
             break;
         case WM_SETTEXT:
             if (::FindWindowExW(control, nullptr, L"Edit", nullptr)) {
@@ -147,7 +142,7 @@ LRESULT SkinEngine::ComboProc(HWND control, UINT message, WPARAM wParam, LPARAM 
             // The box's own procedure never paints.
             PAINTSTRUCT paint;
             ::BeginPaint(control, &paint);
-            PaintCombo(windowIndex, index);
+            PaintCombo(ref.windowIndex, ref.index);
             ::EndPaint(control, &paint);
             return 0;
         }
@@ -156,43 +151,30 @@ LRESULT SkinEngine::ComboProc(HWND control, UINT message, WPARAM wParam, LPARAM 
             return 1;
         case WM_NCPAINT:
             // The whole box, frame included, is the engine's.
-            PaintCombo(windowIndex, index);
+            PaintCombo(ref.windowIndex, ref.index);
             return 0;
         case WM_COMMAND:
-            if (settings_.transparentControls && settings_.controlSkinning && lParam &&
-                SameClass(ClassNameOf(reinterpret_cast<HWND>(lParam)), "Edit") &&
-                RepaintsOnNotification("Edit", HIWORD(wParam))) {
-                ::InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
+            if (lParam && SameClass(ClassNameOf(reinterpret_cast<HWND>(lParam)), "Edit")) {
+                RefreshAfterNotification(engine_, wParam, lParam);
             }
             break;
         case WM_CTLCOLOREDIT:
-            if (settings_.transparentControls) {
-                HWND edit = reinterpret_cast<HWND>(lParam);
-                HDC dc = reinterpret_cast<HDC>(wParam);
-                ::SetTextColor(dc, static_cast<COLORREF>(prop::Get(edit, prop::kTextColour)));
-                ::SetBkMode(dc, TRANSPARENT);
-                return reinterpret_cast<LRESULT>(MakeBackgroundBrush(edit));
+            if (Settings().transparentControls) {
+                return reinterpret_cast<LRESULT>(HandSkinBrush(
+                    engine_, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
             }
             break;
-        case WM_MOUSEMOVE: {
-            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, control, 0};
-            ::TrackMouseEvent(&track);
-            window.hoverIndex = index;
-            if (window.hotIndex != window.hoverIndex || window.hotKind != kComboHotKind) {
-                PaintCombo(windowIndex, index, true);
-            }
-            window.hotIndex = window.hoverIndex;
-            window.hotKind = kComboHotKind;
+        case WM_MOUSEMOVE:
+            if (NoteMouseMove(ref, kComboHotKind)) PaintCombo(ref.windowIndex, ref.index, true);
             break;
-        }
         case WM_MOUSELEAVE:
-            PaintCombo(windowIndex, index, false);
-            window.hotIndex = 0;
+            PaintCombo(ref.windowIndex, ref.index, false);
+            NoteHoverLeave(ref.window->childHover);
             break;
         default:
             break;
     }
-    return forward();
+    return Forward(ref, message, wParam, lParam);
 }
 
 }  // namespace yf

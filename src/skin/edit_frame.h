@@ -8,8 +8,6 @@
 
 namespace yf {
 
-// Family code of edits in a window's hover tracking (hotKind).
-constexpr int kEditHotKind = 1;
 // Width (or height) a scroll bar takes from a control's outer rectangle.
 constexpr int kScrollBarSize = 17;
 

@@ -1,39 +1,13 @@
-// Edit boxes drawn over the skin: the engine replaces an edit's border with a thin translucent
-// frame that lights up in the accent colour under the mouse or with the focus, and fills its
-// background with the skin behind it; the edit keeps drawing its own text. The take-over of
-// combo boxes lives here too, since a combo box may bring an edit of its own.
-#include <windows.h>
-
-#include <windowsx.h>
+#include "skin/edit_painter_win.h"
 
 #include "core/unique_handle_win.h"
-#include "core/wide_text_win.h"
-#include "skin/child_controls_win.h"
+#include "skin/child_painting_win.h"
 #include "skin/edit_frame.h"
 #include "skin/see_through.h"
+#include "skin/skin_engine_win.h"
 
 namespace yf {
 namespace {
-
-bool HasScrollBar(HWND control) {
-    return (::GetWindowLongW(control, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL)) != 0;
-}
-
-// The scroll bars of `control`, in screen coordinates; null when it shows none.
-UniqueRegion ScrollBarRegion(HWND control) {
-    UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
-    bool any = false;
-    for (LONG bar : {OBJID_VSCROLL, OBJID_HSCROLL}) {
-        SCROLLBARINFO info{};
-        info.cbSize = sizeof(info);
-        if (!::GetScrollBarInfo(control, bar, &info)) continue;
-        if (info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)) continue;
-        UniqueRegion part(::CreateRectRgnIndirect(&info.rcScrollBar));
-        ::CombineRgn(region.get(), region.get(), part.get(), RGN_OR);
-        any = true;
-    }
-    return any ? std::move(region) : UniqueRegion();
-}
 
 // The ring between the outer rectangle and the client area, in screen coordinates.
 UniqueRegion BorderRegion(HWND control) {
@@ -47,148 +21,135 @@ UniqueRegion BorderRegion(HWND control) {
     return ring;
 }
 
-void TakeOverEdit(std::vector<EditRecord>& edits, HWND edit, int windowIndex) {
-    TakeOver(edits, edit, windowIndex, &EditEntry);
-    prop::Set(edit, prop::kTextColour, 0);
+gfx::RectF ToRectF(const RECT& rect) {
+    return {static_cast<float>(rect.left), static_cast<float>(rect.top),
+            static_cast<float>(rect.right - rect.left), static_cast<float>(rect.bottom - rect.top)};
 }
 
 }  // namespace
 
-LRESULT CALLBACK EditEntry(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (SkinEngine* engine = SkinEngine::Current()) {
-        return engine->EditProc(control, message, wParam, lParam);
-    }
-    return CallOldProc(control, message, wParam, lParam);
-}
-
-void SkinEngine::InstallEditsAndCombos(int index, HWND parent) {
-    WindowRecord* record = Record(index);
-    if (!record || !parent || !settings_.controlSkinning) return;
+void EditPainter::Install(int windowIndex, HWND parent) {
     for (HWND edit = ::FindWindowExW(parent, nullptr, L"Edit", nullptr); edit;
          edit = ::FindWindowExW(parent, edit, L"Edit", nullptr)) {
-        if (!Holds(record->edits, edit)) TakeOverEdit(record->edits, edit, index);
-    }
-    for (HWND combo = ::FindWindowExW(parent, nullptr, L"ComboBox", nullptr); combo;
-         combo = ::FindWindowExW(parent, combo, L"ComboBox", nullptr)) {
-        // A second subclass would make the control call itself.
-        if (Holds(record->combos, combo)) continue;
-        const auto selected = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
-        if (selected >= 0) {
-            const auto length = ::SendMessageW(combo, CB_GETLBTEXTLEN, selected, 0);
-            if (length >= 0) {
-                std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-                ::SendMessageW(combo, CB_GETLBTEXT, selected,
-                               reinterpret_cast<LPARAM>(text.data()));
-                ::SendMessageW(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-            }
-        }
-        TakeOver(record->combos, combo, index, &ComboEntry);
-        HWND inner = ::FindWindowExW(combo, nullptr, L"Edit", nullptr);
-        if (inner && settings_.transparentControls && !Holds(record->edits, inner)) {
-            TakeOverEdit(record->edits, inner, index);
-        }
+        TakeOverEdit(windowIndex, edit);
     }
 }
 
-void SkinEngine::PaintEditFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hover) {
-    const ChildRef<EditRecord> found = FindChild(*this, edit, &WindowRecord::edits);
-    if (!found || !gdiplusToken_) return;
+void EditPainter::TakeOverEdit(int windowIndex, HWND edit) {
+    // A second subclass would make the control call itself.
+    if (Holds(windowIndex, edit)) return;
+    if (TakeOver(windowIndex, edit)) prop::Set(edit, prop::kTextColour, 0);
+}
+
+void EditPainter::DrawFrame(HDC snapshot, const Ref& ref, SIZE size, const RECT& client,
+                            const RECT* scrollBars, std::optional<bool> focused,
+                            std::optional<bool> hover) {
+    gfx::Graphics graphics;
+    if (!graphics.FromHdc(snapshot)) return;
+    const gfx::RectF whole{0, 0, static_cast<float>(size.cx), static_cast<float>(size.cy)};
+    // Only the border ring is drawn: the client area and the system's scroll bars stay.
+    graphics.SetClipRect(whole);
+    graphics.SetClipRect(ToRectF(client), gfx::gp::CombineModeExclude);
+    if (scrollBars) graphics.SetClipRect(ToRectF(*scrollBars), gfx::gp::CombineModeExclude);
+    gfx::SolidBrush fill;
+    const int fillAlpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
+    if (fill.Create(gfx::MakeArgb(gfx::kWhiteRef, fillAlpha))) graphics.FillRectangle(fill, whole);
+    const EditFrameStyle frame = ChooseEditFrame(
+        size.cx, size.cy, focused.value_or(ref.record->focused),
+        hover.value_or(ref.record->hover || IsHotNow(ref, kEditHotKind)),
+        Settings().accentColour);
+    gfx::Pen pen;
+    if (pen.Create(frame.colour, frame.penWidth)) graphics.DrawRectangle(pen, frame.rect);
+}
+
+void EditPainter::PaintEditFrame(HWND edit, std::optional<bool> focused,
+                                 std::optional<bool> hover) {
+    const Ref ref = Find(edit);
+    if (!ref || !engine_.GdiplusRunning()) return;
     RECT outer{};
     ::GetWindowRect(edit, &outer);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    if (width <= 0 || height <= 0) return;
+    const SIZE size = OuterSizeOf(edit);
+    if (size.cx <= 0 || size.cy <= 0) return;
     const RECT client = ClientAreaOf(edit);
     UniqueRegion scrollBars = ScrollBarRegion(edit);
-
-    HDC snapshot = TakeBackgroundSnapshot(edit, {0, 0, width, height});
-    if (!snapshot) return;
-    {
-        gfx::Graphics graphics;
-        if (graphics.FromHdc(snapshot)) {
-            const gfx::RectF whole{0, 0, static_cast<float>(width), static_cast<float>(height)};
-            graphics.SetClipRect(whole);
-            graphics.SetClipRect({static_cast<float>(client.left), static_cast<float>(client.top),
-                                  static_cast<float>(client.right - client.left),
-                                  static_cast<float>(client.bottom - client.top)},
-                                 gfx::gp::CombineModeExclude);
-            if (scrollBars) {
-                RECT box{};
-                ::GetRgnBox(scrollBars.get(), &box);
-                graphics.SetClipRect({static_cast<float>(box.left - outer.left),
-                                      static_cast<float>(box.top - outer.top),
-                                      static_cast<float>(box.right - box.left),
-                                      static_cast<float>(box.bottom - box.top)},
-                                     gfx::gp::CombineModeExclude);
-            }
-            gfx::SolidBrush fill;
-            const int fillAlpha =
-                settings_.transparentControls ? settings_.veilAlpha : gfx::kOpaque;
-            if (fill.Create(gfx::MakeArgb(gfx::kWhiteRef, fillAlpha))) {
-                graphics.FillRectangle(fill, whole);
-            }
-            // Without an explicit state the frame stays lit while the window's hover tracking
-            // has this edit as its hot one.
-            const WindowRecord& window = *found.window;
-            const bool isHot = window.hotKind == kEditHotKind && window.hotIndex == found.index &&
-                               window.hotParent == ::GetParent(edit);
-            const EditFrameStyle frame = ChooseEditFrame(
-                width, height, focused.value_or(found.record->focused),
-                hover.value_or(found.record->hover || isHot), settings_.accentColour);
-            gfx::Pen pen;
-            if (pen.Create(frame.colour, frame.penWidth)) graphics.DrawRectangle(pen, frame.rect);
-        }
+    RECT barBox{};
+    if (scrollBars) {
+        ::GetRgnBox(scrollBars.get(), &barBox);
+        ::OffsetRect(&barBox, -outer.left, -outer.top);
     }
+
+    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(edit, {0, 0, size.cx, size.cy});
+    if (!snapshot) return;
+    DrawFrame(snapshot.Dc(), ref, size, client, scrollBars ? &barBox : nullptr, focused, hover);
     {
         WindowDc target(edit, WindowDc::Area::Whole);
         ::ExcludeClipRect(target.get(), client.left, client.top, client.right, client.bottom);
         if (scrollBars) {
-            UniqueRegion local(::CreateRectRgn(0, 0, 0, 0));
-            ::CombineRgn(local.get(), scrollBars.get(), nullptr, RGN_COPY);
-            ::OffsetRgn(local.get(), -outer.left, -outer.top);
-            ::ExtSelectClipRgn(target.get(), local.get(), RGN_DIFF);
+            ::OffsetRgn(scrollBars.get(), -outer.left, -outer.top);
+            ::ExtSelectClipRgn(target.get(), scrollBars.get(), RGN_DIFF);
         }
-        ::BitBlt(target.get(), 0, 0, width, height, snapshot, 0, 0, SRCCOPY);
+        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.Dc(), 0, 0, SRCCOPY);
     }
-    ReleaseBackgroundSnapshot(snapshot);
     UniqueRegion ring = BorderRegion(edit);
     RefreshSeeThroughAbove(edit, ring.get());
 }
 
-void SkinEngine::PaintEditBackground(HWND edit, HDC dc, bool toClientDc) {
+void EditPainter::PaintEditBackground(HWND edit, HDC dc, bool toClientDc) {
     if (!dc) return;
     RECT client;
-    HDC snapshot = TakeVeiledClientSnapshot(edit, client);
+    BackgroundSnapshot snapshot = engine_.TakeVeiledClientSnapshot(edit, client);
     if (!snapshot) return;
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
     const int x = toClientDc ? 0 : client.left;
     const int y = toClientDc ? 0 : client.top;
-    ::BitBlt(dc, x, y, width, height, snapshot, 0, 0, SRCCOPY);
-    ReleaseBackgroundSnapshot(snapshot);
+    ::BitBlt(dc, x, y, snapshot.Width(), snapshot.Height(), snapshot.Dc(), 0, 0, SRCCOPY);
 }
 
-LRESULT SkinEngine::EditProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ChildRef<EditRecord> found = FindChild(*this, control, &WindowRecord::edits);
-    if (!found) return CallOldProc(control, message, wParam, lParam);
-    EditRecord& record = *found.record;
-    WindowRecord& window = *found.window;
-    const WNDPROC old = record.oldProc;
-    const auto forward = [&] { return ::CallWindowProcW(old, control, message, wParam, lParam); };
-    const bool seeThrough = settings_.transparentControls != 0;
-    const auto repaint = [control] { ::InvalidateRect(control, nullptr, TRUE); };
+LRESULT EditPainter::OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam) {
+    HWND control = ref.control;
+    PaintEditFrame(control);
+    // What the edit repaints covers the see-through labels lying on it there.
+    UniqueRegion update(::CreateRectRgn(0, 0, 0, 0));
+    ::GetUpdateRgn(control, update.get(), FALSE);
+    POINT origin{0, 0};
+    ::ClientToScreen(control, &origin);
+    ::OffsetRgn(update.get(), origin.x, origin.y);
+    const LRESULT result = Forward(ref, WM_PAINT, wParam, lParam);
+    RefreshSeeThroughAbove(control, update.get());
+    return result;
+}
 
+LRESULT EditPainter::OnNcPaint(Ref& ref) {
+    PaintEditFrame(ref.control);
+    UniqueRegion scrollBars = ScrollBarRegion(ref.control);
+    // Only the scroll bars are left to the system; without any there is nothing else in the
+    // frame to draw.
+    if (!scrollBars) return 0;
+    return ::DefWindowProcW(ref.control, WM_NCPAINT, reinterpret_cast<WPARAM>(scrollBars.get()),
+                            0);
+}
+
+void EditPainter::OnMouseMove(Ref& ref) {
+    if (NoteMouseMove(ref, kEditHotKind)) PaintEditFrame(ref.control, std::nullopt, true);
+    // A selection drag repaints the see-through background.
+    if (ref.record->buttonDown && !HasScrollBarStyle(ref.control)) {
+        ::InvalidateRect(ref.control, nullptr, TRUE);
+    }
+}
+
+LRESULT EditPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
+    EditRecord& record = *ref.record;
+    HWND control = ref.control;
+    const bool seeThrough = Settings().transparentControls;
+    const auto repaint = [control] { ::InvalidateRect(control, nullptr, TRUE); };
     switch (message) {
-        case WM_DESTROY:
-            prop::DeleteBackgroundObjects(control);
-            GiveBack(record, &EditEntry);
-            return ::CallWindowProcW(old, control, message, wParam, lParam);
         case WM_MOVE:
+        case WM_VSCROLL:
+        case WM_HSCROLL:
             if (seeThrough) repaint();
             break;
         case WM_SETFOCUS: {
             record.focused = true;
-            const LRESULT result = forward();
+            const LRESULT result = Forward(ref, message, wParam, lParam);
             // The focus frame shows at once, not only at the next paint.
             PaintEditFrame(control);
             return result;
@@ -201,70 +162,36 @@ LRESULT SkinEngine::EditProc(HWND control, UINT message, WPARAM wParam, LPARAM l
                 repaint();
             }
             break;
-        case WM_PAINT: {
-            PaintEditFrame(control);
-            // What the edit repaints covers the see-through labels lying on it there.
-            UniqueRegion update(::CreateRectRgn(0, 0, 0, 0));
-            ::GetUpdateRgn(control, update.get(), FALSE);
-            POINT origin{0, 0};
-            ::ClientToScreen(control, &origin);
-            ::OffsetRgn(update.get(), origin.x, origin.y);
-            const LRESULT result = forward();
-            RefreshSeeThroughAbove(control, update.get());
-            return result;
-        }
+        case WM_PAINT:
+            return OnPaint(ref, wParam, lParam);
         case WM_ERASEBKGND:
             if (!seeThrough) break;
             ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             PaintEditBackground(control, reinterpret_cast<HDC>(wParam), true);
             return 1;
-        case WM_NCPAINT: {
-            PaintEditFrame(control);
-            UniqueRegion scrollBars = ScrollBarRegion(control);
-            // Only the scroll bars are left to the system; without any there is nothing else
-            // in the frame to draw.
-            if (!scrollBars) return 0;
-            return ::DefWindowProcW(control, WM_NCPAINT, reinterpret_cast<WPARAM>(scrollBars.get()),
-                                    0);
-        }
+        case WM_NCPAINT:
+            return OnNcPaint(ref);
         case WM_KEYDOWN:
-            if (seeThrough && !HasScrollBar(control)) repaint();
+            if (seeThrough && !HasScrollBarStyle(control)) repaint();
             break;
         case WM_LBUTTONDOWN:
             record.buttonDown = true;
-            if (seeThrough && !HasScrollBar(control)) repaint();
+            if (seeThrough && !HasScrollBarStyle(control)) repaint();
             break;
         case WM_LBUTTONUP:
             record.buttonDown = false;
             break;
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-            if (seeThrough) repaint();
+        case WM_MOUSEMOVE:
+            OnMouseMove(ref);
             break;
-        case WM_MOUSEMOVE: {
-            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, control, 0};
-            ::TrackMouseEvent(&track);
-            window.hoverIndex = found.index;
-            HWND parent = ::GetParent(control);
-            if (window.hotIndex != window.hoverIndex || window.hotKind != kEditHotKind ||
-                window.hotParent != parent) {
-                PaintEditFrame(control, std::nullopt, true);
-                window.hotIndex = window.hoverIndex;
-                window.hotKind = kEditHotKind;
-                window.hotParent = parent;
-            }
-            // A selection drag repaints the see-through background.
-            if (record.buttonDown && !HasScrollBar(control)) repaint();
-            break;
-        }
         case WM_MOUSELEAVE:
-            window.hotIndex = 0;
+            NoteHoverLeave(ref.window->childHover);
             PaintEditFrame(control, record.focused, false);
             break;
         default:
             break;
     }
-    return forward();
+    return Forward(ref, message, wParam, lParam);
 }
 
 }  // namespace yf

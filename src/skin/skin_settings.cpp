@@ -5,15 +5,15 @@ namespace yf {
 void ApplyControlOptions(SkinSettings& settings, const ControlOptions& options) {
     settings.controlSkinning = options.controlSkinning;
     settings.veilAlpha = options.veilAlpha.value_or(kDefaultVeilAlpha);
-    settings.transparentControls = options.veilAlpha.has_value() ? 1 : 0;
-    settings.trackbarChannel = options.trackbarChannel.value_or(1);
+    settings.transparentControls = options.veilAlpha.has_value();
+    settings.trackbarChannel = options.trackbarChannel.value_or(true);
 }
 
-PicturePreparation PreparationFor(int mode) {
+PicturePreparation PreparationFor(PictureMode mode) {
     switch (mode) {
-        case 0:
+        case PictureMode::TopLeft:
             return PicturePreparation::FadeRightAndBottom;
-        case 1:
+        case PictureMode::TopRight:
             return PicturePreparation::FadeLeftAndBottom;
         default:
             return PicturePreparation::AsGiven;

@@ -11,30 +11,31 @@
 #include <vector>
 
 #include "gfx/argb.h"
+#include "skin/picture_mode.h"
 
 namespace yf {
 
 constexpr gfx::ColourRef kDefaultAccentColour = 0xDDCA22;
 constexpr int kDefaultVeilAlpha = 160;
-constexpr int kDefaultSkinMode = 4;
+constexpr PictureMode kDefaultSkinMode = PictureMode::MirroredStrip;
 // An accent colour argument of -1 means "the same as the theme colour".
 constexpr std::int32_t kAccentFollowsTheme = -1;
 
 struct SkinSettings {
     bool firstSize = true;  // cleared by the first WM_SIZE of the process
-    int controlSkinning = 1;
+    bool controlSkinning = true;
     int veilAlpha = kDefaultVeilAlpha;
-    int transparentControls = 0;
-    int trackbarChannel = 1;
+    bool transparentControls = false;
+    bool trackbarChannel = true;
     gfx::ColourRef accentColour = kDefaultAccentColour;
     gfx::ColourRef themeColour = 0;  // the system's 3D face colour at start-up
-    int skinMode = kDefaultSkinMode;
+    PictureMode skinMode = kDefaultSkinMode;
 };
 
 struct ControlOptions {
-    int controlSkinning = 1;
-    std::optional<int> veilAlpha;        // given: children are painted see-through
-    std::optional<int> trackbarChannel;  // default 1
+    bool controlSkinning = true;
+    std::optional<int> veilAlpha;         // given: children are painted see-through
+    std::optional<bool> trackbarChannel;  // default: drawn
 };
 
 void ApplyControlOptions(SkinSettings& settings, const ControlOptions& options);
@@ -44,7 +45,7 @@ struct SkinPictureArgs {
     std::span<const std::uint8_t> bytes;
     std::optional<gfx::ColourRef> themeColour;
     std::optional<std::int32_t> accentColour;
-    std::optional<int> mode;
+    std::optional<PictureMode> mode;
 };
 
 // How the picture becomes the skin image, by layout mode.
@@ -60,7 +61,7 @@ struct SkinPicturePlan {
 SkinPicturePlan PlanSkinPicture(SkinSettings& settings, const SkinPictureArgs& args,
                                 const std::function<gfx::ColourRef()>& averageColour);
 
-PicturePreparation PreparationFor(int mode);
+PicturePreparation PreparationFor(PictureMode mode);
 
 // The window being skinned, as an opaque handle (an HWND on Windows).
 using WindowHandle = void*;
@@ -68,16 +69,16 @@ using WindowHandle = void*;
 struct ApplySkinArgs {
     WindowHandle window = nullptr;
     int captionHeight = 0;
-    int captionBar = 1;
-    int dblClickMaximize = 1;
-    int showHelp = 0;
-    int showMenu = 0;
-    int showTitle = 1;
+    bool captionBar = true;
+    bool dblClickMaximize = true;
+    bool showHelp = false;
+    bool showMenu = false;
+    bool showTitle = true;
     int backgroundOption = 0;
     int statusBarHeight = 0;  // 0: no status bar
     std::vector<int> statusCellWidths;
     std::span<const std::uint8_t> ownPicture;
-    std::optional<int> ownPictureMode;
+    std::optional<PictureMode> ownPictureMode;
 };
 
 // The calls an application makes, in this order: picture, control options, then each window.

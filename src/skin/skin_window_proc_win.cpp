@@ -1,21 +1,12 @@
-// The procedure of every skinned top-level window: it paints from the cached image (composing
-// it again when needed), drives the caption buttons (hover fades on a 20 ms timer, press,
-// click), limits the size, lets children paint over the skin and trims the working set when
-// the application goes to the background. Everything else goes on to the window's own
-// procedure.
-#include <windows.h>
+#include "skin/skin_window_proc_win.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
 #include <string>
 
 #include "core/wide_text_win.h"
-#include "skin/caption_hover.h"
-#include "skin/child_controls_win.h"
-#include "skin/frame/container_layout.h"
-#include "skin/see_through.h"
+#include "skin/see_through_win.h"
 #include "skin/skin_engine_win.h"
 #include "skin/window_properties_win.h"
 #include "skin/working_set_win.h"
@@ -44,14 +35,45 @@ int TaskbarHeight() {
     return rect.bottom - rect.top;
 }
 
+Size2 ScreenSize() {
+    return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+SystemCommand CommandOf(WPARAM wParam) {
+    switch (wParam) {
+        case SC_MAXIMIZE:
+            return SystemCommand::Maximize;
+        case SC_RESTORE:
+            return SystemCommand::Restore;
+        case SC_MINIMIZE:
+            return SystemCommand::Minimize;
+        default:
+            return SystemCommand::Other;
+    }
+}
+
+RECT ClientRectOf(HWND window) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    return client;
+}
+
 }  // namespace
 
-LRESULT CALLBACK SkinEngine::WindowEntry(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (SkinEngine* engine = Current())
-        return engine->SkinWindowProc(window, message, wParam, lParam);
-    const auto old = reinterpret_cast<WNDPROC>(prop::Get(window, prop::kOldProc));
-    return old ? ::CallWindowProcW(old, window, message, wParam, lParam)
-               : ::DefWindowProcW(window, message, wParam, lParam);
+LRESULT CALLBACK SkinEngine::WindowEntry(HWND window, UINT message, WPARAM wParam,
+                                         LPARAM lParam) noexcept {
+    try {
+        if (SkinEngine* engine = Current()) {
+            return engine->SkinWindowProc(window, message, wParam, lParam);
+        }
+    } catch (...) {
+        // Nothing may cross into the system; the window's own procedure answers instead.
+    }
+    return CallOldProc(window, kChildKeys, message, wParam, lParam);
+}
+
+LRESULT SkinEngine::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return procedure_->Handle(window, message, wParam, lParam);
 }
 
 void SkinEngine::CaptionClick(int index, int button) {
@@ -59,23 +81,20 @@ void SkinEngine::CaptionClick(int index, int button) {
     if (!record || button < 1 || button > record->strip.Count()) return;
     HWND window = record->hwnd;
     const CaptionButton& target = record->strip.Button(button);
+    // Commands are sent, so each is over before the click returns. A callback is copied
+    // first: it may replace itself.
     switch (target.kind) {
         case CaptionButtonKind::Close:
             ::SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             break;
-        case CaptionButtonKind::Maximize:
-            record->needsRender = true;
-            record->minimized = false;
-            if (record->maximized) {
-                record->maximized = false;
-                ::SendMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
-            } else {
-                record->maximized = true;
-                ::SendMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-            }
+        case CaptionButtonKind::Maximize: {
+            const SystemCommand command = OnMaximizeClick(record->state);
+            ::SendMessageW(window, WM_SYSCOMMAND,
+                           command == SystemCommand::Maximize ? SC_MAXIMIZE : SC_RESTORE, 0);
             break;
+        }
         case CaptionButtonKind::Minimize:
-            record->minimized = true;
+            OnMinimizeClick(record->state);
             ::SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
             break;
         case CaptionButtonKind::Help:
@@ -90,301 +109,249 @@ void SkinEngine::CaptionClick(int index, int button) {
     }
 }
 
-void SkinEngine::ApplyHoverActions(int index, const HoverActions& actions) {
-    WindowRecord* record = Record(index);
-    if (!record) return;
-    HWND window = record->hwnd;
-    if (actions.trackMouse) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_HOVER | TME_LEAVE, window, 1};
-        ::TrackMouseEvent(&track);
-    }
-    if (actions.startTimer) ::SetTimer(window, FadeTimerId(window), kFadeTimerMs, nullptr);
-    for (const ButtonRepaint& repaint : actions.repaints) {
-        PaintCaptionButton(index, repaint.button, nullptr, 0, repaint.opacity);
-    }
-    if (actions.stopTimer) ::KillTimer(window, FadeTimerId(window));
+LRESULT SkinnedWindowProcedure::Forward(const Message& m) {
+    return ::CallWindowProcW(m.record->oldProc, m.window, m.id, m.wParam, m.lParam);
 }
 
-LRESULT SkinEngine::SeeThroughColours(UINT message, HDC dc, HWND control, bool& handled) {
-    handled = false;
-    if (!settings_.controlSkinning || !settings_.transparentControls || !control) return 0;
-    ColourRequest request = ColourRequest::Button;
-    switch (message) {
-        case WM_CTLCOLOREDIT:
-            request = ColourRequest::Edit;
-            break;
-        case WM_CTLCOLORSTATIC:
-            request = ColourRequest::Static;
-            break;
-        case WM_CTLCOLORLISTBOX:
-            request = ColourRequest::ListBox;
-            break;
-        case WM_CTLCOLORBTN:
-            request = ColourRequest::Button;
-            break;
-        default:
-            return 0;
-    }
-    const std::string kind = ClassNameOf(control);
-    const std::string parentKind = ClassNameOf(::GetParent(control));
-    const auto style = static_cast<std::uint32_t>(::GetWindowLongW(control, GWL_STYLE));
-    const ColourAnswer answer = ChooseColourAnswer(request, {kind, parentKind, style});
-    if (answer == ColourAnswer::Forward) return 0;
-
-    ::SetTextColor(dc, static_cast<COLORREF>(prop::Get(control, prop::kTextColour)));
-    ::SetBkMode(dc, TRANSPARENT);
-    handled = true;
-    if (answer == ColourAnswer::Hollow) {
-        if (auto brush =
-                reinterpret_cast<HGDIOBJ>(::RemovePropW(control, prop::kBackgroundBrush))) {
-            ::DeleteObject(brush);
-        }
-        HGDIOBJ hollow = ::GetStockObject(NULL_BRUSH);
-        prop::Set(control, prop::kBackgroundBrush, reinterpret_cast<std::intptr_t>(hollow));
-        return reinterpret_cast<LRESULT>(hollow);
-    }
-    return reinterpret_cast<LRESULT>(MakeBackgroundBrush(control));
-}
-
-HBRUSH SkinEngine::MakeBackgroundBrush(HWND control) {
-    // The skin behind the child as its background brush; the previous pair goes first so
-    // nothing piles up however often the child repaints.
-    prop::DeleteBackgroundObjects(control);
-    UniqueBitmap bitmap = ControlBackgroundBitmap(control);
-    HBRUSH brush = bitmap ? ::CreatePatternBrush(bitmap.get()) : nullptr;
-    if (!brush) return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
-    prop::Set(control, prop::kBackgroundBitmap, reinterpret_cast<std::intptr_t>(bitmap.release()));
-    prop::Set(control, prop::kBackgroundBrush, reinterpret_cast<std::intptr_t>(brush));
-    return brush;
-}
-
-void SkinEngine::InvalidateSeeThroughChild(UINT, WPARAM wParam, LPARAM lParam) {
-    if (!settings_.controlSkinning || !settings_.transparentControls || lParam == 0) return;
-    HWND child = reinterpret_cast<HWND>(lParam);
-    if (RepaintsOnNotification(ClassNameOf(child), HIWORD(wParam))) {
-        ::InvalidateRect(child, nullptr, TRUE);
-    }
-}
-
-void SkinEngine::RelayoutDocked(int index) {
-    WindowRecord* record = Record(index);
-    if (!record) return;
-    RECT client{};
-    ::GetClientRect(record->hwnd, &client);
-    for (const auto& [docked, top] : record->docked) {
-        if (!docked) continue;
-        const PixelBox place =
-            PlaceDocked(client.right, client.bottom, top, record->statusBar.height + 3);
-        ::MoveWindow(docked, place.x, place.y, place.width, place.height, TRUE);
-    }
-}
-
-LRESULT SkinEngine::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SkinnedWindowProcedure::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int index = static_cast<int>(prop::Get(window, prop::kListIndex));
-    WindowRecord* record = Record(index);
+    WindowRecord* record = engine_.Record(index);
     if (!record || record->hwnd != window) {
-        const auto old = reinterpret_cast<WNDPROC>(prop::Get(window, prop::kOldProc));
-        return old ? ::CallWindowProcW(old, window, message, wParam, lParam)
-                   : ::DefWindowProcW(window, message, wParam, lParam);
+        return CallOldProc(window, kChildKeys, message, wParam, lParam);
     }
-    const WNDPROC old = record->oldProc;
-    const auto forward = [&] { return ::CallWindowProcW(old, window, message, wParam, lParam); };
-    const int x = GET_X_LPARAM(lParam);
-    const int y = GET_Y_LPARAM(lParam);
+    return Dispatch({window, index, record, message, wParam, lParam});
+}
 
-    switch (message) {
+LRESULT SkinnedWindowProcedure::Dispatch(const Message& m) {
+    LRESULT result = 0;
+    switch (m.id) {
         case WM_QUIT:
-            ShutDownGdiplus();
-            break;
-        case WM_DESTROY:
-            // Children go before the window's last message: free what they were handed now.
-            for (HWND child = ::GetWindow(window, GW_CHILD); child;
-                 child = ::GetWindow(child, GW_HWNDNEXT)) {
-                prop::DeleteBackgroundObjects(child);
-            }
+            engine_.ShutDownGdiplus();
             break;
         case WM_NCDESTROY:
-            ::KillTimer(window, FadeTimerId(window));
-            ReleaseWindow(index);
-            return ::CallWindowProcW(old, window, message, wParam, lParam);
+            return OnNcDestroy(m);
         case WM_SHOWWINDOW:
-            if (wParam) {
-                if (record->minimized) {
-                    record->minimized = false;
-                } else {
-                    // Composed now, so the first paint after showing is a copy.
-                    RenderWindow(index, nullptr, false);
-                }
-            }
+            OnShowWindow(m);
             break;
         case WM_ERASEBKGND:
-            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            ::SetBkMode(reinterpret_cast<HDC>(m.wParam), TRANSPARENT);
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = ::BeginPaint(window, &paint);
-            if (!record->minimized) {
-                if (record->needsRender) {
-                    RenderWindow(index, dc, true);
-                } else {
-                    ShowCachedImage(index, dc);
-                }
-            }
-            ::EndPaint(window, &paint);
-            return ::DefWindowProcW(window, message, wParam, lParam);
-        }
+        case WM_PAINT:
+            return OnPaint(m);
         case WM_QUERYOPEN:
-            record->minimized = false;
+            OnQueryOpen(m.record->state);
             break;
         case WM_SIZE:
-            record->hover.hotButton = 0;
-            if (settings_.firstSize) {
-                settings_.firstSize = false;
-                record->needsRender = false;
-            } else {
-                record->needsRender = true;
-            }
-            RelayoutDocked(index);
+            OnSize(m);
             break;
-        case WM_GETMINMAXINFO: {
-            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-            int maxWidth = record->maxTrackWidth;
-            int maxHeight = record->maxTrackHeight;
-            if (record->maximized) {
-                maxWidth = ::GetSystemMetrics(SM_CXSCREEN);
-                maxHeight = ::GetSystemMetrics(SM_CYSCREEN) - TaskbarHeight();
-            }
-            info->ptMinTrackSize = {record->minTrackWidth, record->minTrackHeight};
-            info->ptMaxTrackSize = {maxWidth, maxHeight};
+        case WM_GETMINMAXINFO:
+            OnGetMinMaxInfo(m);
             break;
-        }
-        case WM_WINDOWPOSCHANGED: {
-            if (record->showMaximize) {
-                RECT client{};
-                ::GetClientRect(window, &client);
-                const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-                const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
-                const int taskbar = TaskbarHeight();
-                if (client.right == screenWidth && client.bottom == screenHeight) {
-                    // Maximized over the whole screen: keep the taskbar visible (without one
-                    // the window already has its size, and moving it again would loop).
-                    record->maximized = true;
-                    if (taskbar > 0) {
-                        ::SetWindowPos(window, nullptr, 0, 0, screenWidth, screenHeight - taskbar,
-                                       SWP_NOZORDER | SWP_NOOWNERZORDER);
-                    }
-                }
-            }
-            LayoutCaptionButtons(index);
+        case WM_WINDOWPOSCHANGED:
+            OnWindowPosChanged(m);
             break;
-        }
         case WM_SYSCOMMAND:
-            if (wParam == SC_MAXIMIZE) {
-                record->maximized = true;
-                record->needsRender = true;
-            } else if (wParam == SC_RESTORE) {
-                record->needsRender = true;
-                record->minimized = false;
-            } else if (wParam == SC_MINIMIZE) {
-                record->needsRender = true;
-                record->minimized = true;
-            }
+            OnSystemCommand(m);
             break;
         case WM_SETTEXT:
-            if (record->showTitle && record->captionBar && lParam) {
-                PaintTitle(index, nullptr, TextOf(window, lParam));
-            }
+            OnSetText(m);
             break;
-        case WM_MOUSEMOVE: {
-            const bool inZone = InHoverZone(record->strip, x, y);
-            hotButton_ = record->captionBar ? CaptionHitTest(index, x, y) : 0;
-            const HoverActions actions =
-                OnCaptionMouseMove(record->hover, record->captionBar, inZone, hotButton_);
-            ApplyHoverActions(index, actions);
-            if (!record->maximized) {
-                RECT client{};
-                ::GetClientRect(window, &client);
-                SetBorderCursor(index, lParam, client);
-            }
+        case WM_MOUSEMOVE:
+            OnMouseMove(m);
             break;
-        }
         case WM_MOUSEHOVER:
-            record->hover.mouseInside = true;
+            m.record->captionHover.mouseInside = true;
             break;
         case WM_MOUSELEAVE:
-            ApplyHoverActions(index, OnCaptionMouseLeave(record->hover, record->captionBar));
+            ApplyHoverActions(m, OnCaptionMouseLeave(m.record->captionHover,
+                                                     m.record->captionBar));
             break;
         case WM_LBUTTONDOWN:
-            OnCaptionPress(record->hover);
-            if (record->captionBar) {
-                if (!record->maximized && !record->minimized) {
-                    RECT client{};
-                    ::GetClientRect(window, &client);
-                    BeginMoveOrResize(index, lParam, client);
-                    // Moving or sizing may have ended the window.
-                    record = Record(index);
-                    if (!record || record->hwnd != window) return 0;
-                }
-                hotButton_ = CaptionHitTest(index, x, y);
-                if (hotButton_ > 0) PaintCaptionButton(index, hotButton_, nullptr, 1, 0);
-            }
+            if (!OnLeftButtonDown(m)) return 0;
             break;
         case WM_LBUTTONUP:
-            if (hotButton_ > 0 && hotButton_ <= record->strip.Count() && record->captionBar) {
-                CaptionClick(index, hotButton_);
-                // A click may close the window: nothing of it is left to forward to.
-                if (!::IsWindow(window)) return 0;
-            }
+            if (!OnLeftButtonUp(m)) return 0;
             break;
         case WM_LBUTTONDBLCLK:
-            if (y <= record->captionHeight && record->dblClickMaximize) {
-                const int button = MaximizeButtonIndex(index);
-                if (button > 0) {
-                    CaptionClick(index, button);
-                    if (!::IsWindow(window)) return 0;
-                }
-            }
+            if (!OnDoubleClick(m)) return 0;
             break;
         case WM_TIMER:
-            if (wParam == FadeTimerId(window)) {
-                ApplyHoverActions(index, OnCaptionFadeTick(record->hover));
-            } else if (wParam == FinishingTimerId()) {
-                ::KillTimer(window, FinishingTimerId());
-                FinishPreparation();
-                return 0;
-            }
+            if (OnTimer(m)) return 0;
             break;
         case WM_ACTIVATEAPP:
-            if (!wParam) StartWorkingSetTrim();
+            if (!m.wParam) StartWorkingSetTrim();
             break;
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            const int code = header ? static_cast<int>(header->code) : 0;
-            if (code == static_cast<int>(TVN_ITEMEXPANDINGA) ||
-                code == static_cast<int>(TVN_ITEMEXPANDEDA) ||
-                code == static_cast<int>(TVN_ITEMEXPANDINGW) ||
-                code == static_cast<int>(TVN_ITEMEXPANDEDW)) {
-                ::InvalidateRect(header->hwndFrom, nullptr, TRUE);
-            }
+        default:
+            if (OnChildMessage(m, result)) return result;
             break;
-        }
+    }
+    return Forward(m);
+}
+
+LRESULT SkinnedWindowProcedure::OnNcDestroy(const Message& m) {
+    const WNDPROC old = m.record->oldProc;
+    ::KillTimer(m.window, FadeTimerId(m.window));
+    engine_.ReleaseWindow(m.index);
+    return ::CallWindowProcW(old, m.window, m.id, m.wParam, m.lParam);
+}
+
+void SkinnedWindowProcedure::OnShowWindow(const Message& m) {
+    // Composed now, so the first paint after showing is a copy.
+    if (m.wParam && OnShown(m.record->state)) engine_.RenderWindow(m.index, nullptr, false);
+}
+
+LRESULT SkinnedWindowProcedure::OnPaint(const Message& m) {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(m.window, &paint);
+    switch (OnPaintRequest(m.record->state)) {
+        case PaintAction::Render:
+            engine_.RenderWindow(m.index, dc, true);
+            break;
+        case PaintAction::CopyImage:
+            engine_.ShowCachedImage(m.index, dc);
+            break;
+        case PaintAction::Nothing:
+            break;
+    }
+    ::EndPaint(m.window, &paint);
+    // The window's own procedure never sees WM_PAINT.
+    return ::DefWindowProcW(m.window, m.id, m.wParam, m.lParam);
+}
+
+void SkinnedWindowProcedure::OnSize(const Message& m) {
+    m.record->captionHover.hotButton = 0;
+    OnSized(m.record->state, engine_.settings_.firstSize);
+    engine_.RelayoutDocked(m.index);
+}
+
+void SkinnedWindowProcedure::OnGetMinMaxInfo(const Message& m) {
+    auto* info = reinterpret_cast<MINMAXINFO*>(m.lParam);
+    if (!info) return;
+    const WindowRecord& record = *m.record;
+    const int taskbar = record.state.maximized ? TaskbarHeight() : 0;
+    const Size2 largest = MaxTrackSize(record.state, {record.maxTrackWidth, record.maxTrackHeight},
+                                       ScreenSize(), taskbar);
+    info->ptMinTrackSize = {record.minTrackWidth, record.minTrackHeight};
+    info->ptMaxTrackSize = {largest.width, largest.height};
+}
+
+void SkinnedWindowProcedure::OnWindowPosChanged(const Message& m) {
+    const RECT client = ClientRectOf(m.window);
+    const ClampToWorkArea clamp =
+        OnPositionChanged(m.record->state, m.record->showMaximize, {client.right, client.bottom},
+                          ScreenSize(), TaskbarHeight());
+    // Maximized over the whole screen: keep the taskbar visible.
+    if (clamp.resize) {
+        ::SetWindowPos(m.window, nullptr, 0, 0, clamp.size.width, clamp.size.height,
+                       SWP_NOZORDER | SWP_NOOWNERZORDER);
+    }
+    engine_.LayoutCaptionButtons(m.index);
+}
+
+void SkinnedWindowProcedure::OnSystemCommand(const Message& m) {
+    yf::OnSystemCommand(m.record->state, CommandOf(m.wParam));
+}
+
+void SkinnedWindowProcedure::OnSetText(const Message& m) {
+    if (m.record->showTitle && m.record->captionBar && m.lParam) {
+        engine_.PaintTitle(m.index, nullptr, TextOf(m.window, m.lParam));
+    }
+}
+
+void SkinnedWindowProcedure::ApplyHoverActions(const Message& m, const HoverActions& actions) {
+    if (actions.trackMouse) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_HOVER | TME_LEAVE, m.window, 1};
+        ::TrackMouseEvent(&track);
+    }
+    if (actions.startTimer) ::SetTimer(m.window, FadeTimerId(m.window), kFadeTimerMs, nullptr);
+    for (const ButtonRepaint& repaint : actions.repaints) {
+        engine_.PaintCaptionButton(m.index, repaint.button, nullptr, false, repaint.opacity);
+    }
+    if (actions.stopTimer) ::KillTimer(m.window, FadeTimerId(m.window));
+}
+
+void SkinnedWindowProcedure::OnMouseMove(const Message& m) {
+    WindowRecord& record = *m.record;
+    const int x = GET_X_LPARAM(m.lParam);
+    const int y = GET_Y_LPARAM(m.lParam);
+    const bool inZone = InHoverZone(record.strip, x, y);
+    engine_.hotButton_ = record.captionBar ? engine_.CaptionHitTest(m.index, x, y) : 0;
+    ApplyHoverActions(m, OnCaptionMouseMove(record.captionHover, record.captionBar, inZone,
+                                            engine_.hotButton_));
+    if (!record.state.maximized) engine_.SetBorderCursor(m.index, m.lParam, ClientRectOf(m.window));
+}
+
+bool SkinnedWindowProcedure::OnLeftButtonDown(const Message& m) {
+    OnCaptionPress(m.record->captionHover);
+    if (!m.record->captionBar) return true;
+    if (!m.record->state.maximized && !m.record->state.minimized) {
+        engine_.BeginMoveOrResize(m.index, m.lParam, ClientRectOf(m.window));
+        // Moving or sizing may have ended the window.
+        const WindowRecord* still = engine_.Record(m.index);
+        if (!still || still->hwnd != m.window) return false;
+    }
+    const int button =
+        engine_.CaptionHitTest(m.index, GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam));
+    engine_.hotButton_ = button;
+    if (button > 0) engine_.PaintCaptionButton(m.index, button, nullptr, true, 0);
+    return true;
+}
+
+bool SkinnedWindowProcedure::OnLeftButtonUp(const Message& m) {
+    const int button = engine_.hotButton_;
+    if (button > 0 && button <= m.record->strip.Count() && m.record->captionBar) {
+        engine_.CaptionClick(m.index, button);
+        // A click may close the window: nothing of it is left to forward to.
+        if (!::IsWindow(m.window)) return false;
+    }
+    return true;
+}
+
+bool SkinnedWindowProcedure::OnDoubleClick(const Message& m) {
+    if (GET_Y_LPARAM(m.lParam) > m.record->captionHeight || !m.record->dblClickMaximize) {
+        return true;
+    }
+    const int button = engine_.MaximizeButtonIndex(m.index);
+    if (button <= 0) return true;
+    engine_.CaptionClick(m.index, button);
+    return ::IsWindow(m.window) != FALSE;
+}
+
+bool SkinnedWindowProcedure::OnTimer(const Message& m) {
+    if (m.wParam == FadeTimerId(m.window)) {
+        ApplyHoverActions(m, OnCaptionFadeTick(m.record->captionHover));
+        return false;
+    }
+    if (m.wParam != engine_.FinishingTimerId()) return false;
+    ::KillTimer(m.window, engine_.FinishingTimerId());
+    engine_.FinishPreparation();
+    return true;
+}
+
+bool SkinnedWindowProcedure::OnChildMessage(const Message& m, LRESULT& result) {
+    switch (m.id) {
+        case WM_NOTIFY:
+            RefreshAfterTreeChange(m.lParam);
+            return engine_.OfferChildMessage(m.window, m.id, m.wParam, m.lParam, result);
+        case WM_DRAWITEM:
+            return engine_.OfferChildMessage(m.window, m.id, m.wParam, m.lParam, result);
         case WM_COMMAND:
-            InvalidateSeeThroughChild(message, wParam, lParam);
-            break;
+            RefreshAfterNotification(engine_, m.wParam, m.lParam);
+            return false;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN: {
-            bool handled = false;
-            const LRESULT brush = SeeThroughColours(message, reinterpret_cast<HDC>(wParam),
-                                                    reinterpret_cast<HWND>(lParam), handled);
-            if (handled) return brush;
-            break;
-        }
+        case WM_CTLCOLORBTN:
+            if (const auto brush = AnswerColourRequest(engine_, m.id,
+                                                       reinterpret_cast<HDC>(m.wParam),
+                                                       reinterpret_cast<HWND>(m.lParam))) {
+                result = *brush;
+                return true;
+            }
+            return false;
         default:
-            break;
+            return false;
     }
-    return forward();
 }
 
 }  // namespace yf

@@ -33,14 +33,4 @@ inline void Remove(HWND window, const wchar_t* key) {
     ::RemovePropW(window, key);
 }
 
-// Deletes the background brush and bitmap last handed out for a see-through child.
-inline void DeleteBackgroundObjects(HWND control) {
-    if (auto brush = reinterpret_cast<HGDIOBJ>(::RemovePropW(control, kBackgroundBrush))) {
-        ::DeleteObject(brush);
-    }
-    if (auto bitmap = reinterpret_cast<HGDIOBJ>(::RemovePropW(control, kBackgroundBitmap))) {
-        ::DeleteObject(bitmap);
-    }
-}
-
 }  // namespace yf::prop

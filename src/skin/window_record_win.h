@@ -16,74 +16,15 @@
 #include "gfx/image_win.h"
 #include "gfx/pixel_buffer.h"
 #include "gfx/tooltip_win.h"
-#include "skin/cached_image_win.h"
 #include "skin/caption_hover.h"
 #include "skin/caption_strip.h"
+#include "skin/child_hover.h"
+#include "skin/child_list_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/skin_settings.h"
+#include "skin/window_state.h"
 
 namespace yf {
-
-// Control families, in the order windows renumber their children after a window goes.
-enum class ControlFamily {
-    Buttons,
-    Lists,
-    Edits,
-    Combos,
-    Headers,
-    Spins,
-    Trackbars,
-    ProgressBars,
-    Containers,
-    Keyed,
-    Count
-};
-constexpr int kFamilyCount = static_cast<int>(ControlFamily::Count);
-
-// A skinned child control; each family list starts with one empty placeholder, so indexes are
-// 1-based like the "Hw_lbID" property that names them. A destroyed control leaves its entry
-// with a null hwnd, so the indexes of the others stay valid.
-struct ChildRecord {
-    HWND hwnd = nullptr;
-    WNDPROC oldProc = nullptr;
-};
-
-struct EditRecord : ChildRecord {
-    bool focused = false;
-    // Set by no one: the frame is lit while the window's hover tracking names this edit.
-    bool hover = false;
-    bool buttonDown = false;
-};
-
-struct ComboRecord : ChildRecord {
-    bool focused = false;
-};
-
-struct SpinRecord : ChildRecord {
-    bool hover = false;
-    int hotPart = 0;  // half under the mouse at the last move: 0 up/left, 1 down/right
-    bool pressed = false;
-    bool horizontal = false;
-    LPARAM mousePos = 0;  // client coordinates, x in the low word
-};
-
-// A registered container (a group box or another child window whose children are skinned).
-struct ControlRecord : ChildRecord {
-    gfx::ColourRef colour = 0;  // panel colour; 0 = no panel
-    int alpha = 255;
-    bool border = false;  // draw the double frame on a container that is not a group box
-    bool dirty = true;    // the next paint composes the whole container
-    bool isGroupBox = false;
-    bool painted = true;
-    std::string fontName;  // the caption font of a group box
-    int fontSize = 0;
-    int fontStyle = 0;
-    std::vector<std::pair<HWND, int>> docked;  // windows filling the container below `top`
-};
-
-// A family list with its placeholder.
-template <typename Record>
-std::vector<Record> NewFamilyList() {
-    return std::vector<Record>(1);
-}
 
 // A picture decoded once, with a number that changes whenever the picture does. A stretched
 // picture first keeps the decoded bitmap itself; when the program is idle it is replaced by a
@@ -146,7 +87,7 @@ struct WindowRecord {
     WNDPROC oldProc = nullptr;
 
     std::vector<std::uint8_t> ownPicture;  // empty: the engine's skin picture
-    int ownPictureMode = 4;
+    PictureMode ownPictureMode = kDefaultSkinMode;
     gfx::ColourRef ownPictureColour = 0;
     PreparedPicture ownPrepared;
     ScaledPicture scaled;
@@ -155,8 +96,7 @@ struct WindowRecord {
     std::vector<ButtonGlyphs> glyphs;  // decoded pictures, one per strip button
     int buttonsVersion = 0;            // raised whenever a button or its pictures change
 
-    bool maximized = false;
-    bool minimized = false;
+    WindowState state;  // maximized, minimized, needs a new composition
     int minTrackWidth = 200;
     int minTrackHeight = 150;
     int maxTrackWidth = 0;
@@ -165,30 +105,21 @@ struct WindowRecord {
     bool captionBar = true;
     TitleStyle title;
 
-    CaptionHover hover;
-    int hoverIndex = 0;  // child hover tracking of the family painters
-    int hotIndex = 0;
-    int hotKind = 0;
-    HWND hotParent = nullptr;
+    CaptionHover captionHover;
+    ChildHover childHover;  // shared by the family painters: one lit control per window
 
     std::function<void()> helpCallback;
     std::function<void()> menuCallback;
     gfx::ToolTip tooltip;
     StatusBar statusBar;
-    // The families whose painters keep no state of their own; edits, combo boxes, up-downs and
-    // containers have the typed lists below instead.
-    std::array<std::vector<ChildRecord>, kFamilyCount> families;
-    std::vector<EditRecord> edits = NewFamilyList<EditRecord>();
-    std::vector<ComboRecord> combos = NewFamilyList<ComboRecord>();
-    std::vector<SpinRecord> spins = NewFamilyList<SpinRecord>();
-    std::vector<ControlRecord> containers = NewFamilyList<ControlRecord>();
+    // The controls each family painter took over, one list per family, made on first use.
+    std::array<std::unique_ptr<ChildListBase>, kFamilyCount> children;
     // Windows kept filling the client area below `top` (x 2, full width less 4).
     std::vector<std::pair<HWND, int>> docked;
 
-    bool needsRender = true;
-    CachedImage windowImage;  // the composed client area
-    CachedImage topBand;      // the caption band before title and buttons were drawn
-    CachedImage statusBand;   // the status bar before its cells were drawn
+    DibSurface windowImage;  // the composed client area
+    DibSurface topBand;      // the caption band before title and buttons were drawn
+    DibSurface statusBand;   // the status bar before its cells were drawn
     SIZE regionSize{};        // size the window region was last made for
     // The outline and the key-coloured corners for the current size, drawn once per size.
     gfx::SparseOverlay frame;
@@ -203,38 +134,21 @@ struct WindowRecord {
     int captionButtonCount = 0;
     bool registered = false;
 
-    WindowRecord() {
-        for (auto& family : families) family.assign(1, ChildRecord{});
+    // The list of `family`, whose records are `Record`; made empty on first use.
+    template <typename Record>
+    ChildList<Record>& Children(ControlFamily family) {
+        auto& slot = children[static_cast<std::size_t>(family)];
+        if (!slot) slot = std::make_unique<ChildList<Record>>();
+        return static_cast<ChildList<Record>&>(*slot);
     }
-    std::vector<ChildRecord>& Family(ControlFamily family) {
-        return families[static_cast<int>(family)];
+    // Null while the family has taken nothing over in this window.
+    ChildListBase* ChildrenIf(ControlFamily family) {
+        return children[static_cast<std::size_t>(family)].get();
     }
-    // The live controls of one family, in list order.
-    std::vector<HWND> Handles(ControlFamily family) const {
-        std::vector<HWND> handles;
-        const auto collect = [&handles](const auto& list) {
-            for (std::size_t i = 1; i < list.size(); ++i) {
-                if (list[i].hwnd) handles.push_back(list[i].hwnd);
-            }
-        };
-        switch (family) {
-            case ControlFamily::Edits:
-                collect(edits);
-                break;
-            case ControlFamily::Combos:
-                collect(combos);
-                break;
-            case ControlFamily::Spins:
-                collect(spins);
-                break;
-            case ControlFamily::Containers:
-                collect(containers);
-                break;
-            default:
-                collect(families[static_cast<int>(family)]);
-                break;
-        }
-        return handles;
+    // Live controls of the family.
+    int ChildCount(ControlFamily family) {
+        ChildListBase* list = ChildrenIf(family);
+        return list ? static_cast<int>(list->Handles().size()) : 0;
     }
 };
 

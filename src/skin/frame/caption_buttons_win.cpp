@@ -97,54 +97,27 @@ void SkinEngine::PaintStripSeparators(int index, int button, gfx::Graphics& grap
     if (button + 1 <= strip.Count()) line(SeparatorX(strip, button + 1), 60);
 }
 
-void SkinEngine::PaintCaptionButton(int index, int button, gfx::Graphics* onImage, int pressed,
+void SkinEngine::PaintCaptionButton(int index, int button, gfx::Graphics* onImage, bool pressed,
                                     int opacity) {
     WindowRecord* record = Record(index);
-    if (!record || button < 1 || button > record->strip.Count() || !record->windowImage.Ready() ||
-        !gdiplusToken_) {
+    if (!record || button < 1 || button > record->strip.Count() || !record->windowImage ||
+        !gdiplus_.Running()) {
         return;
     }
-    const CaptionButton& b = record->strip.Button(button);
     const PixelBox box = ButtonPaintBox(record->strip, button);
-    const gfx::RectF area = ToRectF(box);
-
+    // A plain repaint needs no graphics of its own: it only restores and blends pixels.
     gfx::Graphics own;
     gfx::Graphics* graphics = onImage;
-    const auto drawing = [&]() -> gfx::Graphics& {
-        if (!graphics) {
-            own.FromHdc(record->windowImage.Dc());
-            graphics = &own;
-        }
-        return *graphics;
-    };
-
+    if (!graphics && (pressed || opacity > 0)) {
+        own.FromHdc(record->windowImage.Dc());
+        graphics = &own;
+    }
     if (pressed) {
-        drawing().SetSmoothingMode(gfx::gp::SmoothingModeNone);
-        graphics->Flush();
-        RestoreTopBand(index, {box.x, box.y, box.x + box.width, box.y + box.height});
-        if (b.kind == CaptionButtonKind::Close) {
-            FillVertical(*graphics,
-                         TopRoundRectFigure(area.x, area.y, area.width, area.height, kCloseCorner),
-                         area.x, area.y, area.height, MakeArgb(kRed, 255),
-                         MakeArgb(gfx::kWhiteRef, 30));
-        } else {
-            gfx::LinearGradientBrush shade;
-            if (shade.Create({area.x, area.y}, {area.x, area.y + area.height},
-                             MakeArgb(gfx::kBlackRef, 80), MakeArgb(gfx::kWhiteRef, 5))) {
-                graphics->FillRectangle(shade, area);
-            }
-        }
-        const ButtonGlyphs& glyphs = record->glyphs[static_cast<std::size_t>(button - 1)];
-        const gfx::Bitmap& glyph =
-            b.kind == CaptionButtonKind::Maximize && record->maximized && glyphs.image2
-                ? glyphs.image2
-                : glyphs.image;
-        if (glyph) graphics->DrawImageRect(glyph, {area.x, area.y, area.width - 1, area.height});
-        graphics->Flush();
+        PaintPressedFace(*graphics, index, button);
     } else {
         if (opacity > 0) {
-            if (!onImage) drawing().SetSmoothingMode(gfx::gp::SmoothingModeAntiAlias);
-            PaintButtonHighlight(drawing(), index, button, opacity);
+            if (!onImage) graphics->SetSmoothingMode(gfx::gp::SmoothingModeAntiAlias);
+            PaintButtonHighlight(*graphics, index, button, opacity);
             graphics->Flush();
         } else {
             if (onImage) onImage->Flush();
@@ -162,6 +135,35 @@ void SkinEngine::PaintCaptionButton(int index, int button, gfx::Graphics* onImag
         ::BitBlt(dc.get(), box.x - 1, box.y, box.width + 2, box.height + 1,
                  record->windowImage.Dc(), box.x - 1, box.y, SRCCOPY);
     }
+}
+
+void SkinEngine::PaintPressedFace(gfx::Graphics& graphics, int index, int button) {
+    WindowRecord& record = *Record(index);
+    const CaptionButton& b = record.strip.Button(button);
+    const PixelBox box = ButtonPaintBox(record.strip, button);
+    const gfx::RectF area = ToRectF(box);
+    graphics.SetSmoothingMode(gfx::gp::SmoothingModeNone);
+    graphics.Flush();
+    RestoreTopBand(index, {box.x, box.y, box.x + box.width, box.y + box.height});
+    if (b.kind == CaptionButtonKind::Close) {
+        FillVertical(graphics,
+                     TopRoundRectFigure(area.x, area.y, area.width, area.height, kCloseCorner),
+                     area.x, area.y, area.height, MakeArgb(kRed, 255),
+                     MakeArgb(gfx::kWhiteRef, 30));
+    } else {
+        gfx::LinearGradientBrush shade;
+        if (shade.Create({area.x, area.y}, {area.x, area.y + area.height},
+                         MakeArgb(gfx::kBlackRef, 80), MakeArgb(gfx::kWhiteRef, 5))) {
+            graphics.FillRectangle(shade, area);
+        }
+    }
+    const ButtonGlyphs& glyphs = record.glyphs[static_cast<std::size_t>(button - 1)];
+    const gfx::Bitmap& glyph =
+        b.kind == CaptionButtonKind::Maximize && record.state.maximized && glyphs.image2
+            ? glyphs.image2
+            : glyphs.image;
+    if (glyph) graphics.DrawImageRect(glyph, {area.x, area.y, area.width - 1, area.height});
+    graphics.Flush();
 }
 
 void SkinEngine::LayoutCaptionButtons(int index) {
@@ -210,7 +212,7 @@ bool SkinEngine::AddCaptionButton(HWND window, std::span<const std::uint8_t> pic
     DecodeGlyphs(*record, 1);
     record->tooltip.AddTool(RECT{}, tooltip, static_cast<UINT>(record->strip.Count()));
     LayoutCaptionButtons(index);
-    record->needsRender = true;
+    record->state.needsRender = true;
     return true;
 }
 
@@ -235,7 +237,7 @@ bool SkinEngine::SetCaptionGlyphs(HWND window, std::span<const std::uint8_t> min
     if (targets.minimize) replace(record->strip.Button(targets.minimize).image, minimize);
     for (int i = 1; i <= record->strip.Count(); ++i) {
         DecodeGlyphs(*record, i);
-        PaintCaptionButton(index, i, nullptr, 0, 0);
+        PaintCaptionButton(index, i, nullptr, false, 0);
     }
     return true;
 }

@@ -6,7 +6,7 @@
 
 #include "core/unique_handle_win.h"
 #include "gfx/pixels_win.h"
-#include "skin/cached_image_win.h"
+#include "skin/dib_surface_win.h"
 #include "skin/frame/halo_text_win.h"
 #include "skin/frame/title_layout.h"
 #include "skin/skin_engine_win.h"
@@ -53,7 +53,7 @@ void SkinEngine::PaintButtonFace(gfx::Graphics& graphics, WindowRecord& record, 
     const CaptionButton& b = record.strip.Button(button);
     const ButtonGlyphs& glyphs = record.glyphs[static_cast<std::size_t>(button - 1)];
     const gfx::Bitmap& glyph =
-        b.kind == CaptionButtonKind::Maximize && record.maximized && glyphs.image2 ? glyphs.image2
+        b.kind == CaptionButtonKind::Maximize && record.state.maximized && glyphs.image2 ? glyphs.image2
                                                                                    : glyphs.image;
     const PixelBox box = ButtonPaintBox(record.strip, button);
     const gfx::RectF area{static_cast<float>(box.x), static_cast<float>(box.y),
@@ -72,7 +72,7 @@ const gfx::PixelBuffer& SkinEngine::CaptionOverlay(int index, const std::string&
     RECT client{};
     ::GetClientRect(record.hwnd, &client);
     const CaptionOverlayKey key{client.right,         record.captionHeight, text,
-                                record.title,         record.showTitle,     record.maximized,
+                                record.title,         record.showTitle,     record.state.maximized,
                                 record.buttonsVersion};
     if (record.captionOverlayReady && record.captionKey == key) return record.captionOverlay;
     if (record.captionOverlayReady) {
@@ -128,7 +128,7 @@ const gfx::PixelBuffer& SkinEngine::CaptionOverlay(int index, const std::string&
 
 void SkinEngine::BlendCaptionOverlay(int index, const PixelBox& area, const std::string& text) {
     WindowRecord* record = Record(index);
-    if (!record || !record->windowImage.Ready()) return;
+    if (!record || !record->windowImage) return;
     const gfx::PixelBuffer& overlay = CaptionOverlay(index, text);
     if (overlay.empty()) return;
     const gfx::ConstPixelView part =

@@ -1,6 +1,7 @@
 // The caption title: the window icon and the window text with its halo, left of the buttons.
 #include "core/wide_text_win.h"
 #include "gfx/text_win.h"
+#include "skin/frame/clipped_window_dc_win.h"
 #include "skin/frame/halo_text_win.h"
 #include "skin/frame/title_layout.h"
 #include "skin/skin_engine_win.h"
@@ -33,7 +34,7 @@ bool DrawHaloText(gfx::Graphics& graphics, std::string_view text, const gfx::Rec
 
 void SkinEngine::PaintTitle(int index, gfx::Graphics* onImage, std::optional<std::string> text) {
     WindowRecord* record = Record(index);
-    if (!record || !record->windowImage.Ready() || !gdiplusToken_) return;
+    if (!record || !record->windowImage || !gdiplus_.Running()) return;
     RECT client{};
     ::GetClientRect(record->hwnd, &client);
     const TitleLayout layout =
@@ -47,11 +48,10 @@ void SkinEngine::PaintTitle(int index, gfx::Graphics* onImage, std::optional<std
     }
     BlendCaptionOverlay(index, area, text ? *text : WindowText(record->hwnd));
     if (onImage) return;
-    HDC dc = GetClippedWindowDC(record->hwnd);
+    ClippedWindowDc dc(record->hwnd);
     if (!dc) return;
-    ::BitBlt(dc, area.x, area.y, area.width, area.height, record->windowImage.Dc(), area.x, area.y,
-             SRCCOPY);
-    ::ReleaseDC(record->hwnd, dc);
+    ::BitBlt(dc.get(), area.x, area.y, area.width, area.height, record->windowImage.Dc(), area.x,
+             area.y, SRCCOPY);
 }
 
 bool SkinEngine::SetTitleStyle(HWND window, std::optional<std::string> font,

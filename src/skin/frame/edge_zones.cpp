@@ -73,8 +73,9 @@ PressDecision DecidePress(const PressContext& press) {
     return {};
 }
 
-SizeCursor HoverCursor(int x, int y, int width, int height, int margin, bool dblClickMaximize) {
-    if (!dblClickMaximize) return SizeCursor::None;
+SizeCursor HoverCursor(int x, int y, int width, int height, int margin, bool captionBar,
+                       bool dblClickMaximize) {
+    if (!captionBar || !dblClickMaximize) return SizeCursor::None;
     return CursorFor(FindEdgeZone(x, y, width, height, margin));
 }
 

@@ -42,7 +42,9 @@ struct PressDecision {
 PressDecision DecidePress(const PressContext& press);
 
 // The cursor shown while the mouse moves over the window (None: leave it as it is). Windows
-// that do not maximize on a caption double click show no sizing cursors.
-SizeCursor HoverCursor(int x, int y, int width, int height, int margin, bool dblClickMaximize);
+// that do not maximize on a caption double click show no sizing cursors, and neither do
+// windows without a caption bar, which cannot be sized with the mouse at all.
+SizeCursor HoverCursor(int x, int y, int width, int height, int margin, bool captionBar,
+                       bool dblClickMaximize);
 
 }  // namespace yf

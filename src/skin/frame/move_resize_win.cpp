@@ -1,9 +1,11 @@
 // Moving and sizing a frameless skinned window from presses in its client area, the sizing
-// cursors near its edges, and the procedures of the help and main-menu caption buttons.
+// cursors near its edges, the windows docked in its client area, and the procedures of the
+// help and main-menu caption buttons.
 #include <windows.h>
 
 #include <windowsx.h>
 
+#include "skin/frame/container_layout.h"
 #include "skin/frame/edge_zones.h"
 #include "skin/skin_engine_win.h"
 
@@ -56,7 +58,7 @@ void SkinEngine::BeginMoveOrResize(int index, LPARAM position, const RECT& clien
             ::SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
             return;
         case PressDecision::Action::Resize:
-            record->needsRender = true;
+            record->state.needsRender = true;
             ShowCursorShape(CursorFor(decision.zone));
             ::ReleaseCapture();
             ::SendMessageW(window, WM_SYSCOMMAND, SizeCommandFor(decision.zone), 0);
@@ -69,7 +71,20 @@ void SkinEngine::SetBorderCursor(int index, LPARAM position, const RECT& client)
     if (!record) return;
     ShowCursorShape(HoverCursor(GET_X_LPARAM(position), GET_Y_LPARAM(position),
                                 client.right - client.left, client.bottom - client.top,
-                                frameMargin_, record->dblClickMaximize));
+                                frameMargin_, record->captionBar, record->dblClickMaximize));
+}
+
+void SkinEngine::RelayoutDocked(int index) {
+    WindowRecord* record = Record(index);
+    if (!record) return;
+    RECT client{};
+    ::GetClientRect(record->hwnd, &client);
+    for (const auto& [docked, top] : record->docked) {
+        if (!docked) continue;
+        const PixelBox place =
+            PlaceDocked(client.right, client.bottom, top, record->statusBar.height + 3);
+        ::MoveWindow(docked, place.x, place.y, place.width, place.height, TRUE);
+    }
 }
 
 bool SkinEngine::SetHelpCallback(HWND window, std::function<void()> callback) {

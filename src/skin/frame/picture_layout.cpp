@@ -2,12 +2,12 @@
 
 namespace yf {
 
-std::vector<PicturePlacement> LayoutPicture(int mode, int clientWidth, int clientHeight,
+std::vector<PicturePlacement> LayoutPicture(PictureMode mode, int clientWidth, int clientHeight,
                                             int pictureWidth, int pictureHeight) {
     if (pictureWidth <= 0 || pictureHeight <= 0) return {};
     const int w = pictureWidth;
     const int h = pictureHeight;
-    switch (static_cast<PictureMode>(mode)) {
+    switch (mode) {
         case PictureMode::TopLeft:
             return {{0, 0, w, h, false}};
         case PictureMode::TopRight:

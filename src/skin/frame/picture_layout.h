@@ -5,9 +5,9 @@
 
 #include <vector>
 
-namespace yf {
+#include "skin/picture_mode.h"
 
-enum class PictureMode { TopLeft = 0, TopRight = 1, Centred = 2, Stretched = 3, MirroredStrip = 4 };
+namespace yf {
 
 struct PicturePlacement {
     int x = 0;
@@ -21,7 +21,7 @@ struct PicturePlacement {
 // Copies of a pictureWidth x pictureHeight picture for a clientWidth x clientHeight image;
 // empty for an unknown mode or an empty picture. Copies may reach past the image; the caller
 // clips.
-std::vector<PicturePlacement> LayoutPicture(int mode, int clientWidth, int clientHeight,
+std::vector<PicturePlacement> LayoutPicture(PictureMode mode, int clientWidth, int clientHeight,
                                             int pictureWidth, int pictureHeight);
 
 }  // namespace yf

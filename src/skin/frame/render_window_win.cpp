@@ -10,6 +10,7 @@
 #include "skin/picture_fade_win.h"
 #include "skin/shapes.h"
 #include "skin/skin_engine_win.h"
+#include "skin/frame/clipped_window_dc_win.h"
 #include "skin/window_properties_win.h"
 
 namespace yf {
@@ -32,45 +33,28 @@ void SetRoundedRegion(WindowRecord& record, int width, int height) {
     if (region && !::SetWindowRgn(record.hwnd, region, TRUE)) ::DeleteObject(region);
 }
 
-// Copies `source` (w x h) into a fresh band image of that size taken at (x, y) of the window.
-void SaveBand(CachedImage& band, HDC windowImage, int x, int y, int width, int height) {
-    if (width <= 0 || height <= 0 || !band.Resize(width, height)) return;
-    ::BitBlt(band.Dc(), 0, 0, width, height, windowImage, x, y, SRCCOPY);
+// Copies the part (x, y, w x h) of the window image into a fresh band image of that size.
+void SaveBand(DibSurface& band, HDC windowImage, int x, int y, int width, int height) {
+    band = DibSurface(width, height);
+    if (band) ::BitBlt(band.Dc(), 0, 0, width, height, windowImage, x, y, SRCCOPY);
 }
 
 }  // namespace
 
-HDC GetClippedWindowDC(HWND window, HDC dc) {
-    if (!dc) dc = ::GetDC(window);
-    if (!dc) return nullptr;
-    SkinEngine* engine = SkinEngine::Current();
-    for (HWND child = ::GetWindow(window, GW_CHILD); child;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (!::IsWindowVisible(child)) continue;
-        if (::GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) continue;
-        if (engine && engine->FindWindowIndex(child) != 0) continue;
-        RECT rect{};
-        ::GetWindowRect(child, &rect);
-        ::MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
-        ::ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-    }
-    return dc;
-}
-
 void SkinEngine::PaintBackground(int index, gfx::Graphics* gloss) {
     WindowRecord& record = *Record(index);
-    CachedImage& image = record.windowImage;
+    DibSurface& image = record.windowImage;
     const int width = image.Width();
     const int height = image.Height();
     const bool own = !record.ownPicture.empty();
     const PreparedPicture& picture = own ? record.ownPrepared : skinImage_;
-    const int mode = own ? record.ownPictureMode : settings_.skinMode;
+    const PictureMode mode = own ? record.ownPictureMode : settings_.skinMode;
 
     // Fill and picture go straight into the pixels; a stretched picture is scaled once per
     // window size and then only copied.
     const gfx::PixelView pixels = image.Pixels();
     const gfx::ColourRef fill = own ? record.ownPictureColour : settings_.themeColour;
-    if (mode == static_cast<int>(PictureMode::Stretched) && !picture.empty()) {
+    if (mode == PictureMode::Stretched && !picture.empty()) {
         const gfx::PixelBuffer* stretched = &picture.pixels;
         if (picture.pixels.width != width || picture.pixels.height != height) {
             // Scaled once per size; a window as large as the prepared copy (a maximized one,
@@ -175,13 +159,18 @@ const gfx::SparseOverlay& SkinEngine::FrameOverlay(WindowRecord& record, int wid
 
 void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
     WindowRecord* record = Record(index);
-    if (!record || !gdiplusToken_) return;
+    if (!record || !gdiplus_.Running()) return;
     RECT client{};
     ::GetClientRect(record->hwnd, &client);
     const int width = client.right;
     const int height = client.bottom;
-    if (width <= 0 || height <= 0 || !record->windowImage.Resize(width, height)) {
-        record->needsRender = false;
+    if (width <= 0 || height <= 0) {
+        record->state.needsRender = false;
+        return;
+    }
+    record->windowImage = DibSurface(width, height);
+    if (!record->windowImage) {
+        record->state.needsRender = false;
         return;
     }
     SetRoundedRegion(*record, width, height);
@@ -203,66 +192,61 @@ void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
         // Title and buttons in their normal state, as one decoration.
         BlendCaptionOverlay(index, {0, 0, width, record->captionHeight}, WindowText(record->hwnd));
     }
-    record->needsRender = false;
+    record->state.needsRender = false;
     if (!showNow) return;
-    HDC dc = GetClippedWindowDC(record->hwnd, target);
-    if (dc) {
-        ::BitBlt(dc, 0, 0, width, height, imageDc, 0, 0, SRCCOPY);
-        if (!target) ::ReleaseDC(record->hwnd, dc);
+    if (ClippedWindowDc dc(record->hwnd, target); dc) {
+        ::BitBlt(dc.get(), 0, 0, width, height, imageDc, 0, 0, SRCCOPY);
     }
     if (!settings_.firstSize) InvalidateSkinnedChildren(*record);
 }
 
 void SkinEngine::InvalidateSkinnedChildren(WindowRecord& record) {
-    const auto invalidate = [&record](ControlFamily family, bool erase) {
-        const auto& children = record.Family(family);
-        for (std::size_t i = 1; i < children.size(); ++i) {
-            HWND child = children[i].hwnd;
-            if (!child || ::GetParent(child) != record.hwnd) continue;
-            ::InvalidateRect(child, nullptr, erase);
-            if (family != ControlFamily::Lists) continue;
+    // Each family's controls standing on the window itself, as the family asks; those inside
+    // containers are refreshed by their container's paint.
+    for (int family = 0; family < kFamilyCount; ++family) {
+        ChildListBase* list = record.ChildrenIf(static_cast<ControlFamily>(family));
+        const ChildPainter* painter = painters_.Find(static_cast<ControlFamily>(family));
+        if (!list || !painter) continue;
+        const RenderRefresh refresh = painter->AfterRender();
+        if (refresh == RenderRefresh::None) continue;
+        for (HWND child : list->Handles()) {
+            if (::GetParent(child) != record.hwnd) continue;
+            ::InvalidateRect(child, nullptr, refresh != RenderRefresh::Repaint);
+            if (refresh != RenderRefresh::EraseWithChildren) continue;
             for (HWND inner = ::GetWindow(child, GW_CHILD); inner;
                  inner = ::GetWindow(inner, GW_HWNDNEXT)) {
                 if (::IsWindowVisible(inner)) ::InvalidateRect(inner, nullptr, TRUE);
             }
         }
-    };
-    invalidate(ControlFamily::Lists, true);
-    invalidate(ControlFamily::Combos, true);
-    invalidate(ControlFamily::Edits, true);
-    invalidate(ControlFamily::Buttons, false);
-    invalidate(ControlFamily::Trackbars, false);
-    invalidate(ControlFamily::ProgressBars, false);
-    invalidate(ControlFamily::Spins, false);
+    }
 }
 
 void SkinEngine::ShowCachedImage(int index, HDC dc) {
     WindowRecord* record = Record(index);
     if (!record) return;
-    if (!record->windowImage.Ready()) {
+    if (!record->windowImage) {
         // Nothing composed yet (a paint before the first render): compose now.
         RenderWindow(index, dc, true);
         return;
     }
     RECT window{};
     ::GetWindowRect(record->hwnd, &window);
-    HDC target = GetClippedWindowDC(record->hwnd, dc);
-    if (!target) return;
-    ::BitBlt(target, 0, 0, window.right - window.left, window.bottom - window.top,
-             record->windowImage.Dc(), 0, 0, SRCCOPY);
-    if (!dc) ::ReleaseDC(record->hwnd, target);
+    if (ClippedWindowDc target(record->hwnd, dc); target) {
+        ::BitBlt(target.get(), 0, 0, window.right - window.left, window.bottom - window.top,
+                 record->windowImage.Dc(), 0, 0, SRCCOPY);
+    }
 }
 
 void SkinEngine::RestoreTopBand(int index, const RECT& rect) {
     WindowRecord* record = Record(index);
-    if (!record || !record->topBand.Ready() || !record->windowImage.Ready()) return;
+    if (!record || !record->topBand || !record->windowImage) return;
     ::BitBlt(record->windowImage.Dc(), rect.left, rect.top, rect.right - rect.left,
              rect.bottom - rect.top, record->topBand.Dc(), rect.left, rect.top, SRCCOPY);
 }
 
 void SkinEngine::RestoreStatusBand(int index, const RECT& rect) {
     WindowRecord* record = Record(index);
-    if (!record || !record->statusBand.Ready() || !record->windowImage.Ready()) return;
+    if (!record || !record->statusBand || !record->windowImage) return;
     const RECT& bar = record->statusBar.rect;
     ::BitBlt(record->windowImage.Dc(), rect.left, rect.top, rect.right - rect.left,
              rect.bottom - rect.top, record->statusBand.Dc(), rect.left - bar.left,
@@ -270,28 +254,36 @@ void SkinEngine::RestoreStatusBand(int index, const RECT& rect) {
 }
 
 bool SkinEngine::SetWindowPicture(HWND window, std::span<const std::uint8_t> bytes,
-                                  std::optional<int> mode) {
+                                  std::optional<PictureMode> mode) {
     WindowRecord* record = Record(FindWindowIndex(window));
     if (!record || bytes.empty()) return false;
     if (mode) record->ownPictureMode = *mode;
     gfx::Bitmap source;
-    if (!source.FromBytes(bytes)) return false;
-    record->ownPictureColour =
-        yf::AveragePictureColour(gfx::ReadShrunk(source, 512, 512), kAverageSamples, 0, 0);
-    const PicturePreparation preparation = PreparationFor(record->ownPictureMode);
-    if (preparation == PicturePreparation::AsGiven) {
+    if (!source.FromBytes(bytes)) {
+        // A picture that does not decode draws nothing: the window keeps the fill colour it
+        // shows now.
+        record->ownPictureColour =
+            record->ownPicture.empty() ? settings_.themeColour : record->ownPictureColour;
         record->ownPicture.assign(bytes.begin(), bytes.end());
-        record->ownPrepared = Prepare(std::move(source), record->ownPictureMode);
+        record->ownPrepared = PreparedPicture{{}, nullptr, nextGeneration_++};
     } else {
+        record->ownPictureColour =
+            yf::AveragePictureColour(gfx::ReadShrunk(source, 512, 512), kAverageSamples, 0, 0);
+        const PicturePreparation preparation = PreparationFor(record->ownPictureMode);
         gfx::Bitmap faded;
         const int variant = preparation == PicturePreparation::FadeLeftAndBottom ? 0 : 1;
-        if (!FadeIntoBitmap(source, std::nullopt, record->ownPictureColour, variant, faded)) {
-            return false;
+        if (preparation == PicturePreparation::AsGiven) {
+            record->ownPicture.assign(bytes.begin(), bytes.end());
+            record->ownPrepared = Prepare(std::move(source), record->ownPictureMode);
+        } else if (FadeIntoBitmap(source, std::nullopt, record->ownPictureColour, variant, faded)) {
+            record->ownPicture = faded.SaveToBytes(gfx::kPngFormat);
+            record->ownPrepared = Prepare(std::move(faded), record->ownPictureMode);
+        } else {
+            record->ownPicture.assign(bytes.begin(), bytes.end());
+            record->ownPrepared = PreparedPicture{{}, nullptr, nextGeneration_++};
         }
-        record->ownPicture = faded.SaveToBytes(gfx::kPngFormat);
-        record->ownPrepared = Prepare(std::move(faded), record->ownPictureMode);
     }
-    record->needsRender = true;
+    record->state.needsRender = true;
     ::InvalidateRect(window, nullptr, FALSE);
     return true;
 }

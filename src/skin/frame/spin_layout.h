@@ -8,8 +8,6 @@
 
 namespace yf {
 
-// Family code of up-down controls in a window's hover tracking (hotKind).
-constexpr int kSpinHotKind = 8;
 constexpr float kSpinCorner = 3;
 // The translucent plate under both halves.
 constexpr int kSpinPlateAlpha = 160;

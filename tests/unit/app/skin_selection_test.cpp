@@ -44,19 +44,19 @@ TEST(SwitchSkinTest, CallsTheEngineInOrderWithTheFixedValues) {
     EXPECT_EQ(engine.picture.bytes.size(), jpeg.size());
     EXPECT_EQ(engine.picture.themeColour, 0xC0C0C0u);
     EXPECT_EQ(engine.picture.accentColour, 0);
-    EXPECT_EQ(engine.picture.mode, 3);
+    EXPECT_EQ(engine.picture.mode, PictureMode::Stretched);
 
-    EXPECT_EQ(engine.options.controlSkinning, 1);
+    EXPECT_TRUE(engine.options.controlSkinning);
     EXPECT_EQ(engine.options.veilAlpha, 0);
     EXPECT_FALSE(engine.options.trackbarChannel.has_value());
 
     EXPECT_EQ(engine.apply.window, &window);
     EXPECT_EQ(engine.apply.captionHeight, 25);
-    EXPECT_EQ(engine.apply.captionBar, 1);
-    EXPECT_EQ(engine.apply.dblClickMaximize, 1);
-    EXPECT_EQ(engine.apply.showHelp, 0);
-    EXPECT_EQ(engine.apply.showMenu, 0);
-    EXPECT_EQ(engine.apply.showTitle, 1);
+    EXPECT_TRUE(engine.apply.captionBar);
+    EXPECT_TRUE(engine.apply.dblClickMaximize);
+    EXPECT_FALSE(engine.apply.showHelp);
+    EXPECT_FALSE(engine.apply.showMenu);
+    EXPECT_TRUE(engine.apply.showTitle);
     EXPECT_EQ(engine.apply.backgroundOption, 0);
     EXPECT_EQ(engine.apply.statusBarHeight, 0);
     EXPECT_TRUE(engine.apply.statusCellWidths.empty());

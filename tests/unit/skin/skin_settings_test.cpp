@@ -11,20 +11,20 @@ constexpr std::array<std::uint8_t, 4> kSomePicture{1, 2, 3, 4};
 
 TEST(ControlOptionsTest, VeilAlphaGivenMakesChildrenSeeThrough) {
     SkinSettings settings;
-    ApplyControlOptions(settings, {1, 0, std::nullopt});
-    EXPECT_EQ(settings.controlSkinning, 1);
+    ApplyControlOptions(settings, {true, 0, std::nullopt});
+    EXPECT_TRUE(settings.controlSkinning);
     EXPECT_EQ(settings.veilAlpha, 0);
-    EXPECT_EQ(settings.transparentControls, 1);
-    EXPECT_EQ(settings.trackbarChannel, 1);
+    EXPECT_TRUE(settings.transparentControls);
+    EXPECT_TRUE(settings.trackbarChannel);
 
-    ApplyControlOptions(settings, {0, std::nullopt, 0});
-    EXPECT_EQ(settings.controlSkinning, 0);
+    ApplyControlOptions(settings, {false, std::nullopt, false});
+    EXPECT_FALSE(settings.controlSkinning);
     EXPECT_EQ(settings.veilAlpha, 160);
-    EXPECT_EQ(settings.transparentControls, 0);
-    EXPECT_EQ(settings.trackbarChannel, 0);
+    EXPECT_FALSE(settings.transparentControls);
+    EXPECT_FALSE(settings.trackbarChannel);
 
-    ApplyControlOptions(settings, {1, 90, std::nullopt});
-    EXPECT_EQ(settings.trackbarChannel, 1);
+    ApplyControlOptions(settings, {true, 90, std::nullopt});
+    EXPECT_TRUE(settings.trackbarChannel);
     EXPECT_EQ(settings.veilAlpha, 90);
 }
 
@@ -33,11 +33,11 @@ struct PlanCase {
     bool picture;
     std::optional<gfx::ColourRef> theme;
     std::optional<std::int32_t> accent;
-    std::optional<int> mode;
+    std::optional<PictureMode> mode;
     SkinPicturePlan::Step step;
     gfx::ColourRef themeAfter;
     gfx::ColourRef accentAfter;
-    int modeAfter;
+    PictureMode modeAfter;
     bool averaged;
 };
 
@@ -45,21 +45,27 @@ TEST(PlanSkinPictureTest, ArgumentsBecomeSettings) {
     using Step = SkinPicturePlan::Step;
     constexpr gfx::ColourRef kAverage = 0x102030;
     constexpr gfx::ColourRef kOldTheme = 0x0F0F0F;
+    constexpr PictureMode kStretched = PictureMode::Stretched;
+    constexpr PictureMode kOldMode = PictureMode::Centred;
     const PlanCase cases[] = {
-        {"application", true, 0xC0C0C0, 0, 3, Step::Picture, 0xC0C0C0, 0, 3, false},
-        {"defaults", true, std::nullopt, std::nullopt, std::nullopt, Step::Picture, kAverage,
-         kDefaultAccentColour, 4, true},
-        {"accent follows", true, std::nullopt, -1, 0, Step::Picture, kAverage, kAverage, 0, true},
-        {"colour only", false, 0x00FF00, -1, 3, Step::ColourOnly, 0x00FF00, 0x00FF00, 2, false},
-        {"nothing", false, std::nullopt, 0x123456, 3, Step::Stop, kOldTheme, 0x123456, 2, false},
-        {"nothing keeps accent", false, std::nullopt, -1, 1, Step::Stop, kOldTheme, 0x111111, 2,
+        {"application", true, 0xC0C0C0, 0, kStretched, Step::Picture, 0xC0C0C0, 0, kStretched,
          false},
+        {"defaults", true, std::nullopt, std::nullopt, std::nullopt, Step::Picture, kAverage,
+         kDefaultAccentColour, PictureMode::MirroredStrip, true},
+        {"accent follows", true, std::nullopt, -1, PictureMode::TopLeft, Step::Picture, kAverage,
+         kAverage, PictureMode::TopLeft, true},
+        {"colour only", false, 0x00FF00, -1, kStretched, Step::ColourOnly, 0x00FF00, 0x00FF00,
+         kOldMode, false},
+        {"nothing", false, std::nullopt, 0x123456, kStretched, Step::Stop, kOldTheme, 0x123456,
+         kOldMode, false},
+        {"nothing keeps accent", false, std::nullopt, -1, PictureMode::TopRight, Step::Stop,
+         kOldTheme, 0x111111, kOldMode, false},
     };
     for (const PlanCase& c : cases) {
         SkinSettings settings;
         settings.themeColour = kOldTheme;
         settings.accentColour = 0x111111;
-        settings.skinMode = 2;
+        settings.skinMode = kOldMode;
         SkinPictureArgs args;
         if (c.picture) args.bytes = kSomePicture;
         args.themeColour = c.theme;
@@ -84,11 +90,11 @@ TEST(PlanSkinPictureTest, FilePathCountsAsAPictureAndModesChooseThePreparation) 
     args.filePath = "C:\\pictures\\sky.jpg";
     args.themeColour = 0xFFFFFF;
     const struct {
-        std::optional<int> mode;
+        std::optional<PictureMode> mode;
         PicturePreparation preparation;
-    } cases[] = {{0, PicturePreparation::FadeRightAndBottom},
-                 {1, PicturePreparation::FadeLeftAndBottom},
-                 {3, PicturePreparation::AsGiven},
+    } cases[] = {{PictureMode::TopLeft, PicturePreparation::FadeRightAndBottom},
+                 {PictureMode::TopRight, PicturePreparation::FadeLeftAndBottom},
+                 {PictureMode::Stretched, PicturePreparation::AsGiven},
                  {std::nullopt, PicturePreparation::AsGiven}};
     for (const auto& c : cases) {
         args.mode = c.mode;

@@ -10,9 +10,10 @@
 #include <memory>
 #include <vector>
 
-#include "skin/child_controls_win.h"
-#include "skin/edit_frame.h"
-#include "skin/frame/spin_layout.h"
+#include "skin/child_hover.h"
+#include "skin/child_painting_win.h"
+#include "skin/edit_painter_win.h"
+#include "skin/frame/spin_painter_win.h"
 #include "skin/skin_engine_win.h"
 #include "skin/window_properties_win.h"
 #include "support/message_pump.h"
@@ -69,7 +70,7 @@ class SkinnedControlsTest : public ::testing::Test {
         args.bytes = picture_;
         args.themeColour = 0xC0C0C0;
         args.accentColour = kAccent;
-        args.mode = 3;
+        args.mode = PictureMode::Stretched;
         engine_->SetSkinPicture(args);
         SeeThrough(true);
 
@@ -113,7 +114,7 @@ class SkinnedControlsTest : public ::testing::Test {
     }
 
     void RegisterAndShow(gfx::ColourRef colour = 0xF0F0F0, int alpha = 0) {
-        ASSERT_EQ(engine_->RegisterContainer(group_, 1, colour, alpha), 1);
+        ASSERT_EQ(engine_->RegisterContainer(group_, true, colour, alpha), 1);
         ::ShowWindow(window_, SW_SHOWNOACTIVATE);
         ::UpdateWindow(window_);
         PumpFor(150);
@@ -144,7 +145,8 @@ TEST_F(SkinnedControlsTest, OnlyControlsOfARegisteredContainerAreTakenOver) {
     const auto nativeSpinProc = ::GetWindowLongPtrW(spin_, GWLP_WNDPROC);
     EXPECT_EQ(prop::Get(spin_, prop::kListIndex), 0);
     RegisterAndShow();
-    EXPECT_EQ(::GetWindowLongPtrW(spin_, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&SpinEntry));
+    const auto spinProc = reinterpret_cast<LONG_PTR>(engine_->PainterOf<SpinPainter>()->Procedure());
+    EXPECT_EQ(::GetWindowLongPtrW(spin_, GWLP_WNDPROC), spinProc);
     EXPECT_EQ(prop::Get(spin_, prop::kOldProc), nativeSpinProc);
     EXPECT_EQ(prop::Get(spin_, prop::kOwnerIndex), 1);
     EXPECT_EQ(prop::Get(spin_, prop::kListIndex), 1);
@@ -154,13 +156,12 @@ TEST_F(SkinnedControlsTest, OnlyControlsOfARegisteredContainerAreTakenOver) {
     EXPECT_EQ(prop::Get(group_, prop::kListIndex), 1);
     // The spin control of the group box that was never registered keeps its own look.
     EXPECT_EQ(prop::Get(otherSpin_, prop::kListIndex), 0);
-    EXPECT_NE(::GetWindowLongPtrW(otherSpin_, GWLP_WNDPROC),
-              reinterpret_cast<LONG_PTR>(&SpinEntry));
+    EXPECT_NE(::GetWindowLongPtrW(otherSpin_, GWLP_WNDPROC), spinProc);
 
     // Registering again changes nothing and answers the same index.
     EXPECT_EQ(engine_->RegisterContainer(group_), 1);
-    EXPECT_EQ(engine_->Record(1)->containers.size(), 2u);
-    EXPECT_EQ(engine_->Record(1)->spins.size(), 2u);
+    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Containers), 1);
+    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Spins), 1);
     // A control inside no skinned window registers nothing.
     HWND loose = ::CreateWindowExW(0, L"BUTTON", L"", WS_POPUP | BS_GROUPBOX, 0, 0, 50, 50, nullptr,
                                    nullptr, nullptr, nullptr);
@@ -177,7 +178,7 @@ TEST_F(SkinnedControlsTest, SpinRepaintsOnlyWhenItsHotHalfChanges) {
     Poison(spin_);
     move(9, 3);  // first move over it
     EXPECT_FALSE(StillPoisoned(spin_));
-    EXPECT_EQ(record.hotKind, kSpinHotKind);
+    EXPECT_EQ(record.childHover.hotKind, kSpinHotKind);
 
     Poison(spin_);
     move(10, 6);  // same upper half
@@ -190,8 +191,8 @@ TEST_F(SkinnedControlsTest, SpinRepaintsOnlyWhenItsHotHalfChanges) {
     Poison(spin_);
     ::SendMessageW(spin_, WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(StillPoisoned(spin_));
-    EXPECT_EQ(record.hotIndex, 0);
-    EXPECT_EQ(record.hotKind, kSpinHotKind);
+    EXPECT_EQ(record.childHover.hotIndex, 0);
+    EXPECT_EQ(record.childHover.hotKind, kSpinHotKind);
     // The lower half was the one lit in the accent colour; the upper one looked the same.
     const testing::Pixels plain = testing::CaptureWindow(spin_);
     const auto redness = [](std::uint32_t rgb) { return Red(rgb) - Green(rgb); };
@@ -210,7 +211,7 @@ TEST_F(SkinnedControlsTest, PressingTheHoveredHalfReversesItsGradient) {
     ::SendMessageW(spin_, WM_MOUSEMOVE, 0, MAKELPARAM(9, 3));
     const std::uint32_t hotTop = testing::CaptureWindow(spin_).At(9, 1);
     const std::uint32_t lowerHalf = testing::CaptureWindow(spin_).At(9, 18);
-    engine_->PaintSpin(1, 1, true, true, MAKELPARAM(9, 3));
+    engine_->PainterOf<SpinPainter>()->PaintSpin(1, 1, true, true, MAKELPARAM(9, 3));
     const testing::Pixels pressed = testing::CaptureWindow(spin_);
     // Hot: white at the top turning to the accent; pressed: the accent at the top.
     EXPECT_GT(Red(pressed.At(9, 1)) - Green(pressed.At(9, 1)), Red(hotTop) - Green(hotTop));
@@ -303,12 +304,12 @@ TEST_F(SkinnedControlsTest, EditFrameLightsUnderTheMouseAndIsOpaqueWithoutSeeThr
 
     ::SendMessageW(edit_, WM_MOUSEMOVE, 0, MAKELPARAM(20, 8));
     EXPECT_TRUE(IsReddish(border())) << std::hex << border();
-    EXPECT_EQ(engine_->Record(1)->hotKind, kEditHotKind);
+    EXPECT_EQ(engine_->Record(1)->childHover.hotKind, kEditHotKind);
     ::SendMessageW(edit_, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(border(), kGrey);
 
     SeeThrough(false);
-    engine_->PaintEditFrame(edit_);
+    engine_->PainterOf<EditPainter>()->PaintEditFrame(edit_);
     EXPECT_EQ(border(), 0xFFFFFFu);
 }
 
@@ -373,6 +374,60 @@ TEST_F(SkinnedControlsTest, ComboBoxLightsUnderTheMouse) {
     EXPECT_FALSE(IsReddish(frame()));
 }
 
+// Which of the messages that repaint a control reached it, seen ahead of the engine.
+std::vector<std::pair<HWND, UINT>> repaintMessages;
+
+LRESULT CALLBACK RecordRepaints(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR) {
+    if (message == WM_PAINT || message == WM_ERASEBKGND) {
+        repaintMessages.emplace_back(control, message);
+    }
+    return ::DefSubclassProc(control, message, wParam, lParam);
+}
+
+TEST_F(SkinnedControlsTest, ARenderRefreshesTheControlsStandingOnTheWindow) {
+    // A window of its own, registered with these controls already on it.
+    engine_.reset();
+    ::DestroyWindow(window_);
+    engine_ = std::make_unique<SkinEngine>();
+    SkinPictureArgs args;
+    args.bytes = picture_;
+    args.themeColour = 0xC0C0C0;
+    args.mode = PictureMode::Stretched;
+    engine_->SetSkinPicture(args);
+    SeeThrough(true);
+    window_ = ::CreateWindowExW(0, kHostClass, L"控件", WS_POPUP, 100, 100, 320, 230, nullptr,
+                                nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    HWND edit = Child(window_, L"EDIT", L"", 0, WS_EX_CLIENTEDGE, 10, 150, 60, 20);
+    HWND combo = Child(window_, L"COMBOBOX", L"", CBS_DROPDOWNLIST, 0, 80, 150, 60, 100);
+    HWND spin = Child(window_, UPDOWN_CLASSW, L"", 0, 0, 150, 150, 19, 24);
+    ApplySkinArgs apply;
+    apply.window = window_;
+    apply.captionHeight = 25;
+    ASSERT_TRUE(engine_->ApplySkin(apply));
+    ASSERT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Edits), 1);
+    ::ShowWindow(window_, SW_SHOWNOACTIVATE);
+    ::SendMessageW(window_, WM_SIZE, 0, 0);  // the process's first size change goes by
+    PumpFor(100);
+    for (HWND control : {edit, combo, spin}) {
+        ::SetWindowSubclass(control, RecordRepaints, kRecorderId, 0);
+    }
+    repaintMessages.clear();
+    engine_->RenderWindow(1);
+    PumpFor(100);
+    const auto got = [](HWND control, UINT message) {
+        return std::count(repaintMessages.begin(), repaintMessages.end(),
+                          std::make_pair(control, message)) > 0;
+    };
+    // Edits and combo boxes are repainted with their backgrounds, up-downs without.
+    EXPECT_TRUE(got(edit, WM_PAINT));
+    EXPECT_TRUE(got(edit, WM_ERASEBKGND));
+    EXPECT_TRUE(got(combo, WM_PAINT));
+    EXPECT_TRUE(got(combo, WM_ERASEBKGND));
+    EXPECT_TRUE(got(spin, WM_PAINT));
+    EXPECT_FALSE(got(spin, WM_ERASEBKGND));
+}
+
 TEST_F(SkinnedControlsTest, ControlsGetTheirProceduresBackWhenTheEngineGoes) {
     const auto own = ::GetWindowLongPtrW(edit_, GWLP_WNDPROC);
     RegisterAndShow();
@@ -414,7 +469,7 @@ TEST_F(SkinnedControlsTest, RepaintsReleaseWhatTheyMade) {
     ::SendMessageW(list_, WM_MOUSEMOVE, 0, MAKELPARAM(9, 3));
     // Every background snapshot is given back, and an edit's previous brush is gone (its
     // handle may have been given to the new one).
-    EXPECT_EQ(engine_->LiveSnapshotCount(), 0u);
+    EXPECT_EQ(BackgroundSnapshot::LiveCount(), 0u);
     const auto brush = reinterpret_cast<HGDIOBJ>(prop::Get(edit_, prop::kBackgroundBrush));
     EXPECT_TRUE(brush == firstBrush || ::GetObjectType(firstBrush) == 0);
 }

@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "gfx/pixels_win.h"
-#include "skin/cached_image_win.h"
+#include "skin/child_hover.h"
+#include "skin/dib_surface_win.h"
 #include "skin/frame/title_layout.h"
 #include "skin/skin_engine_win.h"
 #include "skin/window_properties_win.h"
@@ -85,7 +86,7 @@ class SkinEngineTest : public ::testing::Test {
         return window;
     }
 
-    bool Apply(HWND window, int captionHeight = 25, int captionBar = 1) {
+    bool Apply(HWND window, int captionHeight = 25, bool captionBar = true) {
         ApplySkinArgs args;
         args.window = window;
         args.captionHeight = captionHeight;
@@ -93,7 +94,7 @@ class SkinEngineTest : public ::testing::Test {
         return engine_->ApplySkin(args);
     }
 
-    void UsePicture(const std::vector<std::uint8_t>& bytes, int mode) {
+    void UsePicture(const std::vector<std::uint8_t>& bytes, PictureMode mode) {
         picture_ = bytes;
         SkinPictureArgs args;
         args.bytes = picture_;
@@ -128,7 +129,7 @@ TEST_F(SkinEngineTest, ApplySkinRegistersOnceAndSetsTheProperties) {
 
     const WindowRecord& record = *engine_->Record(1);
     EXPECT_TRUE(record.registered);
-    EXPECT_TRUE(record.needsRender);
+    EXPECT_TRUE(record.state.needsRender);
     EXPECT_EQ(record.captionButtonCount, 3);
     EXPECT_EQ(record.strip.width, 95);
     EXPECT_EQ(::SendMessageW(record.tooltip.Window(), TTM_GETTOOLCOUNT, 0, 0), 3);
@@ -142,22 +143,25 @@ TEST_F(SkinEngineTest, ApplySkinRegistersOnceAndSetsTheProperties) {
 TEST_F(SkinEngineTest, DestroyingTheFirstWindowRenumbersTheSecondAndItsChildren) {
     HWND first = MakeWindow();
     HWND second = MakeWindow();
-    Apply(first);
-    Apply(second);
     HWND child = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10, 40, 80, 20, second,
                                    nullptr, nullptr, nullptr);
-    engine_->Record(2)->edits.push_back({{child, nullptr}});
-    prop::Set(child, prop::kOwnerIndex, 2);
+    Apply(first);
+    Apply(second);
     EXPECT_EQ(prop::Get(second, prop::kListIndex), 2);
+    ASSERT_EQ(prop::Get(child, prop::kOwnerIndex), 2);
 
     ::DestroyWindow(first);
     ASSERT_EQ(engine_->WindowCount(), 1);
     EXPECT_EQ(engine_->FindWindowIndex(second), 1);
     EXPECT_EQ(prop::Get(second, prop::kListIndex), 1);
     EXPECT_EQ(prop::Get(child, prop::kOwnerIndex), 1);
-    // The renumbered window still answers as a skinned one.
-    ::SendMessageW(second, WM_SIZE, 0, MAKELPARAM(300, 200));
-    EXPECT_TRUE(engine_->Record(1)->needsRender || !engine_->Settings().firstSize);
+    // The renumbered window and its edit still reach their records.
+    engine_->Record(1)->state.minimized = true;
+    ::SendMessageW(second, WM_QUERYOPEN, 0, 0);
+    EXPECT_FALSE(engine_->Record(1)->state.minimized);
+    ::SendMessageW(child, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(engine_->Record(1)->childHover.hotKind, kEditHotKind);
+    EXPECT_EQ(engine_->Record(1)->childHover.hotIndex, 1);
 }
 
 TEST_F(SkinEngineTest, TheVeryFirstSizeMessageLeavesNeedsRenderAlone) {
@@ -166,16 +170,16 @@ TEST_F(SkinEngineTest, TheVeryFirstSizeMessageLeavesNeedsRenderAlone) {
     WindowRecord& record = *engine_->Record(1);
     ASSERT_TRUE(engine_->Settings().firstSize);
     ::SendMessageW(window, WM_SIZE, 0, MAKELPARAM(300, 200));
-    EXPECT_FALSE(record.needsRender);
+    EXPECT_FALSE(record.state.needsRender);
     EXPECT_FALSE(engine_->Settings().firstSize);
     ::SendMessageW(window, WM_SIZE, 0, MAKELPARAM(300, 200));
-    EXPECT_TRUE(record.needsRender);
+    EXPECT_TRUE(record.state.needsRender);
 }
 
 TEST_F(SkinEngineTest, ComposedImageHasMagentaCornersAndTheOutline) {
     HWND window = MakeWindow();
     Apply(window);
-    UsePicture(testing::FlatPicture(40, 30, 0xFF808080), 3);
+    UsePicture(testing::FlatPicture(40, 30, 0xFF808080), PictureMode::Stretched);
     engine_->RenderWindow(1, nullptr, false);
     RECT client;
     ::GetClientRect(window, &client);
@@ -191,14 +195,14 @@ TEST_F(SkinEngineTest, ComposedImageHasMagentaCornersAndTheOutline) {
     EXPECT_TRUE(Near(outer, 0x242424, 12)) << std::hex << outer;
     EXPECT_TRUE(Near(inner, 0xDADADA, 12)) << std::hex << inner;
     EXPECT_EQ(ImagePixel(window, w / 2, h / 2), 0x808080u);
-    EXPECT_FALSE(engine_->Record(1)->needsRender);
+    EXPECT_FALSE(engine_->Record(1)->state.needsRender);
 }
 
 TEST_F(SkinEngineTest, StretchedModeCoversTheClientArea) {
     HWND window = MakeWindow(WS_POPUP, 300, 200);
     Apply(window);
     const std::uint32_t colours[4] = {kRed, kGreen, kBlue, kYellow};
-    UsePicture(testing::QuadrantPicture(30, 20, colours), 3);
+    UsePicture(testing::QuadrantPicture(30, 20, colours), PictureMode::Stretched);
     engine_->RenderWindow(1, nullptr, false);
     EXPECT_EQ(ImagePixel(window, 75, 60), 0xFF0000u);
     EXPECT_EQ(ImagePixel(window, 225, 60), 0x00FF00u);
@@ -210,7 +214,7 @@ TEST_F(SkinEngineTest, StretchedPictureIsDecodedOnceAndCopiedWhenIdle) {
     HWND window = MakeWindow(WS_POPUP, 300, 200);
     Apply(window);
     const std::uint32_t colours[4] = {kRed, kGreen, kBlue, kYellow};
-    UsePicture(testing::QuadrantPicture(60, 40, colours), 3);
+    UsePicture(testing::QuadrantPicture(60, 40, colours), PictureMode::Stretched);
     const int generation = engine_->SkinImage().generation;
     // Until the program is idle the decoded picture itself is kept.
     EXPECT_NE(engine_->SkinImage().decoded, nullptr);
@@ -219,7 +223,7 @@ TEST_F(SkinEngineTest, StretchedPictureIsDecodedOnceAndCopiedWhenIdle) {
     ASSERT_TRUE(PumpUntil([&] { return engine_->SkinImage().decoded == nullptr; }, 3000));
     EXPECT_EQ(engine_->SkinImage().pixels.width, 60);  // smaller than the screen: kept as it is
     EXPECT_EQ(engine_->SkinImage().generation, generation);
-    engine_->Record(1)->needsRender = true;
+    engine_->Record(1)->state.needsRender = true;
     engine_->RenderWindow(1, nullptr, false);
     EXPECT_EQ(ImagePixel(window, 75, 60), 0xFF0000u);
     EXPECT_EQ(ImagePixel(window, 225, 150), 0xFFFF00u);
@@ -230,7 +234,7 @@ TEST_F(SkinEngineTest, MirroredStripModeAlternatesCopiesAndShowsTheFillBelow) {
     Apply(window);
     // Left half red, right half blue, 100 x 60.
     const std::uint32_t colours[4] = {kRed, kBlue, kRed, kBlue};
-    UsePicture(testing::QuadrantPicture(100, 60, colours), 4);
+    UsePicture(testing::QuadrantPicture(100, 60, colours), PictureMode::MirroredStrip);
     engine_->RenderWindow(1, nullptr, false);
     EXPECT_EQ(ImagePixel(window, 20, 40), 0xFF0000u);  // first copy as it is
     EXPECT_EQ(ImagePixel(window, 80, 40), 0x0000FFu);
@@ -242,15 +246,15 @@ TEST_F(SkinEngineTest, MirroredStripModeAlternatesCopiesAndShowsTheFillBelow) {
 
 TEST_F(SkinEngineTest, NaturalSizeModesPlaceThePicture) {
     HWND window = MakeWindow(WS_POPUP, 300, 200);
-    Apply(window, 25, 0);  // no caption bar: nothing drawn over the picture
+    Apply(window, 25, false);  // no caption bar: nothing drawn over the picture
     // Right-aligned, its left 15 columns and bottom 15 rows faded into the theme colour.
-    UsePicture(testing::FlatPicture(50, 40, kGreen), 1);
+    UsePicture(testing::FlatPicture(50, 40, kGreen), PictureMode::TopRight);
     engine_->RenderWindow(1, nullptr, false);
     EXPECT_EQ(ImagePixel(window, 290, 5), 0x00FF00u);
     EXPECT_TRUE(Near(ImagePixel(window, 250, 5), kThemeRgb, 24));
     EXPECT_TRUE(Near(ImagePixel(window, 290, 39), kThemeRgb, 24));
     EXPECT_EQ(ImagePixel(window, 100, 30), kThemeRgb);
-    UsePicture(testing::FlatPicture(50, 40, kGreen), 2);
+    UsePicture(testing::FlatPicture(50, 40, kGreen), PictureMode::Centred);
     engine_->RenderWindow(1, nullptr, false);
     EXPECT_EQ(ImagePixel(window, 150, 100), 0x00FF00u);
     EXPECT_EQ(ImagePixel(window, 150, 40), kThemeRgb);
@@ -288,13 +292,13 @@ TEST_F(SkinEngineTest, SetSkinPictureRendersVisibleWindowsAndDefersHiddenOnes) {
     Apply(hidden);
     ::ShowWindow(shown, SW_SHOWNOACTIVATE);
     PumpFor(100);
-    UsePicture(testing::FlatPicture(20, 20, kRed), 3);
-    EXPECT_FALSE(engine_->Record(1)->needsRender);
+    UsePicture(testing::FlatPicture(20, 20, kRed), PictureMode::Stretched);
+    EXPECT_FALSE(engine_->Record(1)->state.needsRender);
     EXPECT_EQ(ImagePixel(shown, 150, 100), 0xFF0000u);
-    EXPECT_TRUE(engine_->Record(2)->needsRender);
-    EXPECT_FALSE(engine_->Record(2)->windowImage.Ready());
+    EXPECT_TRUE(engine_->Record(2)->state.needsRender);
+    EXPECT_FALSE(engine_->Record(2)->windowImage);
 
-    UsePicture(testing::FlatPicture(20, 20, kBlue), 3);
+    UsePicture(testing::FlatPicture(20, 20, kBlue), PictureMode::Stretched);
     EXPECT_EQ(ImagePixel(shown, 150, 100), 0x0000FFu);
     EXPECT_EQ(engine_->Settings().themeColour, 0x204060u);
     ::ShowWindow(hidden, SW_SHOWNOACTIVATE);
@@ -305,7 +309,7 @@ TEST_F(SkinEngineTest, SetSkinPictureRendersVisibleWindowsAndDefersHiddenOnes) {
 TEST_F(SkinEngineTest, PaintWithoutNeedsRenderOnlyCopiesTheImage) {
     HWND window = MakeWindow(WS_POPUP);
     Apply(window);
-    UsePicture(testing::FlatPicture(20, 20, kRed), 3);
+    UsePicture(testing::FlatPicture(20, 20, kRed), PictureMode::Stretched);
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     PumpFor(100);
     WindowRecord& record = *engine_->Record(1);
@@ -313,11 +317,11 @@ TEST_F(SkinEngineTest, PaintWithoutNeedsRenderOnlyCopiesTheImage) {
     ::InvalidateRect(window, nullptr, FALSE);
     ::UpdateWindow(window);
     EXPECT_EQ(record.windowImage.Bitmap(), composed);
-    record.needsRender = true;
+    record.state.needsRender = true;
     ::InvalidateRect(window, nullptr, FALSE);
     ::UpdateWindow(window);
     EXPECT_NE(record.windowImage.Bitmap(), composed);
-    EXPECT_FALSE(record.needsRender);
+    EXPECT_FALSE(record.state.needsRender);
 }
 
 TEST_F(SkinEngineTest, CloseButtonDestroysTheWindow) {
@@ -345,27 +349,36 @@ TEST_F(SkinEngineTest, MinimizeButtonSendsMinimize) {
     ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
     ::SendMessageW(window, WM_LBUTTONUP, 0, at);
     EXPECT_EQ(systemCommands, std::vector<WPARAM>{SC_MINIMIZE});
-    EXPECT_TRUE(engine_->Record(1)->minimized);
+    EXPECT_TRUE(engine_->Record(1)->state.minimized);
     EXPECT_TRUE(::IsIconic(window));
 }
 
 TEST_F(SkinEngineTest, DoubleClickOnTheCaptionMaximizesAndBelowItDoesNothing) {
     HWND window = MakeWindow();
     Apply(window);
+    // The process's very first size change keeps the image; this one is not it.
+    ::SendMessageW(window, WM_SIZE, 0, MAKELPARAM(300, 200));
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     PumpFor(50);
     ::SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 40));
     EXPECT_TRUE(systemCommands.empty());
     ::SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 25));
     EXPECT_EQ(systemCommands, std::vector<WPARAM>{SC_MAXIMIZE});
-    EXPECT_TRUE(engine_->Record(1)->maximized);
-    EXPECT_TRUE(engine_->Record(1)->needsRender || ::IsZoomed(window));
+    EXPECT_TRUE(engine_->Record(1)->state.maximized);
+    EXPECT_TRUE(::IsZoomed(window));
+    // The next paint composes the window at its new size.
+    PumpFor(100);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    EXPECT_GT(client.right, 300);
+    EXPECT_EQ(engine_->Record(1)->windowImage.Width(), client.right);
+    EXPECT_EQ(engine_->Record(1)->windowImage.Height(), client.bottom);
 }
 
 TEST_F(SkinEngineTest, TitleFollowsTheWindowTextAndItsStyle) {
     HWND window = MakeWindow();
     Apply(window);
-    UsePicture(testing::FlatPicture(20, 20, 0xFF000000), 3);
+    UsePicture(testing::FlatPicture(20, 20, 0xFF000000), PictureMode::Stretched);
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     PumpFor(50);
     ::SetWindowTextW(window, L"新标题");
@@ -398,7 +411,7 @@ TEST_F(SkinEngineTest, SizeLimitsComeFromTheRecord) {
 TEST_F(SkinEngineTest, HoveringFadesTheCloseButtonInRed) {
     HWND window = MakeWindow();
     Apply(window);
-    UsePicture(testing::FlatPicture(20, 20, 0xFF303030), 3);
+    UsePicture(testing::FlatPicture(20, 20, 0xFF303030), PictureMode::Stretched);
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     PumpFor(50);
     engine_->RenderWindow(1, nullptr, false);
@@ -406,9 +419,9 @@ TEST_F(SkinEngineTest, HoveringFadesTheCloseButtonInRed) {
     const std::uint32_t before = ImagePixel(window, box.x + 3, box.y + 3);
     ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(box.x + box.width / 2, 10));
     ::SendMessageW(window, WM_MOUSEHOVER, 0, 0);
-    ASSERT_EQ(engine_->Record(1)->hover.hotButton, 3);
+    ASSERT_EQ(engine_->Record(1)->captionHover.hotButton, 3);
     ASSERT_TRUE(
-        PumpUntil([&] { return engine_->Record(1)->hover.fadeIn.step >= kFadeSteps; }, 3000));
+        PumpUntil([&] { return engine_->Record(1)->captionHover.fadeIn.step >= kFadeSteps; }, 3000));
     const std::uint32_t after = ImagePixel(window, box.x + 3, box.y + 3);
     EXPECT_GT((after >> 16) & 0xFF, ((before >> 16) & 0xFF) + 60)
         << std::hex << before << " " << after;
@@ -416,8 +429,8 @@ TEST_F(SkinEngineTest, HoveringFadesTheCloseButtonInRed) {
     ::SendMessageW(window, WM_MOUSELEAVE, 0, 0);
     ASSERT_TRUE(PumpUntil(
         [&] {
-            return !engine_->Record(1)->hover.timerOn &&
-                   engine_->Record(1)->hover.fadeOut.button == 0;
+            return !engine_->Record(1)->captionHover.timerOn &&
+                   engine_->Record(1)->captionHover.fadeOut.button == 0;
         },
         3000));
     EXPECT_EQ(ImagePixel(window, box.x + 3, box.y + 3), before);
@@ -428,7 +441,7 @@ TEST_F(SkinEngineTest, ChildrenGetTheSkinBehindThemAsTheirBrush) {
     HWND label = ::CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 40, 60, 50, 20,
                                    window, nullptr, nullptr, nullptr);
     Apply(window);
-    UsePicture(testing::FlatPicture(20, 20, kGreen), 3);
+    UsePicture(testing::FlatPicture(20, 20, kGreen), PictureMode::Stretched);
     ControlOptions options;
     options.veilAlpha = 0;
     engine_->SetControlOptions(options);
@@ -458,6 +471,44 @@ TEST_F(SkinEngineTest, ChildrenGetTheSkinBehindThemAsTheirBrush) {
     const auto button = ::SendMessageW(window, WM_CTLCOLORBTN, 0, reinterpret_cast<LPARAM>(label));
     EXPECT_EQ(reinterpret_cast<HGDIOBJ>(button), ::GetStockObject(NULL_BRUSH));
     ::DestroyWindow(window);
+}
+
+TEST_F(SkinEngineTest, ABrushHandedToAChildIsFreedWithTheChild) {
+    HWND window = MakeWindow(WS_POPUP);
+    Apply(window);
+    UsePicture(testing::FlatPicture(20, 20, kGreen), PictureMode::Stretched);
+    ControlOptions options;
+    options.veilAlpha = 0;
+    engine_->SetControlOptions(options);
+    engine_->RenderWindow(1, nullptr, false);
+    // A static the engine does not subclass, destroyed long before its window.
+    HWND label = ::CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 40, 60, 50, 20,
+                                   window, nullptr, nullptr, nullptr);
+    HDC dc = ::GetDC(label);
+    const auto brush = reinterpret_cast<HGDIOBJ>(::SendMessageW(
+        window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
+    ::ReleaseDC(label, dc);
+    const auto bitmap = reinterpret_cast<HGDIOBJ>(prop::Get(label, prop::kBackgroundBitmap));
+    ASSERT_EQ(::GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+    ASSERT_EQ(::GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
+    ::DestroyWindow(label);
+    EXPECT_EQ(::GetObjectType(brush), 0u);
+    EXPECT_EQ(::GetObjectType(bitmap), 0u);
+    EXPECT_TRUE(::IsWindow(window));
+}
+
+TEST_F(SkinEngineTest, APictureThatDoesNotDecodeKeepsTheFillColour) {
+    HWND window = MakeWindow(WS_POPUP);
+    Apply(window, 25, false);
+    UsePicture(testing::FlatPicture(20, 20, kGreen), PictureMode::Stretched);
+    const std::vector<std::uint8_t> garbage(64, 0x5A);
+    EXPECT_TRUE(engine_->SetWindowPicture(window, garbage));
+    EXPECT_TRUE(engine_->Record(1)->state.needsRender);
+    engine_->RenderWindow(1, nullptr, false);
+    EXPECT_EQ(ImagePixel(window, 150, 100), kThemeRgb);
+    // Only an unknown window or no bytes at all are refused.
+    EXPECT_FALSE(engine_->SetWindowPicture(window, {}));
+    EXPECT_FALSE(engine_->SetWindowPicture(::GetDesktopWindow(), garbage));
 }
 
 TEST_F(SkinEngineTest, LosingActivationTrimsTheWorkingSetOnItsOwnThread) {

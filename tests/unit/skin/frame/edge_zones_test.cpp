@@ -86,10 +86,24 @@ TEST(DecidePressTest, ButtonStripAndMissingCaptionBarDoNothing) {
     EXPECT_EQ(DecidePress(press), PressDecision{});
 }
 
-TEST(HoverCursorTest, OnlyWindowsThatMaximizeShowSizingCursors) {
-    EXPECT_EQ(HoverCursor(0, 100, 300, 200, 3, true), SizeCursor::WestEast);
-    EXPECT_EQ(HoverCursor(0, 100, 300, 200, 3, false), SizeCursor::None);
-    EXPECT_EQ(HoverCursor(150, 100, 300, 200, 3, true), SizeCursor::None);
+TEST(HoverCursorTest, OnlyResizableWindowsThatMaximizeShowSizingCursors) {
+    struct Case {
+        int x;
+        bool captionBar;
+        bool dblClickMaximize;
+        SizeCursor expected;
+    };
+    const Case cases[] = {
+        {0, true, true, SizeCursor::WestEast},
+        {0, true, false, SizeCursor::None},
+        // Without a caption bar the window cannot be sized: no cursor may promise it.
+        {0, false, true, SizeCursor::None},
+        {150, true, true, SizeCursor::None},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HoverCursor(c.x, 100, 300, 200, 3, c.captionBar, c.dblClickMaximize), c.expected)
+            << c.x << " " << c.captionBar << " " << c.dblClickMaximize;
+    }
 }
 
 }  // namespace

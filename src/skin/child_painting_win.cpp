@@ -1,4 +1,4 @@
-#include "skin/child_controls_win.h"
+#include "skin/child_painting_win.h"
 
 #include "core/resource_bytes_win.h"
 #include "core/unique_handle_win.h"
@@ -7,29 +7,6 @@
 #include "skin/shapes.h"
 
 namespace yf {
-
-LRESULT CallOldProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto old = reinterpret_cast<WNDPROC>(prop::Get(control, prop::kOldProc));
-    return old ? ::CallWindowProcW(old, control, message, wParam, lParam)
-               : ::DefWindowProcW(control, message, wParam, lParam);
-}
-
-void GiveBack(ChildRecord& record, WNDPROC entry) {
-    HWND control = std::exchange(record.hwnd, nullptr);
-    if (!control || !::IsWindow(control)) return;
-    const auto now = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(control, GWLP_WNDPROC));
-    if (now != entry) {
-        // Someone subclassed the control after the engine: their procedure still calls ours,
-        // which then finds no record and passes everything on through "Hw_hProc".
-        prop::Remove(control, prop::kListIndex);
-        prop::Remove(control, prop::kOwnerIndex);
-        return;
-    }
-    ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record.oldProc));
-    prop::Remove(control, prop::kListIndex);
-    prop::Remove(control, prop::kOwnerIndex);
-    prop::Remove(control, prop::kOldProc);
-}
 
 void RefreshSeeThroughAbove(HWND control, HRGN painted) {
     if (!painted) return;
@@ -93,17 +70,29 @@ gfx::Bitmap LoadGlyph(const wchar_t* name, HMODULE module) {
     return glyph;
 }
 
-void SkinEngine::ReleaseChildren(WindowRecord& record) {
-    for (EditRecord& edit : record.edits) {
-        if (edit.hwnd) prop::DeleteBackgroundObjects(edit.hwnd);
-        GiveBack(edit, &EditEntry);
+SIZE OuterSizeOf(HWND control) {
+    RECT outer{};
+    ::GetWindowRect(control, &outer);
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+UniqueRegion ScrollBarRegion(HWND control) {
+    UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
+    bool any = false;
+    for (LONG bar : {OBJID_VSCROLL, OBJID_HSCROLL}) {
+        SCROLLBARINFO info{};
+        info.cbSize = sizeof(info);
+        if (!::GetScrollBarInfo(control, bar, &info)) continue;
+        if (info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)) continue;
+        UniqueRegion part(::CreateRectRgnIndirect(&info.rcScrollBar));
+        ::CombineRgn(region.get(), region.get(), part.get(), RGN_OR);
+        any = true;
     }
-    for (ComboRecord& combo : record.combos) GiveBack(combo, &ComboEntry);
-    for (SpinRecord& spin : record.spins) GiveBack(spin, &SpinEntry);
-    for (ControlRecord& container : record.containers) {
-        if (container.hwnd) prop::Remove(container.hwnd, prop::kImageAncestor);
-        GiveBack(container, &ContainerEntry);
-    }
+    return any ? std::move(region) : UniqueRegion();
+}
+
+bool HasScrollBarStyle(HWND control) {
+    return (::GetWindowLongW(control, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL)) != 0;
 }
 
 }  // namespace yf

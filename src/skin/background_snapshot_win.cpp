@@ -1,0 +1,33 @@
+#include "skin/background_snapshot_win.h"
+
+#include <atomic>
+
+namespace yf {
+namespace {
+
+// Painting happens on one thread, but a counter costs nothing to make safe.
+std::atomic<std::size_t> live{0};
+
+}  // namespace
+
+BackgroundSnapshot::BackgroundSnapshot(int width, int height) : DibSurface(width, height) {
+    if (*this) ++live;
+}
+
+BackgroundSnapshot::~BackgroundSnapshot() {
+    if (*this) --live;
+}
+
+BackgroundSnapshot& BackgroundSnapshot::operator=(BackgroundSnapshot&& other) noexcept {
+    if (this != &other) {
+        if (*this) --live;
+        DibSurface::operator=(std::move(other));
+    }
+    return *this;
+}
+
+std::size_t BackgroundSnapshot::LiveCount() {
+    return live.load();
+}
+
+}  // namespace yf

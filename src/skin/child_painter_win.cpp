@@ -1,0 +1,65 @@
+#include "skin/child_painter_win.h"
+
+#include <utility>
+
+#include "skin/handed_background_win.h"
+#include "skin/skin_engine_win.h"
+
+namespace yf {
+
+ChildPainter::ChildPainter(SkinEngine& engine, ControlFamily family, const ChildKeys& keys,
+                           WNDPROC procedure)
+    : engine_(engine), family_(family), keys_(keys), procedure_(procedure) {}
+
+void ChildPainter::Install(int, HWND) {}
+
+bool ChildPainter::OnChildMessage(HWND, UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+void ChildPainter::Forget(HWND) {}
+
+WindowRecord* ChildPainter::WindowAt(int index) const {
+    return engine_.Record(index);
+}
+
+const SkinSettings& ChildPainter::Settings() const {
+    return engine_.Settings();
+}
+
+void ChildPainter::Release(ChildRecord& record) {
+    HWND control = std::exchange(record.hwnd, nullptr);
+    if (!control || !::IsWindow(control)) return;
+    Forget(control);
+    HandedBackground::Free(control);
+    prop::Remove(control, keys_.listIndex);
+    prop::Remove(control, keys_.ownerIndex);
+    const auto now = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(control, GWLP_WNDPROC));
+    if (now != procedure_) return;
+    ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record.oldProc));
+    prop::Remove(control, keys_.oldProc);
+}
+
+ChildPainter* CurrentPainter(ControlFamily family) {
+    SkinEngine* engine = SkinEngine::Current();
+    return engine ? engine->Painters().Find(family) : nullptr;
+}
+
+LRESULT CallOldProc(HWND control, const ChildKeys& keys, UINT message, WPARAM wParam,
+                    LPARAM lParam) {
+    const auto old = reinterpret_cast<WNDPROC>(prop::Get(control, keys.oldProc));
+    return old ? ::CallWindowProcW(old, control, message, wParam, lParam)
+               : ::DefWindowProcW(control, message, wParam, lParam);
+}
+
+void PainterSet::AddTakingOver(std::unique_ptr<ChildPainter> painter) {
+    takeOverOrder_.push_back(painter.get());
+    AddRegistered(std::move(painter));
+}
+
+void PainterSet::AddRegistered(std::unique_ptr<ChildPainter> painter) {
+    auto& slot = byFamily_[static_cast<std::size_t>(painter->Family())];
+    slot = std::move(painter);
+}
+
+}  // namespace yf

@@ -1,0 +1,45 @@
+// Up-down controls drawn by the engine: two translucent rounded halves over the skin behind the
+// control, each with its arrow glyph, the half under the mouse in the accent colour. The
+// control keeps all its behaviour; only its painting and hover tracking are the engine's.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "skin/child_painter_win.h"
+
+namespace yf {
+
+struct SpinRecord : ChildRecord {
+    bool hover = false;
+    int hotPart = 0;  // half under the mouse at the last move: 0 up/left, 1 down/right
+    bool pressed = false;
+    bool horizontal = false;
+    LPARAM mousePos = 0;  // client coordinates, x in the low word
+};
+
+class SpinPainter : public FamilyPainter<SpinPainter, SpinRecord, ControlFamily::Spins> {
+  public:
+    using FamilyPainter::FamilyPainter;
+
+    // Up-down controls among the direct children of `parent`.
+    void Install(int windowIndex, HWND parent) override;
+    RenderRefresh AfterRender() const override { return RenderRefresh::Repaint; }
+
+    // 0: the up (left) half, 1: the down (right) half.
+    int SpinHitPart(int windowIndex, int spin, LPARAM position);
+    // An omitted state is taken from the control's record.
+    void PaintSpin(int windowIndex, int spin, std::optional<bool> hover = std::nullopt,
+                   std::optional<bool> pressed = std::nullopt,
+                   std::optional<LPARAM> position = std::nullopt);
+
+    // The family's subclass procedure.
+    LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    void DrawHalves(HDC snapshot, const SpinRecord& record, SIZE size, bool hover, bool pressed,
+                    LPARAM mouse);
+};
+
+}  // namespace yf

@@ -1,0 +1,59 @@
+#include "skin/handed_background_win.h"
+
+#include <commctrl.h>
+
+#include "skin/skinned_control_win.h"
+#include "skin/window_properties_win.h"
+
+namespace yf {
+namespace {
+
+constexpr UINT_PTR kWatchId = 0x4B6A;  // one watcher per child, whoever asks first
+
+HBRUSH StockHollow() {
+    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+// Frees the pair with the child: its parent may outlive it by a long time.
+LRESULT CALLBACK FreeWithChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR) noexcept {
+    if (message == WM_NCDESTROY) {
+        HandedBackground::Free(child);
+        ::RemoveWindowSubclass(child, FreeWithChild, kWatchId);
+    }
+    return ::DefSubclassProc(child, message, wParam, lParam);
+}
+
+}  // namespace
+
+HBRUSH HandedBackground::Pattern(HWND child, UniqueBitmap bitmap) {
+    Free(child);
+    UniqueBrush brush(bitmap ? ::CreatePatternBrush(bitmap.get()) : nullptr);
+    if (!brush) return nullptr;
+    HBRUSH handed = brush.get();
+    Store(child, brush.release(), bitmap.release());
+    return handed;
+}
+
+HBRUSH HandedBackground::Hollow(HWND child) {
+    Free(child);
+    Store(child, StockHollow(), nullptr);
+    return StockHollow();
+}
+
+void HandedBackground::Free(HWND child) {
+    auto brush = static_cast<HBRUSH>(::RemovePropW(child, prop::kBackgroundBrush));
+    UniqueBitmap bitmap(static_cast<HBITMAP>(::RemovePropW(child, prop::kBackgroundBitmap)));
+    // The stock brush belongs to the system.
+    if (brush && brush != StockHollow()) ::DeleteObject(brush);
+}
+
+void HandedBackground::Store(HWND child, HBRUSH brush, HBITMAP bitmap) {
+    prop::Set(child, prop::kBackgroundBrush, reinterpret_cast<std::intptr_t>(brush));
+    if (bitmap) prop::Set(child, prop::kBackgroundBitmap, reinterpret_cast<std::intptr_t>(bitmap));
+    // A control the engine subclassed frees its pair when the engine lets it go; a watcher
+    // added over that subclass would keep the engine from giving the procedure back.
+    if (!IsTakenOverBySkin(child)) ::SetWindowSubclass(child, FreeWithChild, kWatchId, 0);
+}
+
+}  // namespace yf

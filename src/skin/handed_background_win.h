@@ -1,0 +1,27 @@
+// The brush a see-through child was last handed for its background, and the bitmap behind it.
+// Both live in the child's "Kj_dxjb" and "Kj_wtjb" properties: a new pair frees the old one
+// first, so nothing piles up however often the child repaints, and the pair is freed when the
+// child goes: by the engine for a control it took over, by a watcher for any other.
+#pragma once
+
+#include <windows.h>
+
+#include "core/unique_handle_win.h"
+
+namespace yf {
+
+class HandedBackground {
+  public:
+    // A pattern brush of `bitmap` for `child`, which keeps both; null when no brush can be made
+    // (the child then gets nothing new and keeps nothing old).
+    static HBRUSH Pattern(HWND child, UniqueBitmap bitmap);
+    // The stock hollow brush: the child paints nothing behind its content.
+    static HBRUSH Hollow(HWND child);
+    // Frees what `child` holds now.
+    static void Free(HWND child);
+
+  private:
+    static void Store(HWND child, HBRUSH brush, HBITMAP bitmap);
+};
+
+}  // namespace yf
