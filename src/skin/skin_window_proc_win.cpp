@@ -156,36 +156,39 @@ LRESULT SkinnedWindowProcedure::Dispatch(const Message& m) {
         case WM_SETTEXT:
             OnSetText(m);
             break;
-        case WM_MOUSEMOVE:
-            OnMouseMove(m);
-            break;
-        case WM_MOUSEHOVER:
-            m.record->captionHover.mouseInside = true;
-            break;
-        case WM_MOUSELEAVE:
-            ApplyHoverActions(m, OnCaptionMouseLeave(m.record->captionHover,
-                                                     m.record->captionBar));
-            break;
-        case WM_LBUTTONDOWN:
-            if (!OnLeftButtonDown(m)) return 0;
-            break;
-        case WM_LBUTTONUP:
-            if (!OnLeftButtonUp(m)) return 0;
-            break;
-        case WM_LBUTTONDBLCLK:
-            if (!OnDoubleClick(m)) return 0;
-            break;
-        case WM_TIMER:
-            if (OnTimer(m)) return 0;
-            break;
         case WM_ACTIVATEAPP:
             if (!m.wParam) StartWorkingSetTrim();
             break;
         default:
-            if (OnChildMessage(m, result)) return result;
+            if (!DispatchInput(m, result)) return result;
             break;
     }
     return Forward(m);
+}
+
+bool SkinnedWindowProcedure::DispatchInput(const Message& m, LRESULT& result) {
+    switch (m.id) {
+        case WM_MOUSEMOVE:
+            OnMouseMove(m);
+            return true;
+        case WM_MOUSEHOVER:
+            m.record->captionHover.mouseInside = true;
+            return true;
+        case WM_MOUSELEAVE:
+            ApplyHoverActions(m, OnCaptionMouseLeave(m.record->captionHover,
+                                                     m.record->captionBar));
+            return true;
+        case WM_LBUTTONDOWN:
+            return OnLeftButtonDown(m);
+        case WM_LBUTTONUP:
+            return OnLeftButtonUp(m);
+        case WM_LBUTTONDBLCLK:
+            return OnDoubleClick(m);
+        case WM_TIMER:
+            return !OnTimer(m);
+        default:
+            return !OnChildMessage(m, result);
+    }
 }
 
 LRESULT SkinnedWindowProcedure::OnNcDestroy(const Message& m) {

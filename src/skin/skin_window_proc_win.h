@@ -32,6 +32,9 @@ class SkinnedWindowProcedure {
 
     static LRESULT Forward(const Message& m);
     LRESULT Dispatch(const Message& m);
+    // Mouse, timer and child messages: false when the message goes no further (`result` then
+    // holds the answer; 0 when the window is gone).
+    bool DispatchInput(const Message& m, LRESULT& result);
     LRESULT OnNcDestroy(const Message& m);
     void OnShowWindow(const Message& m);
     LRESULT OnPaint(const Message& m);

@@ -12,7 +12,7 @@ namespace {
 
 std::atomic<int> finishedTrims{0};
 
-DWORD WINAPI Trim(void*) {
+DWORD WINAPI Trim(void*) noexcept {
     // Failures are of no interest to anyone: the pages simply stay.
     ::EmptyWorkingSet(::GetCurrentProcess());
     ++finishedTrims;

@@ -41,6 +41,46 @@ void SaveBand(DibSurface& band, HDC windowImage, int x, int y, int width, int he
 
 }  // namespace
 
+namespace {
+
+// The picture stretched to width x height: the prepared pixels themselves when they have that
+// size (a maximized window, typically), else a copy scaled once per size and kept.
+const gfx::PixelBuffer& StretchedPicture(const PreparedPicture& picture, ScaledPicture& scaled,
+                                         int width, int height) {
+    if (picture.pixels.width == width && picture.pixels.height == height) return picture.pixels;
+    if (scaled.generation == picture.generation && scaled.pixels.width == width &&
+        scaled.pixels.height == height) {
+        return scaled.pixels;
+    }
+    if (!picture.pixels.empty()) {
+        scaled.pixels = gfx::ScaleTo(gfx::SourceOf(gfx::ViewOf(picture.pixels)), width, height);
+    } else {
+        const gfx::LockedPixels locked(*picture.decoded);
+        scaled.pixels = locked ? gfx::ScaleTo(locked.Source(), width, height) : gfx::PixelBuffer{};
+    }
+    scaled.generation = picture.generation;
+    return scaled.pixels;
+}
+
+// The white gloss fading down the caption band, inside the rounded clip.
+void PaintGloss(gfx::Graphics& gloss, int width, int height, int captionHeight) {
+    gfx::GraphicsPath clip;
+    gfx::LinearGradientBrush brush;
+    const auto band = static_cast<float>(captionHeight);
+    if (clip.Create() &&
+        clip.AddFigure(RoundRectFigure(0, 0, static_cast<float>(width), static_cast<float>(height),
+                                       kBackgroundCorner)) &&
+        brush.Create({0, 0}, {0, band}, gfx::MakeArgb(gfx::kWhiteRef, kGlossTopAlpha),
+                     gfx::MakeArgb(gfx::kWhiteRef, 0))) {
+        gloss.SetClipPath(clip);
+        gloss.FillRectangle(brush, {0, 0, static_cast<float>(width), band});
+        gloss.ResetClip();
+        gloss.Flush();
+    }
+}
+
+}  // namespace
+
 void SkinEngine::PaintBackground(int index, gfx::Graphics* gloss) {
     WindowRecord& record = *Record(index);
     DibSurface& image = record.windowImage;
@@ -50,32 +90,14 @@ void SkinEngine::PaintBackground(int index, gfx::Graphics* gloss) {
     const PreparedPicture& picture = own ? record.ownPrepared : skinImage_;
     const PictureMode mode = own ? record.ownPictureMode : settings_.skinMode;
 
-    // Fill and picture go straight into the pixels; a stretched picture is scaled once per
-    // window size and then only copied.
+    // Fill and picture go straight into the pixels.
     const gfx::PixelView pixels = image.Pixels();
     const gfx::ColourRef fill = own ? record.ownPictureColour : settings_.themeColour;
     if (mode == PictureMode::Stretched && !picture.empty()) {
-        const gfx::PixelBuffer* stretched = &picture.pixels;
-        if (picture.pixels.width != width || picture.pixels.height != height) {
-            // Scaled once per size; a window as large as the prepared copy (a maximized one,
-            // typically) copies it as it is.
-            if (record.scaled.generation != picture.generation ||
-                record.scaled.pixels.width != width || record.scaled.pixels.height != height) {
-                if (!picture.pixels.empty()) {
-                    record.scaled.pixels =
-                        gfx::ScaleTo(gfx::SourceOf(gfx::ViewOf(picture.pixels)), width, height);
-                } else {
-                    const gfx::LockedPixels locked(*picture.decoded);
-                    record.scaled.pixels =
-                        locked ? gfx::ScaleTo(locked.Source(), width, height) : gfx::PixelBuffer{};
-                }
-                record.scaled.generation = picture.generation;
-            }
-            stretched = &record.scaled.pixels;
-        }
+        const gfx::PixelBuffer& stretched = StretchedPicture(picture, record.scaled, width, height);
         // An opaque picture over the whole image leaves nothing of the fill to see.
-        if (stretched->empty() || !stretched->opaque) gfx::Fill(pixels, gfx::MakeArgb(fill));
-        gfx::Blit(pixels, gfx::ViewOf(*stretched), 0, 0, false);
+        if (stretched.empty() || !stretched.opaque) gfx::Fill(pixels, gfx::MakeArgb(fill));
+        gfx::Blit(pixels, gfx::ViewOf(stretched), 0, 0, false);
     } else {
         gfx::Fill(pixels, gfx::MakeArgb(fill));
         const gfx::ConstPixelView source = gfx::ViewOf(picture.pixels);
@@ -84,21 +106,8 @@ void SkinEngine::PaintBackground(int index, gfx::Graphics* gloss) {
             gfx::Blit(pixels, source, place.x, place.y, place.mirrored);
         }
     }
-
     if (record.backgroundOption != 0 && gloss) {
-        gfx::GraphicsPath clip;
-        gfx::LinearGradientBrush brush;
-        const auto band = static_cast<float>(record.captionHeight);
-        if (clip.Create() &&
-            clip.AddFigure(RoundRectFigure(0, 0, static_cast<float>(width),
-                                           static_cast<float>(height), kBackgroundCorner)) &&
-            brush.Create({0, 0}, {0, band}, gfx::MakeArgb(gfx::kWhiteRef, kGlossTopAlpha),
-                         gfx::MakeArgb(gfx::kWhiteRef, 0))) {
-            gloss->SetClipPath(clip);
-            gloss->FillRectangle(brush, {0, 0, static_cast<float>(width), band});
-            gloss->ResetClip();
-            gloss->Flush();
-        }
+        PaintGloss(*gloss, width, height, record.captionHeight);
     }
     // The key colour outside the rounded clip, and the outline with a caption bar.
     gfx::Apply(image.Pixels(), FrameOverlay(record, width, height));
