@@ -32,6 +32,24 @@ DibSurface::DibSurface(int width, int height) {
     height_ = height;
 }
 
+bool DibSurface::Resize(int width, int height) {
+    std::uint32_t* bits = nullptr;
+    UniqueBitmap bitmap(CreateArgbBitmap(width, height, &bits));
+    if (!bitmap) {
+        Reset();
+        return false;
+    }
+    if (!dc_) dc_.reset(::CreateCompatibleDC(nullptr));
+    if (!dc_) return false;
+    HGDIOBJ out = ::SelectObject(dc_.get(), bitmap.get());
+    if (!previous_) previous_ = out;
+    bitmap_ = std::move(bitmap);  // the one it replaces is out of the DC now
+    bits_ = bits;
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
 DibSurface::DibSurface(DibSurface&& other) noexcept
     : dc_(std::move(other.dc_)),
       bitmap_(std::move(other.bitmap_)),

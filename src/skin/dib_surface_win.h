@@ -23,6 +23,10 @@ class DibSurface {
     DibSurface(const DibSurface&) = delete;
     DibSurface& operator=(const DibSurface&) = delete;
 
+    // A new width x height bitmap in the same DC (made on first use), which keeps the DC's state
+    // from one composition to the next; false, and the surface empty, when GDI refuses.
+    bool Resize(int width, int height);
+
     explicit operator bool() const { return bits_ != nullptr; }
     HDC Dc() const { return dc_.get(); }
     HBITMAP Bitmap() const { return bitmap_.get(); }

@@ -35,8 +35,8 @@ void SetRoundedRegion(WindowRecord& record, int width, int height) {
 
 // Copies the part (x, y, w x h) of the window image into a fresh band image of that size.
 void SaveBand(DibSurface& band, HDC windowImage, int x, int y, int width, int height) {
-    band = DibSurface(width, height);
-    if (band) ::BitBlt(band.Dc(), 0, 0, width, height, windowImage, x, y, SRCCOPY);
+    if (width <= 0 || height <= 0 || !band.Resize(width, height)) return;
+    ::BitBlt(band.Dc(), 0, 0, width, height, windowImage, x, y, SRCCOPY);
 }
 
 }  // namespace
@@ -173,12 +173,7 @@ void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
     ::GetClientRect(record->hwnd, &client);
     const int width = client.right;
     const int height = client.bottom;
-    if (width <= 0 || height <= 0) {
-        record->state.needsRender = false;
-        return;
-    }
-    record->windowImage = DibSurface(width, height);
-    if (!record->windowImage) {
+    if (width <= 0 || height <= 0 || !record->windowImage.Resize(width, height)) {
         record->state.needsRender = false;
         return;
     }
