@@ -26,6 +26,11 @@ BackgroundSnapshot& BackgroundSnapshot::operator=(BackgroundSnapshot&& other) no
     return *this;
 }
 
+DibSurface BackgroundSnapshot::Keep() && {
+    if (*this) --live;
+    return DibSurface(std::move(static_cast<DibSurface&>(*this)));
+}
+
 std::size_t BackgroundSnapshot::LiveCount() {
     return live.load();
 }

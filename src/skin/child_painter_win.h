@@ -50,6 +50,9 @@ class ChildPainter {
     virtual bool OnChildMessage(HWND parent, UINT message, WPARAM wParam, LPARAM lParam,
                                 LRESULT& result);
 
+    // Frees the GDI+ objects the painter keeps (decoded glyphs): GDI+ is about to end.
+    virtual void ReleaseGraphics() {}
+
     // Lets the control of `record` go: its properties are removed, whatever the family handed it
     // is freed and it gets its procedure back, unless someone subclassed it after the engine
     // (their procedure still calls ours, which then finds no record and passes everything on).

@@ -21,9 +21,13 @@ UniqueRegion BorderRegion(HWND control) {
     return ring;
 }
 
-gfx::RectF ToRectF(const RECT& rect) {
-    return {static_cast<float>(rect.left), static_cast<float>(rect.top),
-            static_cast<float>(rect.right - rect.left), static_cast<float>(rect.bottom - rect.top)};
+gfx::RectF ToRectF(const PixelBox& box) {
+    return {static_cast<float>(box.x), static_cast<float>(box.y), static_cast<float>(box.width),
+            static_cast<float>(box.height)};
+}
+
+PixelBox ToBox(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 }  // namespace
@@ -41,23 +45,22 @@ void EditPainter::TakeOverEdit(int windowIndex, HWND edit) {
     if (TakeOver(windowIndex, edit)) prop::Set(edit, prop::kTextColour, 0);
 }
 
-void EditPainter::DrawFrame(HDC snapshot, const Ref& ref, SIZE size, const RECT& client,
-                            const RECT* scrollBars, std::optional<bool> focused,
-                            std::optional<bool> hover) {
+void EditPainter::DrawFrame(HDC snapshot, const EditFrameKey& key) {
     gfx::Graphics graphics;
     if (!graphics.FromHdc(snapshot)) return;
-    const gfx::RectF whole{0, 0, static_cast<float>(size.cx), static_cast<float>(size.cy)};
+    const int width = key.background.width;
+    const int height = key.background.height;
+    const gfx::RectF whole{0, 0, static_cast<float>(width), static_cast<float>(height)};
     // Only the border ring is drawn: the client area and the system's scroll bars stay.
     graphics.SetClipRect(whole);
-    graphics.SetClipRect(ToRectF(client), gfx::gp::CombineModeExclude);
-    if (scrollBars) graphics.SetClipRect(ToRectF(*scrollBars), gfx::gp::CombineModeExclude);
+    graphics.SetClipRect(ToRectF(key.client), gfx::gp::CombineModeExclude);
+    if (key.scrollBars.width > 0) {
+        graphics.SetClipRect(ToRectF(key.scrollBars), gfx::gp::CombineModeExclude);
+    }
     gfx::SolidBrush fill;
     const int fillAlpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
     if (fill.Create(gfx::MakeArgb(gfx::kWhiteRef, fillAlpha))) graphics.FillRectangle(fill, whole);
-    const EditFrameStyle frame = ChooseEditFrame(
-        size.cx, size.cy, focused.value_or(ref.record->focused),
-        hover.value_or(ref.record->hover || IsHotNow(ref, kEditHotKind)),
-        Settings().accentColour);
+    const EditFrameStyle frame = ChooseEditFrame(width, height, key.focused, key.hover, key.accent);
     gfx::Pen pen;
     if (pen.Create(frame.colour, frame.penWidth)) graphics.DrawRectangle(pen, frame.rect);
 }
@@ -77,10 +80,21 @@ void EditPainter::PaintEditFrame(HWND edit, std::optional<bool> focused,
         ::GetRgnBox(scrollBars.get(), &barBox);
         ::OffsetRect(&barBox, -outer.left, -outer.top);
     }
-
-    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(edit, {0, 0, size.cx, size.cy});
-    if (!snapshot) return;
-    DrawFrame(snapshot.Dc(), ref, size, client, scrollBars ? &barBox : nullptr, focused, hover);
+    EditRecord& record = *ref.record;
+    const EditFrameKey key{engine_.StampOf(edit, {0, 0, size.cx, size.cy}),
+                           ToBox(client),
+                           ToBox(barBox),
+                           focused.value_or(record.focused),
+                           hover.value_or(record.hover || IsHotNow(ref, kEditHotKind)),
+                           Settings().accentColour};
+    const DibSurface* face = record.frames.Find(key, key.background.keepable);
+    BackgroundSnapshot fresh;
+    if (!face) {
+        fresh = engine_.TakeBackgroundSnapshot(edit, {0, 0, size.cx, size.cy});
+        if (!fresh) return;
+        DrawFrame(fresh.Dc(), key);
+        face = key.background.keepable ? &record.frames.Keep(key, std::move(fresh).Keep()) : &fresh;
+    }
     {
         WindowDc target(edit, WindowDc::Area::Whole);
         ::ExcludeClipRect(target.get(), client.left, client.top, client.right, client.bottom);
@@ -88,20 +102,29 @@ void EditPainter::PaintEditFrame(HWND edit, std::optional<bool> focused,
             ::OffsetRgn(scrollBars.get(), -outer.left, -outer.top);
             ::ExtSelectClipRgn(target.get(), scrollBars.get(), RGN_DIFF);
         }
-        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.Dc(), 0, 0, SRCCOPY);
+        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, face->Dc(), 0, 0, SRCCOPY);
     }
     UniqueRegion ring = BorderRegion(edit);
     RefreshSeeThroughAbove(edit, ring.get());
 }
 
 void EditPainter::PaintEditBackground(HWND edit, HDC dc, bool toClientDc) {
-    if (!dc) return;
-    RECT client;
-    BackgroundSnapshot snapshot = engine_.TakeVeiledClientSnapshot(edit, client);
-    if (!snapshot) return;
+    const Ref ref = Find(edit);
+    if (!dc || !ref) return;
+    const RECT client = ClientAreaOf(edit);
+    const BackgroundStamp stamp = engine_.StampOf(edit, client);
+    const DibSurface* face = ref.record->backgrounds.Find(stamp, stamp.keepable);
+    BackgroundSnapshot fresh;
+    if (!face) {
+        RECT area;
+        fresh = engine_.TakeVeiledClientSnapshot(edit, area);
+        if (!fresh) return;
+        face =
+            stamp.keepable ? &ref.record->backgrounds.Keep(stamp, std::move(fresh).Keep()) : &fresh;
+    }
     const int x = toClientDc ? 0 : client.left;
     const int y = toClientDc ? 0 : client.top;
-    ::BitBlt(dc, x, y, snapshot.Width(), snapshot.Height(), snapshot.Dc(), 0, 0, SRCCOPY);
+    ::BitBlt(dc, x, y, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
 }
 
 LRESULT EditPainter::OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam) {
@@ -124,8 +147,7 @@ LRESULT EditPainter::OnNcPaint(Ref& ref) {
     // Only the scroll bars are left to the system; without any there is nothing else in the
     // frame to draw.
     if (!scrollBars) return 0;
-    return ::DefWindowProcW(ref.control, WM_NCPAINT, reinterpret_cast<WPARAM>(scrollBars.get()),
-                            0);
+    return ::DefWindowProcW(ref.control, WM_NCPAINT, reinterpret_cast<WPARAM>(scrollBars.get()), 0);
 }
 
 void EditPainter::OnMouseMove(Ref& ref) {

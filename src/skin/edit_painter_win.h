@@ -7,15 +7,31 @@
 
 #include <optional>
 
+#include "skin/background_stamp.h"
+#include "skin/caption_strip.h"
 #include "skin/child_painter_win.h"
+#include "skin/face_cache_win.h"
 
 namespace yf {
+
+// What an edit's frame is composed from.
+struct EditFrameKey {
+    BackgroundStamp background;
+    PixelBox client;      // in outer coordinates
+    PixelBox scrollBars;  // bounding box, empty without any
+    bool focused = false;
+    bool hover = false;
+    gfx::ColourRef accent = 0;
+    bool operator==(const EditFrameKey&) const = default;
+};
 
 struct EditRecord : ChildRecord {
     bool focused = false;
     // Set by no one: the frame is lit while the window's hover tracking names this edit.
     bool hover = false;
     bool buttonDown = false;
+    FaceCache<EditFrameKey> frames;
+    FaceCache<BackgroundStamp, 1> backgrounds;  // the veiled skin behind the client area
 };
 
 class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily::Edits> {
@@ -41,9 +57,7 @@ class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily:
     LRESULT OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam);
     LRESULT OnNcPaint(Ref& ref);
     void OnMouseMove(Ref& ref);
-    void DrawFrame(HDC snapshot, const Ref& ref, SIZE size, const RECT& client,
-                   const RECT* scrollBars, std::optional<bool> focused,
-                   std::optional<bool> hover);
+    void DrawFrame(HDC snapshot, const EditFrameKey& key);
 };
 
 }  // namespace yf

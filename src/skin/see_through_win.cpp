@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/window_class_win.h"
+#include "skin/child_painting_win.h"
 #include "skin/handed_background_win.h"
 #include "skin/see_through.h"
 #include "skin/skin_engine_win.h"
@@ -39,8 +40,7 @@ void UseChildColours(HDC dc, HWND child) {
 
 }  // namespace
 
-std::optional<LRESULT> AnswerColourRequest(SkinEngine& engine, UINT message, HDC dc,
-                                           HWND child) {
+std::optional<LRESULT> AnswerColourRequest(SkinEngine& engine, UINT message, HDC dc, HWND child) {
     const std::optional<ColourRequest> request = RequestOf(message);
     if (!request || !child || !SeeThroughOn(engine)) return std::nullopt;
     const std::string kind = ClassNameOf(child);
@@ -60,7 +60,11 @@ std::optional<LRESULT> AnswerColourRequest(SkinEngine& engine, UINT message, HDC
 
 HBRUSH HandSkinBrush(SkinEngine& engine, HDC dc, HWND child) {
     UseChildColours(dc, child);
-    if (HBRUSH brush = HandedBackground::Pattern(child, engine.ControlBackgroundBitmap(child))) {
+    // The brush handed last time still shows the right background unless that has changed.
+    const BackgroundStamp stamp = engine.StampOf(child, ClientAreaOf(child));
+    if (HBRUSH kept = HandedBackground::Kept(child, stamp)) return kept;
+    if (HBRUSH brush =
+            HandedBackground::Pattern(child, engine.ControlBackgroundBitmap(child), stamp)) {
         return brush;
     }
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));

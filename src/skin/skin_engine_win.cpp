@@ -51,6 +51,11 @@ void SkinEngine::ShutDownGdiplus() {
     if (!gdiplus_.Running()) return;
     // No GDI+ object may outlive GDI+ itself.
     skinImage_.decoded.reset();
+    for (int family = 0; family < kFamilyCount; ++family) {
+        if (ChildPainter* painter = painters_.Find(static_cast<ControlFamily>(family))) {
+            painter->ReleaseGraphics();
+        }
+    }
     for (auto& record : windows_) {
         record->glyphs.clear();
         record->ownPrepared.decoded.reset();

@@ -20,6 +20,7 @@
 #include "gfx/gdiplus_session_win.h"
 #include "gfx/graphics_win.h"
 #include "skin/background_snapshot_win.h"
+#include "skin/background_stamp.h"
 #include "skin/child_painter_win.h"
 #include "skin/skin_settings.h"
 #include "skin/window_record_win.h"
@@ -144,6 +145,11 @@ class SkinEngine : public SkinSetup {
     BackgroundSnapshot TakeVeiledClientSnapshot(HWND control, RECT& area);
     // The same as a bitmap of its own, for a brush; the caller owns it.
     UniqueBitmap ControlBackgroundBitmap(HWND control);
+    // What TakeBackgroundSnapshot would copy for `rect` of `control` is made from: equal stamps,
+    // equal pixels (see BackgroundStamp).
+    BackgroundStamp StampOf(HWND control, const RECT& rect) const;
+    // A new number for a version field: never the same twice in the process.
+    std::uint64_t NextVersion() { return ++lastVersion_; }
 
     // The button the last caption hit test found (0 = none).
     int HotButton() const { return hotButton_; }
@@ -186,6 +192,8 @@ class SkinEngine : public SkinSetup {
     std::vector<std::unique_ptr<WindowRecord>> windows_;
     int frameMargin_ = 3;
     int hotButton_ = 0;
+    std::uint64_t lastVersion_ = 0;
+    std::uint64_t settingsVersion_ = 0;
     PainterSet painters_;
     std::unique_ptr<SkinnedWindowProcedure> procedure_;
 };

@@ -175,8 +175,7 @@ bool SkinnedWindowProcedure::DispatchInput(const Message& m, LRESULT& result) {
             m.record->captionHover.mouseInside = true;
             return true;
         case WM_MOUSELEAVE:
-            ApplyHoverActions(m, OnCaptionMouseLeave(m.record->captionHover,
-                                                     m.record->captionBar));
+            ApplyHoverActions(m, OnCaptionMouseLeave(m.record->captionHover, m.record->captionBar));
             return true;
         case WM_LBUTTONDOWN:
             return OnLeftButtonDown(m);
@@ -279,8 +278,8 @@ void SkinnedWindowProcedure::OnMouseMove(const Message& m) {
     const int y = GET_Y_LPARAM(m.lParam);
     const bool inZone = InHoverZone(record.strip, x, y);
     engine_.hotButton_ = record.captionBar ? engine_.CaptionHitTest(m.index, x, y) : 0;
-    ApplyHoverActions(m, OnCaptionMouseMove(record.captionHover, record.captionBar, inZone,
-                                            engine_.hotButton_));
+    ApplyHoverActions(
+        m, OnCaptionMouseMove(record.captionHover, record.captionBar, inZone, engine_.hotButton_));
     if (!record.state.maximized) engine_.SetBorderCursor(m.index, m.lParam, ClientRectOf(m.window));
 }
 
@@ -345,9 +344,9 @@ bool SkinnedWindowProcedure::OnChildMessage(const Message& m, LRESULT& result) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
-            if (const auto brush = AnswerColourRequest(engine_, m.id,
-                                                       reinterpret_cast<HDC>(m.wParam),
-                                                       reinterpret_cast<HWND>(m.lParam))) {
+            if (const auto brush =
+                    AnswerColourRequest(engine_, m.id, reinterpret_cast<HDC>(m.wParam),
+                                        reinterpret_cast<HWND>(m.lParam))) {
                 result = *brush;
                 return true;
             }

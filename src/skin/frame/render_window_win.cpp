@@ -5,12 +5,12 @@
 
 #include "core/wide_text_win.h"
 #include "gfx/pixels_win.h"
+#include "skin/frame/clipped_window_dc_win.h"
 #include "skin/frame/picture_layout.h"
 #include "skin/picture_average.h"
 #include "skin/picture_fade_win.h"
 #include "skin/shapes.h"
 #include "skin/skin_engine_win.h"
-#include "skin/frame/clipped_window_dc_win.h"
 #include "skin/window_properties_win.h"
 
 namespace yf {
@@ -196,6 +196,7 @@ void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
         // Title and buttons in their normal state, as one decoration.
         BlendCaptionOverlay(index, {0, 0, width, record->captionHeight}, WindowText(record->hwnd));
     }
+    record->imageVersion = NextVersion();
     record->state.needsRender = false;
     if (!showNow) return;
     if (ClippedWindowDc dc(record->hwnd, target); dc) {

@@ -7,9 +7,23 @@
 
 #include <optional>
 
+#include "gfx/image_win.h"
+#include "skin/background_stamp.h"
 #include "skin/child_painter_win.h"
+#include "skin/face_cache_win.h"
+#include "skin/frame/spin_layout.h"
 
 namespace yf {
+
+// What an up-down's face is composed from.
+struct SpinFaceKey {
+    BackgroundStamp background;
+    bool horizontal = false;
+    int hotHalf = -1;  // -1 none
+    bool pressed = false;
+    gfx::ColourRef accent = 0;
+    bool operator==(const SpinFaceKey&) const = default;
+};
 
 struct SpinRecord : ChildRecord {
     bool hover = false;
@@ -17,6 +31,7 @@ struct SpinRecord : ChildRecord {
     bool pressed = false;
     bool horizontal = false;
     LPARAM mousePos = 0;  // client coordinates, x in the low word
+    FaceCache<SpinFaceKey> faces;
 };
 
 class SpinPainter : public FamilyPainter<SpinPainter, SpinRecord, ControlFamily::Spins> {
@@ -36,10 +51,15 @@ class SpinPainter : public FamilyPainter<SpinPainter, SpinRecord, ControlFamily:
 
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
+    void ReleaseGraphics() override;
 
   private:
-    void DrawHalves(HDC snapshot, const SpinRecord& record, SIZE size, bool hover, bool pressed,
-                    LPARAM mouse);
+    // The two arrows of an up-down of that orientation, decoded once.
+    const gfx::Bitmap* Arrows(bool horizontal);
+    void DrawHalves(HDC snapshot, const SpinFaceKey& key, const SpinLayout& layout);
+
+    gfx::Bitmap arrows_[2][2];  // [horizontal][half]
+    bool decoded_[2] = {false, false};
 };
 
 }  // namespace yf

@@ -62,7 +62,7 @@ int Usage() {
                  "usage: e2e_driver wait-window MS | rect | texts | text NAME | visible NAME |\n"
                  "       click NAME | spin NAME up|down [COUNT] | select NAME INDEX |\n"
                  "       type NAME TEXT | wait-gone MS | find-box CAPTION MS | answer-box CAPTION yes|no|ok |\n"
-                 "       window-state | skin K | press X Y | show-window |\n"
+                 "       window-state | skin K | press X Y | show-window | minimize |\n"
                  "       hover NAME | hover-off | free-strips | control-rect NAME\n");
     return 2;
 }
@@ -204,6 +204,11 @@ int wmain(int argc, wchar_t** argv) {
         RECT r;
         ::GetWindowRect(main, &r);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (command == "minimize") {
+        // As the caption's minimize button does it: the window goes to the tray.
+        ::PostMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         return 0;
     }
     if (command == "skin" && args.size() >= 2) {
