@@ -73,7 +73,9 @@ std::optional<Kind> Classify(const ControlFacts& facts) {
     return std::nullopt;
 }
 
-bool KeepsFrameUnderSkin(Kind kind) { return kind == Kind::Edit || kind == Kind::DropList; }
+bool KeepsFrameUnderSkin(Kind kind) {
+    return kind == Kind::Edit || kind == Kind::DropList;
+}
 
 std::uint32_t FrameColour(Scheme scheme) {
     switch (scheme) {

@@ -62,7 +62,8 @@ void PressSpinner(HWND spin, bool up) {
 std::vector<HWND> TrayIcons() {
     std::vector<HWND> icons;
     HWND tray = ::FindWindowW(L"__winex11_standalone_tray", nullptr);
-    for (HWND icon = tray ? ::FindWindowExW(tray, nullptr, L"__winex11_tray_icon", nullptr) : nullptr;
+    for (HWND icon = tray ? ::FindWindowExW(tray, nullptr, L"__winex11_tray_icon", nullptr)
+                          : nullptr;
          icon; icon = ::FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr)) {
         if (::IsWindowVisible(icon)) icons.push_back(icon);
     }

@@ -67,7 +67,8 @@ protected:
     void SetUp() override { Recreate({}); }
     void Recreate(WindowSeams seams) {
         window_.reset();
-        window_ = std::make_unique<MainWindow>(::GetModuleHandleW(nullptr), clock_, std::move(seams));
+        window_ =
+            std::make_unique<MainWindow>(::GetModuleHandleW(nullptr), clock_, std::move(seams));
         ASSERT_TRUE(window_->Create());
         window_->SetProcessEnder([this](int code) { exitCodes_.push_back(code); });
     }
@@ -347,8 +348,10 @@ TEST_F(MainWindowTest, ExitButtonRemovesTheTrayIconAndEndsWithCodeZero) {
         const char* way;
         std::function<void()> choose;
     } ways[] = {
-        {"exit button", [this] { ::SendMessageW(window_->Control(ControlId::超级按钮2), BM_CLICK, 0, 0); }},
-        {"tray menu", [this] {
+        {"exit button",
+         [this] { ::SendMessageW(window_->Control(ControlId::超级按钮2), BM_CLICK, 0, 0); }},
+        {"tray menu",
+         [this] {
              ::SendMessageW(window_->Handle(), WM_COMMAND,
                             MainWindow::kMenuIdBase + static_cast<int>(MenuCommand::Exit), 0);
          }},
@@ -404,8 +407,8 @@ TEST_F(MainWindowTest, RefusedTrayIconIsAddedByALaterTry) {
     EXPECT_EQ(shell_.adds, 1);
     EXPECT_FALSE(window_->Tray()->IsShown());
     EXPECT_FALSE(ShellHoldsIcon(window_->Handle()));
-    ASSERT_TRUE(PumpUntil([this] { return window_->Tray()->IsShown(); },
-                          3 * MainWindow::kTrayRetryMs));
+    ASSERT_TRUE(
+        PumpUntil([this] { return window_->Tray()->IsShown(); }, 3 * MainWindow::kTrayRetryMs));
     EXPECT_EQ(shell_.adds, 2);
     EXPECT_TRUE(ShellHoldsIcon(window_->Handle()));
 }
@@ -434,8 +437,8 @@ TEST_F(MainWindowTest, WithoutATrayIconMinimizeLeavesTheWindowOnTheTaskbar) {
 
     // Once the shell takes the icon, minimizing hides the window in the tray again.
     shell_.refusals = 0;
-    ASSERT_TRUE(PumpUntil([this] { return window_->Tray()->IsShown(); },
-                          3 * MainWindow::kTrayRetryMs));
+    ASSERT_TRUE(
+        PumpUntil([this] { return window_->Tray()->IsShown(); }, 3 * MainWindow::kTrayRetryMs));
     ::ShowWindow(main, SW_RESTORE);
     ::ShowWindow(main, SW_MINIMIZE);
     PumpFor(100);
@@ -492,7 +495,8 @@ TEST_F(MainWindowTest, SpinnerPressReportsUpAndDown) {
         RECT client;
         ::GetClientRect(spin, &client);
         const auto press = [&](bool upper) {
-            const LPARAM at = MAKELPARAM(client.right / 2, upper ? client.bottom / 4 : client.bottom * 3 / 4);
+            const LPARAM at =
+                MAKELPARAM(client.right / 2, upper ? client.bottom / 4 : client.bottom * 3 / 4);
             ::SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, at);
             ::SendMessageW(spin, WM_LBUTTONUP, 0, at);
             PumpFor(20);

@@ -2,8 +2,8 @@
 // and the application manifest the loader turns into the process's activation context.
 #include <gtest/gtest.h>
 
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -67,7 +67,8 @@ TEST_F(ProgramFileTest, VersionResourceNamesTheProgramAndRelease) {
         wchar_t* value = nullptr;
         UINT chars = 0;
         const std::wstring key = prefix + std::wstring(name);
-        if (!::VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void**>(&value), &chars) ||
+        if (!::VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void**>(&value),
+                              &chars) ||
             !value) {
             return std::string("<missing>");
         }
@@ -119,7 +120,8 @@ TEST_F(ProgramFileTest, ManifestRunsAsInvokerOnWindows7To11) {
     std::vector<std::wstring> declared;
     for (DWORD i = 0; i < count; ++i) {
         const auto& narrow =
-            reinterpret_cast<const ACTIVATION_CONTEXT_COMPATIBILITY_INFORMATION*>(buffer)->Elements[i];
+            reinterpret_cast<const ACTIVATION_CONTEXT_COMPATIBILITY_INFORMATION*>(buffer)
+                ->Elements[i];
         const auto& broad = reinterpret_cast<const WideInformation*>(buffer)->elements[i];
         const GUID& id = wide ? broad.id : narrow.Id;
         if ((wide ? broad.type : narrow.Type) != ACTCTX_COMPATIBILITY_ELEMENT_TYPE_OS) continue;

@@ -160,8 +160,10 @@ TEST_F(SkinnedWindowTest, QuietBoxesKeepTheXpLookFramesUnderEverySkin) {
         ControlId box;
         int innerColour;
     } boxes[] = {
-        {ControlId::编辑框_小时, COLOR_BTNFACE}, {ControlId::编辑框_秒钟, COLOR_BTNFACE},
-        {ControlId::编辑框1, COLOR_WINDOW},     {ControlId::编辑框3, COLOR_WINDOW},
+        {ControlId::编辑框_小时, COLOR_BTNFACE},
+        {ControlId::编辑框_秒钟, COLOR_BTNFACE},
+        {ControlId::编辑框1, COLOR_WINDOW},
+        {ControlId::编辑框3, COLOR_WINDOW},
     };
     for (int skin = 1; skin <= 8; ++skin) {
         SCOPED_TRACE(skin);

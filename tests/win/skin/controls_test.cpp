@@ -396,7 +396,8 @@ TEST_F(SkinnedControlsTest, XpLookLeavesSkinnedControlsToTheSkinButQuietEditFram
     ASSERT_EQ(xp::SwitchXpLook(1), 1);
     RegisterAndShow();
     for (HWND control : {edit_, list_, spin_}) {
-        ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+        ::RedrawWindow(control, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
     }
     PumpFor(100);
     const testing::Pixels quiet = testing::CaptureWindow(edit_);

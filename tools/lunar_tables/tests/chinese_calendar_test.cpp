@@ -105,10 +105,10 @@ TEST(ChineseCalendarTest, BeijingMeridianDifferencesMustBeListed) {
     }
     {
         error.clear();
-        ChineseCalendar stale(moons, Terms(moons, OnePerMonth(0, 23)),
-                              {{MomentKind::NewMoon, y, m, d, PublishedDay::BeijingMeridian, "test"},
-                               {MomentKind::NewMoon, y, m, d + 1, PublishedDay::BeijingMeridian,
-                                "no such moment"}});
+        ChineseCalendar stale(
+            moons, Terms(moons, OnePerMonth(0, 23)),
+            {{MomentKind::NewMoon, y, m, d, PublishedDay::BeijingMeridian, "test"},
+             {MomentKind::NewMoon, y, m, d + 1, PublishedDay::BeijingMeridian, "no such moment"}});
         EXPECT_FALSE(stale.Build(error));
     }
 }
