@@ -13,7 +13,13 @@ TrayIcon::TrayIcon(HWND owner, UINT callbackMessage, TrayNotifier notify)
     : owner_(owner),
       callbackMessage_(callbackMessage),
       taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")),
-      notify_(std::move(notify)) {}
+      notify_(std::move(notify)) {
+    // Run elevated, the window would not hear a new shell announce itself: the shell runs
+    // with lower rights.
+    if (taskbarCreated_ != 0 && owner_) {
+        ::ChangeWindowMessageFilterEx(owner_, taskbarCreated_, MSGFLT_ALLOW, nullptr);
+    }
+}
 
 NOTIFYICONDATAW TrayIcon::Data() const {
     NOTIFYICONDATAW data{};

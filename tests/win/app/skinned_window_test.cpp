@@ -198,6 +198,28 @@ TEST_F(SkinnedWindowTest, QuietBoxesKeepTheXpLookFramesUnderEverySkin) {
     EXPECT_EQ(quiet.At(1, quiet.height / 2), rgb(::GetSysColor(COLOR_WINDOW)));
 }
 
+// The opened list of 组合框1 is the XP look's to frame as well: blue outside, window white
+// inside, painted when the pointer comes over it.
+TEST_F(SkinnedWindowTest, OpenedFunctionListGetsTheXpLookFrame) {
+    HWND combo = Control(ControlId::组合框1);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(::GetComboBoxInfo(combo, &info));
+    ASSERT_EQ(xp::TakenOverAs(info.hwndList), xp::Kind::DropList);
+    ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    PumpFor(200);
+    ASSERT_TRUE(::IsWindowVisible(info.hwndList));
+    ::SendMessageW(info.hwndList, WM_MOUSEMOVE, 0, MAKELPARAM(10, 5));
+    const testing::Pixels shown = testing::CaptureWindow(info.hwndList);
+    ::SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    PumpFor(100);
+    const auto rgb = [](COLORREF c) {
+        return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+    };
+    EXPECT_EQ(shown.At(0, shown.height / 2), rgb(RGB(123, 158, 189)));
+    EXPECT_EQ(shown.At(1, shown.height / 2), rgb(::GetSysColor(COLOR_WINDOW)));
+}
+
 TEST_F(SkinnedWindowTest, EventsOfTheGroupBoxChildrenStillReachTheWindow) {
     // The reminder box mirrors what is typed into its label.
     ::SetWindowTextW(Control(ControlId::编辑框1), L"5");
