@@ -28,16 +28,14 @@ int RunApplication(HINSTANCE instance, const wchar_t* webTimeUrl) {
     seams.webTimePage = [&web, webTimeUrl] { return web.ReadWebPage(webTimeUrl); };
     auto window = std::make_unique<MainWindow>(instance, clock, std::move(seams));
 
-    // Runs on both exit paths, before the process ends.
+    // Runs on both exit paths once the loop has ended, so no handler of the window is running
+    // while it goes: exit path A ends the loop from a message of its own (code 0), exit path B
+    // when the window is destroyed.
     auto exitHandler = [&window, &skinEngine] {
         window.reset();
         // Destroys the icon and shuts GDI+ down.
         skinEngine.reset();
     };
-    window->SetProcessEnder([&exitHandler](int exitCode) {
-        exitHandler();
-        ::ExitProcess(static_cast<UINT>(exitCode));
-    });
 
     if (!window->Create()) return 1;
     window->RunCreatedSequence();

@@ -35,12 +35,20 @@ struct WindowSeams {
     PageReader webTimePage = nullptr;
     // Empty: SetSystemTime.
     ClockSetter setClock = nullptr;
+    // Empty: the shell's notification area.
+    TrayNotifier trayNotify = nullptr;
 };
 
 class MainWindow : public Controls {
 public:
     static constexpr const wchar_t* kClassName = L"YfMainWindow";
     static constexpr UINT kTrayMessage = WM_APP + 1;
+    // Exit path A, posted so that the process ends after the button or menu handler returned.
+    static constexpr UINT kExitMessage = WM_APP + 2;
+    // A tray icon the shell refused is tried again this often, this many times (and whenever
+    // the shell announces a new taskbar).
+    static constexpr int kTrayRetryMs = 2000;
+    static constexpr int kTrayRetryAttempts = 150;
     static constexpr int kControlIdBase = 1000;
     static constexpr int kMenuIdBase = 100;
 
@@ -69,7 +77,8 @@ public:
     HMENU TrayMenuHandle() const { return trayMenu_.get(); }
     const ScheduleController& Scheduler() const { return schedule_; }
 
-    // Exit path A ends the process; tests replace the ending to observe it.
+    // Exit path A ends the message loop with this exit code (the application then runs its exit
+    // handler); tests replace the ending to observe it.
     void SetProcessEnder(std::function<void(int exitCode)> ender) { endProcess_ = std::move(ender); }
 
     // Controls
@@ -100,6 +109,9 @@ private:
     void PopUpTrayMenu();
     void ShowCentred();
     void ShowWindowNormal();
+    void PutTrayIcon();
+    void OnTrayRetryTick();
+    void AfterTrayChange();
     void ExitProgram();
     void CheckClock(bool refreshCalendar);
 
@@ -116,6 +128,8 @@ private:
     TrayClicks trayClicks_;
     CalendarPanel calendar_;
     std::unique_ptr<TrayIcon> tray_;
+    TrayNotifier trayNotify_;
+    int trayRetriesLeft_ = 0;
     std::unique_ptr<BalloonTip> balloon_;
     std::function<void(int)> endProcess_;
     SystemMessageBoxes systemBoxes_;

@@ -17,9 +17,10 @@ endforeach()
 # The program once more, built to read its web time from a page that the clock-check script
 # serves on this port of 127.0.0.1.
 set(YF_E2E_TIME_PORT 47613)
-add_executable(test_program_localtime WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp ${yf_resources})
+add_executable(test_program_localtime WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp ${yf_resources}
+                                           ${yf_program_info})
 target_link_libraries(test_program_localtime PRIVATE yf_win)
-target_link_options(test_program_localtime PRIVATE -municode)
+target_link_options(test_program_localtime PRIVATE -municode $<$<BOOL:${MSVC}>:/MANIFEST:NO>)
 target_compile_definitions(test_program_localtime PRIVATE
     YF_WEB_TIME_URL=L"http://127.0.0.1:${YF_E2E_TIME_PORT}/special/time/")
 if(TEST e2e.clock_check)

@@ -443,15 +443,28 @@ TEST_F(SkinnedControlsTest, ControlsGetTheirProceduresBackWhenTheEngineGoes) {
     EXPECT_STREQ(text, L"12");
 }
 
-TEST_F(SkinnedControlsTest, XpLookLeavesSkinnedControlsToTheSkin) {
+// Over the skin the XP look keeps only the frame of a quiet edit box (blue outside, window white
+// inside); the faces of the list and the spinner stay the skin's, and so does the lit frame of an
+// edit under the mouse.
+TEST_F(SkinnedControlsTest, XpLookLeavesSkinnedControlsToTheSkinButQuietEditFrames) {
+    constexpr std::uint32_t kXpBlue = 0x7B9EBD;
     ASSERT_EQ(xp::SwitchXpLook(1), 1);
     RegisterAndShow();
-    ::RedrawWindow(edit_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    for (HWND control : {edit_, list_, spin_}) {
+        ::RedrawWindow(control, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    }
     PumpFor(100);
-    const testing::Pixels pixels = testing::CaptureWindow(edit_);
-    // Neither the look's blue outer frame nor its white inner one: the skin's line and picture.
-    EXPECT_NE(pixels.At(0, 10), 0x7B9EBDu);
-    EXPECT_EQ(pixels.At(1, 10), kGrey);
+    const testing::Pixels quiet = testing::CaptureWindow(edit_);
+    EXPECT_EQ(quiet.At(0, 10), kXpBlue);
+    EXPECT_EQ(quiet.At(1, 10), 0xFFFFFFu);
+    EXPECT_NE(testing::CaptureWindow(list_).At(0, 10), kXpBlue);
+    const testing::Pixels spin = testing::CaptureWindow(spin_);
+    EXPECT_NE(spin.At(0, spin.height / 2), kXpBlue);
+    EXPECT_NE(spin.At(spin.width / 2, 2), kXpBlue);
+
+    ::SendMessageW(edit_, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(IsReddish(testing::CaptureWindow(edit_).At(1, 10)));
     xp::SwitchXpLook(0);
 }
 

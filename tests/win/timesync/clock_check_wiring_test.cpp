@@ -38,13 +38,14 @@ class ClockCheckWiringTest : public ::testing::Test {
   protected:
     void Start(std::int64_t webAheadSeconds, bool withPage = true) {
         WindowSeams seams{&boxes_};
-        if (withPage) {
-            seams.webTimePage = [this, webAheadSeconds] {
-                const std::int64_t unix =
-                    SecondsBetween({1970, 1, 1}, clock_.NowUtc()) + webAheadSeconds;
-                return "window.baidu_time(" + std::to_string(unix * 1000) + ");";
-            };
-        }
+        seams.webTimePage = [this, webAheadSeconds, withPage] {
+            ++pageReads_;
+            // A page that cannot be read comes back empty.
+            if (!withPage) return std::string();
+            const std::int64_t unix =
+                SecondsBetween({1970, 1, 1}, clock_.NowUtc()) + webAheadSeconds;
+            return "window.baidu_time(" + std::to_string(unix * 1000) + ");";
+        };
         seams.setClock = [this](const DateTime& utc) {
             setTo_.push_back(utc);
             return setterWorks_;
@@ -66,6 +67,7 @@ class ClockCheckWiringTest : public ::testing::Test {
     WatchingBoxes boxes_;
     std::vector<DateTime> setTo_;
     bool setterWorks_ = true;
+    int pageReads_ = 0;
     std::unique_ptr<MainWindow> window_;
 };
 
@@ -94,11 +96,18 @@ TEST_F(ClockCheckWiringTest, CalibrationTickRedrawsTheCalendarOnlyAfterASet) {
     EXPECT_EQ(setTo_[0], (DateTime{2024, 5, 17, 1, 30, 30}));
 }
 
+// The check runs, at start-up and on the tick, but a page it cannot read raises no question and
+// leaves the clock alone.
 TEST_F(ClockCheckWiringTest, NoPageMeansNoCheck) {
     Start(30, false);
     window_->RunCreatedSequence();
+    const int readsAtStart = pageReads_;
+    EXPECT_GT(readsAtStart, 0);
     CalibrationTick();
+    EXPECT_GT(pageReads_, readsAtStart);
     EXPECT_TRUE(boxes_.shown.empty());
+    EXPECT_TRUE(setTo_.empty());
+    EXPECT_EQ(window_->Text(ControlId::透明标签_公历日), "17");
 }
 
 }  // namespace
