@@ -63,7 +63,7 @@ int Usage() {
                  "       click NAME | spin NAME up|down [COUNT] | select NAME INDEX |\n"
                  "       type NAME TEXT | wait-gone MS | find-box CAPTION MS | answer-box CAPTION yes|no|ok |\n"
                  "       window-state | skin K | press X Y | show-window |\n"
-                 "       hover NAME | hover-off | free-strips | control-rect NAME\n");
+                 "       hover NAME | hover-off | free-strips | control-rect NAME | balloon\n");
     return 2;
 }
 
@@ -229,6 +229,29 @@ int wmain(int argc, wchar_t** argv) {
     if (command == "hover-off") {
         // The pointer away from the window, so nothing in it is hot.
         ::SetCursorPos(0, 0);
+        return 0;
+    }
+    if (command == "balloon") {
+        // The reminder balloon: a shown tooltip window that the main window owns, and its text.
+        struct Search {
+            HWND owner;
+            HWND found = nullptr;
+        } search{main};
+        ::EnumWindows(
+            [](HWND window, LPARAM param) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(param);
+                wchar_t name[64] = {};
+                ::GetClassNameW(window, name, 64);
+                if (::GetWindow(window, GW_OWNER) == s.owner && ::IsWindowVisible(window) &&
+                    std::wstring(name) == TOOLTIPS_CLASSW) {
+                    s.found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (!search.found) return 1;
+        std::printf("%s\n", WindowText(search.found).c_str());
         return 0;
     }
     if (command == "texts") {
