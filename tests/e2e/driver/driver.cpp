@@ -251,7 +251,10 @@ int wmain(int argc, wchar_t** argv) {
             },
             reinterpret_cast<LPARAM>(&search));
         if (!search.found) return 1;
-        std::printf("%s\n", WindowText(search.found).c_str());
+        // From another process GetWindowText reads no control's text; the message is answered.
+        wchar_t text[512] = {};
+        ::SendMessageW(search.found, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", Narrow(text).c_str());
         return 0;
     }
     if (command == "texts") {
