@@ -27,9 +27,8 @@ DateTime SystemClock::NowUtc() const {
 std::int64_t SystemClock::UtcMilliseconds() const {
     FILETIME now;
     ::GetSystemTimeAsFileTime(&now);
-    const std::int64_t ticks =
-        static_cast<std::int64_t>((static_cast<std::uint64_t>(now.dwHighDateTime) << 32) |
-                                  now.dwLowDateTime);
+    const std::int64_t ticks = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime);
     return (ticks - kUnixEpochInFileTime) / 10000;
 }
 

@@ -135,8 +135,9 @@ void ScheduleController::CountdownTick() {
     const std::int64_t remaining = SecondsBetween(now, state_.target);
     // An armed countdown fires on the tick that finds nothing left, so it never shows less.
     const bool counting = countdown_.Armed() || step.fire;
-    controls_.SetText(ControlId::透明标签_距离关机时间,
-                      RemainingCaption(counting ? std::max<std::int64_t>(remaining, 0) : remaining));
+    controls_.SetText(
+        ControlId::透明标签_距离关机时间,
+        RemainingCaption(counting ? std::max<std::int64_t>(remaining, 0) : remaining));
     if (step.remindMinutes) reminder_.Remind(ReminderText(state_.action, *step.remindMinutes));
     if (step.fire) {
         controls_.SetTimerInterval(TimerId::时钟_关机, 0);

@@ -29,7 +29,8 @@ void ClockCheck::CheckClock(bool refreshCalendar) {
                         box::kOk | box::kIconInformation | box::kTaskModal);
             if (refreshCalendar && seams_.refreshCalendar) seams_.refreshCalendar();
         } else {
-            boxes_.Show(kFailureText, kFailureCaption, box::kOk | box::kIconError | box::kTaskModal);
+            boxes_.Show(kFailureText, kFailureCaption,
+                        box::kOk | box::kIconError | box::kTaskModal);
         }
     }
     running_ = false;

@@ -35,8 +35,7 @@ std::uint32_t SetSystemClockUtcMilliseconds(std::int64_t unixMilliseconds) {
     constexpr std::int64_t kEarliest = -kUnixEpochInFileTime / 10000;
     constexpr std::int64_t kLatest = 910692730085477LL;
     if (unixMilliseconds < kEarliest || unixMilliseconds > kLatest) return ERROR_INVALID_PARAMETER;
-    const auto ticks =
-        static_cast<std::uint64_t>(unixMilliseconds * 10000 + kUnixEpochInFileTime);
+    const auto ticks = static_cast<std::uint64_t>(unixMilliseconds * 10000 + kUnixEpochInFileTime);
     FILETIME file{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
     SYSTEMTIME time{};
     if (!::FileTimeToSystemTime(&file, &time)) return ERROR_INVALID_PARAMETER;

@@ -23,7 +23,8 @@ struct LocalMemoryTraits {
 std::optional<DWORD> RunElevated(HWND owner, const std::wstring& program,
                                  const std::wstring& parameters) {
     // The shell may hand the verb to extensions that need COM on the calling thread.
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const HRESULT com =
+        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
     // No error box of the shell's own: a failure is reported by the program's failure box.

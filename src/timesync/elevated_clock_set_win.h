@@ -15,8 +15,8 @@ namespace yf {
 
 // Starts `program` elevated with `parameters` and waits for it to end; its exit code, or nothing
 // when it did not start (a declined consent prompt included) or did not end in time.
-using ElevatedLauncher =
-    std::function<std::optional<DWORD>(const std::wstring& program, const std::wstring& parameters)>;
+using ElevatedLauncher = std::function<std::optional<DWORD>(const std::wstring& program,
+                                                            const std::wstring& parameters)>;
 
 // The real launcher: ShellExecuteExW "runas" on a worker thread, the prompt owned by `owner`;
 // the calling thread keeps painting. Bounded by kConsentWaitMs in all and kRunWaitMs once the

@@ -127,7 +127,8 @@ std::string WebClient::ReadWebPage(std::wstring_view url, const ReadLimits& limi
         if (!::InternetQueryDataAvailable(request.get(), &available, 0, 0)) break;
         if (available == 0) break;  // the end of the body
         DWORD read = 0;
-        const DWORD wanted = available < chunk.size() ? available : static_cast<DWORD>(chunk.size());
+        const DWORD wanted =
+            available < chunk.size() ? available : static_cast<DWORD>(chunk.size());
         if (!::InternetReadFile(request.get(), chunk.data(), wanted, &read) || read == 0) break;
         if (read > limits.maxBody - body.size()) return {};
         body.append(chunk.data(), read);

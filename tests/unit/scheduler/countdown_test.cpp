@@ -100,11 +100,11 @@ TEST(SchedulerRulesTest, EachLeadValueRemindsOncePerStart) {
         std::optional<int> reminds;
     };
     const TickCase ticks[] = {
-        {301, 5, {}}, {300, 5, 5},  // the 5-minute reminder
-        {200, 1, {}}, {60, 1, 1},   // lowered after it: the 1-minute one as well
-        {400, 5, {}}, {299, 5, {}}, // clock set back across 5 minutes: not again
-        {100, 1, {}}, {59, 1, {}},  // nor across 1 minute
-        {130, 2, {}}, {120, 2, 2},  // a lead not used before still reminds
+        {301, 5, {}}, {300, 5, 5},   // the 5-minute reminder
+        {200, 1, {}}, {60, 1, 1},    // lowered after it: the 1-minute one as well
+        {400, 5, {}}, {299, 5, {}},  // clock set back across 5 minutes: not again
+        {100, 1, {}}, {59, 1, {}},   // nor across 1 minute
+        {130, 2, {}}, {120, 2, 2},   // a lead not used before still reminds
     };
     Countdown countdown;
     countdown.Arm(400);

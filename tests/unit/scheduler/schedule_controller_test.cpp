@@ -162,9 +162,9 @@ TEST_F(ScheduleControllerTest, LoweringTheLeadAfterItsReminderGivesTheLowerOneTo
     Run(300);
     TypeLead("1");
     Run(240);
-    EXPECT_EQ(out_.log, (std::vector<std::string>{
-                            "remind 系统将在5分钟后注销，请注意保存您的资料！",
-                            "remind 系统将在1分钟后注销，请注意保存您的资料！"}));
+    EXPECT_EQ(out_.log,
+              (std::vector<std::string>{"remind 系统将在5分钟后注销，请注意保存您的资料！",
+                                        "remind 系统将在1分钟后注销，请注意保存您的资料！"}));
     Run(60);
     EXPECT_EQ(out_.log.back(), "power 3 force");
 }
@@ -175,8 +175,9 @@ TEST_F(ScheduleControllerTest, ATickUpToAMinuteLateActsAtOnce) {
     Run(1);
     clock_.Set({2024, 5, 20, 22, 11, 0});
     controller_.CountdownTick();
-    EXPECT_EQ(out_.log, (std::vector<std::string>{
-                            "remind 系统将在0分钟后重新启动，请注意保存您的资料！", "power 2 force"}));
+    EXPECT_EQ(out_.log,
+              (std::vector<std::string>{"remind 系统将在0分钟后重新启动，请注意保存您的资料！",
+                                        "power 2 force"}));
     EXPECT_EQ(Caption(), "0小时00分00秒");
 }
 

@@ -94,12 +94,16 @@ TEST(ClockCheckTest, AsksOnlyFromTenSecondsOn) {
         {"ahead on the first reading only", {-30, 0}, false, 4},
         {"no time on the page", {std::nullopt}, false, 4},
         {"page says 1970", {-SecondsBetween({1970, 1, 1}, {2024, 5, 17, 1, 30, 0})}, false, 4},
-        {"page says 5 s after 1970", {5 - SecondsBetween({1970, 1, 1}, {2024, 5, 17, 1, 30, 0})},
-         false, 4},
+        {"page says 5 s after 1970",
+         {5 - SecondsBetween({1970, 1, 1}, {2024, 5, 17, 1, 30, 0})},
+         false,
+         4},
         {"page a day before the build day", {-17 * kDay}, false, 4},
         {"page on the build day", {-16 * kDay}, true, 4},
-        {"page says 2106", {SecondsBetween({2024, 5, 17, 1, 30, 0}, {2106, 2, 7, 6, 28, 16})},
-         false, 4},
+        {"page says 2106",
+         {SecondsBetween({2024, 5, 17, 1, 30, 0}, {2106, 2, 7, 6, 28, 16})},
+         false,
+         4},
     };
     for (const Case& c : cases) {
         Rig rig(c.readings);

@@ -80,9 +80,7 @@ TEST(WebTimeTest, FetchReadsTwiceAndTakesTheSecondAnswer) {
 
 TEST(WebTimeTest, PlausibleFromTheBuildDayToThirtyYearsOn) {
     const DateTime buildDay{2025, 3, 10};
-    const auto at = [](const DateTime& utc) {
-        return WebTime{SecondsBetween({1970, 1, 1}, utc)};
-    };
+    const auto at = [](const DateTime& utc) { return WebTime{SecondsBetween({1970, 1, 1}, utc)}; };
     const std::pair<WebTime, bool> cases[] = {
         {WebTime{0}, false},
         {WebTime{5}, false},  // 5000 ms
@@ -104,10 +102,10 @@ TEST(WebTimeTest, PlausibleFromTheBuildDayToThirtyYearsOn) {
 
 TEST(WebTimeTest, CompilerDates) {
     const std::pair<const char*, std::optional<DateTime>> cases[] = {
-        {"Jan  5 2025", DateTime{2025, 1, 5}}, {"Dec 31 1999", DateTime{1999, 12, 31}},
+        {"Jan  5 2025", DateTime{2025, 1, 5}},  {"Dec 31 1999", DateTime{1999, 12, 31}},
         {"Feb 29 2024", DateTime{2024, 2, 29}}, {"Feb 29 2023", std::nullopt},
-        {"Foo 10 2025", std::nullopt},        {"Jan 5 2025", std::nullopt},
-        {"Jan  5 20x5", std::nullopt},        {"", std::nullopt},
+        {"Foo 10 2025", std::nullopt},          {"Jan 5 2025", std::nullopt},
+        {"Jan  5 20x5", std::nullopt},          {"", std::nullopt},
     };
     for (const auto& [text, day] : cases) EXPECT_EQ(ParseCompilerDate(text), day) << text;
     EXPECT_GE(BuildDay(), (DateTime{2025, 1, 1}));

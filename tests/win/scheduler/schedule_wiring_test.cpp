@@ -134,16 +134,30 @@ TEST(ScheduleWakeTest, ResumeAndClockChangeRunTheCountdownAtOnce) {
         bool balloon;
     };
     const Case cases[] = {
-        {"clock set 30 s past the target", WM_TIMECHANGE, 0, 30, {"power 1 force"},
-         "0小时00分00秒", true},
+        {"clock set 30 s past the target",
+         WM_TIMECHANGE,
+         0,
+         30,
+         {"power 1 force"},
+         "0小时00分00秒",
+         true},
         {"clock set 10 min past", WM_TIMECHANGE, 0, 600, {}, "0小时01分00秒", true},
-        {"woken by a timer 10 min past", WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 600, {},
-         "0小时01分00秒", true},
-        {"woken by the user", WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 600, {}, "0小时01分00秒",
+        {"woken by a timer 10 min past",
+         WM_POWERBROADCAST,
+         PBT_APMRESUMEAUTOMATIC,
+         600,
+         {},
+         "0小时01分00秒",
+         true},
+        {"woken by the user",
+         WM_POWERBROADCAST,
+         PBT_APMRESUMESUSPEND,
+         600,
+         {},
+         "0小时01分00秒",
          true},
         {"going to sleep", WM_POWERBROADCAST, PBT_APMSUSPEND, 600, {}, "--", false},
-        {"power source changed", WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 600, {}, "--",
-         false},
+        {"power source changed", WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 600, {}, "--", false},
     };
     for (const Case& c : cases) {
         JumpingClock clock;
@@ -162,7 +176,8 @@ TEST(ScheduleWakeTest, ResumeAndClockChangeRunTheCountdownAtOnce) {
         EXPECT_EQ(window.Text(ControlId::透明标签_距离关机时间), c.caption) << c.what;
         EXPECT_EQ(window.Balloon()->IsShown(), c.balloon) << c.what;
         const bool ticked = std::string(c.caption) != "--";
-        EXPECT_EQ(window.Text(ControlId::透明标签_现在时间) == ClockText(clock.now), ticked) << c.what;
+        EXPECT_EQ(window.Text(ControlId::透明标签_现在时间) == ClockText(clock.now), ticked)
+            << c.what;
         ::DestroyWindow(window.Handle());
     }
 }

@@ -129,7 +129,10 @@ TEST_F(ClockCheckWiringTest, CalibrationTickRedrawsTheCalendarOnlyAfterASet) {
 
 TEST_F(ClockCheckWiringTest, AMissingPrivilegeAsksForOneElevatedRunWhoseExitCodeDecides) {
     const std::pair<std::optional<DWORD>, const char*> cases[] = {
-        {0, "恭喜："}, {1, "错误："}, {2, "错误："}, {std::nullopt, "错误："}};  // nullopt: declined
+        {0, "恭喜："},
+        {1, "错误："},
+        {2, "错误："},
+        {std::nullopt, "错误："}};  // nullopt: declined
     for (const auto& [exitCode, report] : cases) {
         Start(30);
         setterError_ = kErrorPrivilegeNotHeld;
@@ -185,7 +188,8 @@ class LabelWatcher {
 TEST(ClockCheckReadingTest, HostsThatNeverAnswerEndAtTheDeadlineWhileTheClockTicks) {
     using testing::LocalHttpServer;
     const std::string trickled = "HTTP/1.0 200 OK\r\n\r\nwindow.baidu_time(1747445400000);";
-    for (LocalHttpServer::Mode mode : {LocalHttpServer::Mode::Silent, LocalHttpServer::Mode::Trickle}) {
+    for (LocalHttpServer::Mode mode :
+         {LocalHttpServer::Mode::Silent, LocalHttpServer::Mode::Trickle}) {
         const bool trickle = mode == LocalHttpServer::Mode::Trickle;
         LocalHttpServer server(trickle ? trickled : "", mode);
         RunningClock clock;

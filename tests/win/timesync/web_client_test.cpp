@@ -94,7 +94,8 @@ TEST(WebClientTest, ASilentServerIsGivenUpOn) {
 TEST(WebClientTest, ATimePageLongerThanTheLargestChunkIsNone) {
     WebClient client;
     for (bool withLength : {true, false}) {
-        for (std::size_t size : {std::size_t{kLongestTimePage}, std::size_t{kLongestTimePage} + 1}) {
+        for (std::size_t size :
+             {std::size_t{kLongestTimePage}, std::size_t{kLongestTimePage} + 1}) {
             LocalHttpServer server(Response("200 OK", std::string(size, 'z'), withLength));
             const std::string got =
                 client.ReadWebPage(server.Url(L"/special/time/"), {0, kLongestTimePage});
@@ -114,11 +115,9 @@ TEST(WebClientTest, NothingComesAfterTheDeadline) {
     // A body that trickles in, a byte every 3 s, is given up on soon after the deadline instead
     // of being waited for to its end (its 33 bytes would take over a minute and a half).
     auto trickling = std::make_unique<LocalHttpServer>(
-        "HTTP/1.0 200 OK\r\n\r\nwindow.baidu_time(1417392000000);",
-        LocalHttpServer::Mode::Trickle);
-    std::packaged_task<std::string(std::wstring)> read([](std::wstring url) {
-        return WebClient().ReadWebPage(url, {::GetTickCount64() + 2000});
-    });
+        "HTTP/1.0 200 OK\r\n\r\nwindow.baidu_time(1417392000000);", LocalHttpServer::Mode::Trickle);
+    std::packaged_task<std::string(std::wstring)> read(
+        [](std::wstring url) { return WebClient().ReadWebPage(url, {::GetTickCount64() + 2000}); });
     std::future<std::string> page = read.get_future();
     std::thread reader(std::move(read), trickling->Url(L"/special/time/"));
     const bool finished = page.wait_for(std::chrono::seconds(15)) == std::future_status::ready;
