@@ -7,7 +7,6 @@
 #include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
 #include "skin/skin_engine_win.h"
-#include "timesync/clock_setter_win.h"
 #include "widgets/icon_button_win.h"
 #include "widgets/spin_control_win.h"
 #include "widgets/transparent_label_win.h"
@@ -90,9 +89,10 @@ MainWindow::MainWindow(HINSTANCE instance, const Clock& clock, WindowSeams seams
       schedule_(*this, clock, seams.boxes ? *seams.boxes : systemBoxes_,
                 seams.power ? *seams.power : systemPower_, reminder_) {
     if (seams.webTimePage) {
-        clockCheck_ = std::make_unique<ClockCheck>(
-            std::move(seams.webTimePage), clock, seams.boxes ? *seams.boxes : systemBoxes_,
-            seams.setClock ? std::move(seams.setClock) : ClockSetter(SetSystemClockUtc),
+        clockCheck_ = std::make_unique<WindowClockCheck>(
+            WindowClockCheckSeams{std::move(seams.webTimePage), std::move(seams.setClock),
+                                  std::move(seams.launchElevated)},
+            clock, seams.boxes ? *seams.boxes : systemBoxes_, [this] { return window_; },
             [this] { calendar_.RefreshCalendar(); });
     }
 }
@@ -443,6 +443,12 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             OnSizeChanged();
             return 0;
+        case WM_POWERBROADCAST:
+            if (IsResumeNotification(wParam)) OnClockMayHaveJumped();
+            return TRUE;
+        case WM_TIMECHANGE:
+            OnClockMayHaveJumped();
+            return 0;
         case WM_ACTIVATEAPP:
             if (!wParam && balloon_) balloon_->OnApplicationDeactivated();
             break;
@@ -583,6 +589,12 @@ void MainWindow::OnSizeChanged() {
         ::SetWindowPos(window_, nullptr, 0, 0, kWindowWidth, kWindowHeight,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+void MainWindow::OnClockMayHaveJumped() {
+    // After sleep or a clock change the countdown decides at once, not up to a second later.
+    calendar_.ClockTick();
+    if (TimerInterval(TimerId::时钟_关机) > 0) schedule_.CountdownTick();
 }
 
 void MainWindow::CheckClock(bool refreshCalendar) {

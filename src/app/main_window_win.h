@@ -20,7 +20,7 @@
 #include "scheduler/power_actions_win.h"
 #include "scheduler/reminder_win.h"
 #include "scheduler/schedule_controller.h"
-#include "timesync/clock_check.h"
+#include "timesync/window_clock_check_win.h"
 #include "widgets/balloon_tip_win.h"
 
 namespace yf {
@@ -30,13 +30,16 @@ namespace yf {
 struct WindowSeams {
     MessageBoxes* boxes = nullptr;
     PowerActions* power = nullptr;
-    // The web time page. Empty: no clock check at all, so tests of other parts stay off the
-    // network; the program passes its HTTP client here.
-    PageReader webTimePage = nullptr;
+    // The web time page, read on a worker thread and to be over by the tick count it is given.
+    // Empty: no clock check at all, so tests of other parts stay off the network; the program
+    // passes its HTTP client here.
+    BoundedWebTimeReader::Page webTimePage = nullptr;
     // Empty: SetSystemTime.
     ClockSetter setClock = nullptr;
     // Empty: the shell's notification area.
     TrayNotifier trayNotify = nullptr;
+    // Empty: the program itself, started elevated, when setting the clock lacks the privilege.
+    ElevatedLauncher launchElevated = nullptr;
 };
 
 class MainWindow : public Controls {
@@ -106,6 +109,7 @@ private:
     void OnTimer(TimerId id);
     void OnTrayNotification(UINT mouseMessage);
     void OnSizeChanged();
+    void OnClockMayHaveJumped();
     void PopUpTrayMenu();
     void ShowCentred();
     void ShowWindowNormal();
@@ -136,7 +140,7 @@ private:
     SystemPowerActions systemPower_;
     SoundAndBalloonReminder reminder_;
     ScheduleController schedule_;
-    std::unique_ptr<ClockCheck> clockCheck_;
+    std::unique_ptr<WindowClockCheck> clockCheck_;
 };
 
 }  // namespace yf

@@ -171,7 +171,7 @@ int Usage() {
                  "       click NAME | spin NAME up|down [COUNT] | select NAME INDEX |\n"
                  "       type NAME TEXT | wait-gone MS | find-box CAPTION MS | answer-box CAPTION yes|no|ok |\n"
                  "       window-state | skin K | press X Y | show-window | minimize |\n"
-                 "       hover NAME | hover-off | free-strips | control-rect NAME |\n"
+                 "       hover NAME | hover-off | free-strips | control-rect NAME | balloon |\n"
                  "       tray-icons | tray-choose ITEM\n");
     return 2;
 }
@@ -355,6 +355,32 @@ int wmain(int argc, wchar_t** argv) {
     if (command == "hover-off") {
         // The pointer away from the window, so nothing in it is hot.
         ::SetCursorPos(0, 0);
+        return 0;
+    }
+    if (command == "balloon") {
+        // The reminder balloon: a shown tooltip window that the main window owns, and its text.
+        struct Search {
+            HWND owner;
+            HWND found = nullptr;
+        } search{main};
+        ::EnumWindows(
+            [](HWND window, LPARAM param) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(param);
+                wchar_t name[64] = {};
+                ::GetClassNameW(window, name, 64);
+                if (::GetWindow(window, GW_OWNER) == s.owner && ::IsWindowVisible(window) &&
+                    std::wstring(name) == TOOLTIPS_CLASSW) {
+                    s.found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (!search.found) return 1;
+        // From another process GetWindowText reads no control's text; the message is answered.
+        wchar_t text[512] = {};
+        ::SendMessageW(search.found, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", Narrow(text).c_str());
         return 0;
     }
     if (command == "texts") {
