@@ -23,10 +23,11 @@ for n in $(seq 220 260); do
 done
 trap 'wineserver -k 2>/dev/null; kill "$xvfb" 2>/dev/null' EXIT
 
-# User plus system time of a process, in seconds.
+# CPU time of a process, all its threads, in seconds (the scheduler's nanoseconds, finer than
+# the clock ticks of /proc/PID/stat).
 cpu() {
-    [[ -r /proc/$1/stat ]] || { echo 0; return; }
-    awk -v hz="$(getconf CLK_TCK)" '{ print ($14 + $15) / hz }' "/proc/$1/stat"
+    [[ -d /proc/$1/task ]] || { echo 0; return; }
+    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ sum += $1 } END { printf "%.4f\n", sum / 1e9 }'
 }
 # The first of these processes that runs in our Wine prefix (other prefixes may run the same).
 ours() {
@@ -57,7 +58,7 @@ measure() {
     wineserver -k 2>/dev/null
     sleep 1
     awk -v a="$p0" -v b="$p1" -v c="$s0" -v d="$s1" -v e="$x0" -v f="$x1" \
-        'BEGIN { printf "%.2f %.2f\n", b - a, (d - c) + (f - e) }'
+        'BEGIN { printf "%.3f %.3f\n", b - a, (d - c) + (f - e) }'
 }
 
 "$RUN" cmd /c exit >/dev/null 2>&1
@@ -65,12 +66,12 @@ read -r plain plainServers < <(measure plain_clock.exe plain_clock.exe)
 read -r shown shownServers < <(measure yfshutdown.exe yfshutdown.exe)
 read -r hidden hiddenServers < <(measure yfshutdown.exe yfshutdown.exe hide)
 echo "idle for ${seconds} s       program CPU   Wine + X server CPU"
-printf "plain clock window  %8.2f s     %8.2f s\n" "$plain" "$plainServers"
-printf "program, shown      %8.2f s     %8.2f s\n" "$shown" "$shownServers"
-printf "program, in tray    %8.2f s     %8.2f s\n" "$hidden" "$hiddenServers"
+printf "plain clock window  %8.3f s     %8.3f s\n" "$plain" "$plainServers"
+printf "program, shown      %8.3f s     %8.3f s\n" "$shown" "$shownServers"
+printf "program, in tray    %8.3f s     %8.3f s\n" "$hidden" "$hiddenServers"
 awk -v p="$plain" -v ps="$plainServers" -v s="$shown" -v ss="$shownServers" -v h="$hidden" \
     'BEGIN {
-        base = (p > 0.01 ? p : 0.01); total = (p + ps > 0.01 ? p + ps : 0.01)
+        base = (p > 0.001 ? p : 0.001); total = (p + ps > 0.001 ? p + ps : 0.001)
         printf "shown / plain: %.1f (program), %.1f (with servers); goal 5\n", s / base, (s + ss) / total
-        printf "in tray: %.2f s of program CPU; goal about 0\n", h
+        printf "in tray: %.3f s of program CPU; goal about 0\n", h
     }'

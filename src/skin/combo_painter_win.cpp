@@ -112,12 +112,10 @@ void ComboPainter::DrawFace(HDC snapshot, const ComboFaceKey& key) {
     }
 }
 
-void ComboPainter::PaintCombo(int windowIndex, int combo, std::optional<bool> hover,
-                              std::optional<bool> focused) {
-    const Ref ref = At(windowIndex, combo);
-    if (!ref || !engine_.GdiplusRunning()) return;
+const DibSurface* ComboPainter::Face(const Ref& ref, std::optional<bool> hover,
+                                     std::optional<bool> focused, BackgroundSnapshot& fresh) {
     const SIZE size = OuterSizeOf(ref.control);
-    if (size.cx <= 0 || size.cy <= 0) return;
+    if (size.cx <= 0 || size.cy <= 0) return nullptr;
     const auto style = static_cast<std::uint32_t>(::GetWindowLongW(ref.control, GWL_STYLE));
     const ComboFaceKey key{engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
                            style,
@@ -127,18 +125,36 @@ void ComboPainter::PaintCombo(int windowIndex, int combo, std::optional<bool> ho
                            WindowText(ref.control),
                            static_cast<gfx::ColourRef>(prop::Get(ref.control, prop::kTextColour)),
                            ChildrenShowingThrough(ref.control, style)};
-    const DibSurface* face = ref.record->faces.Find(key, key.background.keepable);
-    BackgroundSnapshot fresh;
-    if (!face) {
-        fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
-        if (!fresh) return;
-        DrawFace(fresh.Dc(), key);
-        face = key.background.keepable ? &ref.record->faces.Keep(key, std::move(fresh).Keep())
-                                       : &fresh;
+    if (const DibSurface* kept = ref.record->faces.Find(key, key.background.keepable)) return kept;
+    fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
+    if (!fresh) return nullptr;
+    DrawFace(fresh.Dc(), key);
+    return key.background.keepable ? &ref.record->faces.Keep(key, std::move(fresh).Keep()) : &fresh;
+}
+
+void ComboPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window || !engine_.GdiplusRunning()) return;
+    for (int i = 1; i < ListOf(*window).Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !::IsWindowVisible(ref.control)) continue;
+        BackgroundSnapshot fresh;
+        Face(ref, std::nullopt, std::nullopt, fresh);
     }
+}
+
+void ComboPainter::PaintCombo(int windowIndex, int combo, std::optional<bool> hover,
+                              std::optional<bool> focused) {
+    const Ref ref = At(windowIndex, combo);
+    if (!ref || !engine_.GdiplusRunning()) return;
+    BackgroundSnapshot fresh;
+    const DibSurface* face = Face(ref, hover, focused, fresh);
+    if (!face) return;
     {
+        const int width = face->Width();
+        const int height = face->Height();
         WindowDc target(ref.control, WindowDc::Area::Whole);
-        ::TransparentBlt(target.get(), 0, 0, size.cx, size.cy, face->Dc(), 0, 0, size.cx, size.cy,
+        ::TransparentBlt(target.get(), 0, 0, width, height, face->Dc(), 0, 0, width, height,
                          gfx::kMagenta);
     }
     RefreshSeeThroughAbove(ref.control);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gfx/image_win.h"
+#include "skin/background_snapshot_win.h"
 #include "skin/background_stamp.h"
 #include "skin/caption_strip.h"
 #include "skin/child_painter_win.h"
@@ -41,6 +42,7 @@ class ComboPainter : public FamilyPainter<ComboPainter, ComboRecord, ControlFami
 
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Erase; }
+    void PrepareFaces(int windowIndex) override;
 
     // An omitted state: hover while the box is the window's hot control, focus from the record.
     void PaintCombo(int windowIndex, int combo, std::optional<bool> hover = std::nullopt,
@@ -53,6 +55,9 @@ class ComboPainter : public FamilyPainter<ComboPainter, ComboRecord, ControlFami
 
   private:
     void DrawFace(HDC snapshot, const ComboFaceKey& key);
+    // The face for those states (omitted ones as the record and hover tracking have them).
+    const DibSurface* Face(const Ref& ref, std::optional<bool> hover, std::optional<bool> focused,
+                           BackgroundSnapshot& fresh);
 
     gfx::Bitmap arrow_;  // the drop-down arrow, decoded once
 };

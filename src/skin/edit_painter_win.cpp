@@ -67,43 +67,90 @@ void EditPainter::DrawFrame(HDC snapshot, const EditFrameKey& key) {
 
 void EditPainter::PaintEditFrame(HWND edit, std::optional<bool> focused,
                                  std::optional<bool> hover) {
-    const Ref ref = Find(edit);
-    if (!ref || !engine_.GdiplusRunning()) return;
+    ShowFrame(edit, focused, hover, false);
+}
+
+void EditPainter::RefreshEditFrame(HWND edit) {
+    ShowFrame(edit, std::nullopt, std::nullopt, true);
+}
+
+EditFrameKey EditPainter::FrameKeyOf(const Ref& ref, std::optional<bool> focused,
+                                     std::optional<bool> hover) {
     RECT outer{};
-    ::GetWindowRect(edit, &outer);
-    const SIZE size = OuterSizeOf(edit);
-    if (size.cx <= 0 || size.cy <= 0) return;
-    const RECT client = ClientAreaOf(edit);
-    UniqueRegion scrollBars = ScrollBarRegion(edit);
+    ::GetWindowRect(ref.control, &outer);
     RECT barBox{};
-    if (scrollBars) {
+    if (UniqueRegion scrollBars = ScrollBarRegion(ref.control)) {
         ::GetRgnBox(scrollBars.get(), &barBox);
         ::OffsetRect(&barBox, -outer.left, -outer.top);
     }
-    EditRecord& record = *ref.record;
-    const EditFrameKey key{engine_.StampOf(edit, {0, 0, size.cx, size.cy}),
-                           ToBox(client),
-                           ToBox(barBox),
-                           focused.value_or(record.focused),
-                           hover.value_or(record.hover || IsHotNow(ref, kEditHotKind)),
-                           Settings().accentColour};
-    const DibSurface* face = record.frames.Find(key, key.background.keepable);
-    BackgroundSnapshot fresh;
-    if (!face) {
-        fresh = engine_.TakeBackgroundSnapshot(edit, {0, 0, size.cx, size.cy});
-        if (!fresh) return;
-        DrawFrame(fresh.Dc(), key);
-        face = key.background.keepable ? &record.frames.Keep(key, std::move(fresh).Keep()) : &fresh;
+    const SIZE size = OuterSizeOf(ref.control);
+    return {engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+            ToBox(ClientAreaOf(ref.control)),
+            ToBox(barBox),
+            focused.value_or(ref.record->focused),
+            hover.value_or(ref.record->hover || IsHotNow(ref, kEditHotKind)),
+            Settings().accentColour};
+}
+
+const DibSurface* EditPainter::FrameFace(const Ref& ref, const EditFrameKey& key,
+                                         BackgroundSnapshot& fresh) {
+    const bool keepable = key.background.keepable;
+    if (const DibSurface* kept = ref.record->frames.Find(key, keepable)) return kept;
+    fresh = engine_.TakeBackgroundSnapshot(ref.control,
+                                           {0, 0, key.background.width, key.background.height});
+    if (!fresh) return nullptr;
+    DrawFrame(fresh.Dc(), key);
+    return keepable ? &ref.record->frames.Keep(key, std::move(fresh).Keep()) : &fresh;
+}
+
+const DibSurface* EditPainter::BackgroundFace(const Ref& ref, BackgroundSnapshot& fresh) {
+    const BackgroundStamp stamp = engine_.StampOf(ref.control, ClientAreaOf(ref.control));
+    if (const DibSurface* kept = ref.record->backgrounds.Find(stamp, stamp.keepable)) return kept;
+    RECT area;
+    fresh = engine_.TakeVeiledClientSnapshot(ref.control, area);
+    if (!fresh) return nullptr;
+    return stamp.keepable ? &ref.record->backgrounds.Keep(stamp, std::move(fresh).Keep()) : &fresh;
+}
+
+void EditPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window || !engine_.GdiplusRunning()) return;
+    ChildList<EditRecord>& list = ListOf(*window);
+    for (int i = 1; i < list.Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !::IsWindowVisible(ref.control)) continue;
+        BackgroundSnapshot frame;
+        BackgroundSnapshot background;
+        FrameFace(ref, FrameKeyOf(ref, std::nullopt, std::nullopt), frame);
+        BackgroundFace(ref, background);
     }
+}
+
+void EditPainter::ShowFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hover,
+                            bool onlyWhenChanged) {
+    const Ref ref = Find(edit);
+    if (!ref || !engine_.GdiplusRunning()) return;
+    const SIZE size = OuterSizeOf(edit);
+    if (size.cx <= 0 || size.cy <= 0) return;
+    const EditFrameKey key = FrameKeyOf(ref, focused, hover);
+    if (onlyWhenChanged && key.background.keepable && ref.record->shownFrame == key) return;
+    BackgroundSnapshot fresh;
+    const DibSurface* face = FrameFace(ref, key, fresh);
+    if (!face) return;
     {
         WindowDc target(edit, WindowDc::Area::Whole);
-        ::ExcludeClipRect(target.get(), client.left, client.top, client.right, client.bottom);
-        if (scrollBars) {
+        const PixelBox& client = key.client;
+        ::ExcludeClipRect(target.get(), client.x, client.y, client.x + client.width,
+                          client.y + client.height);
+        if (UniqueRegion scrollBars = ScrollBarRegion(edit)) {
+            RECT outer{};
+            ::GetWindowRect(edit, &outer);
             ::OffsetRgn(scrollBars.get(), -outer.left, -outer.top);
             ::ExtSelectClipRgn(target.get(), scrollBars.get(), RGN_DIFF);
         }
         ::BitBlt(target.get(), 0, 0, size.cx, size.cy, face->Dc(), 0, 0, SRCCOPY);
     }
+    ref.record->shownFrame = key;
     UniqueRegion ring = BorderRegion(edit);
     RefreshSeeThroughAbove(edit, ring.get());
 }
@@ -111,17 +158,10 @@ void EditPainter::PaintEditFrame(HWND edit, std::optional<bool> focused,
 void EditPainter::PaintEditBackground(HWND edit, HDC dc, bool toClientDc) {
     const Ref ref = Find(edit);
     if (!dc || !ref) return;
-    const RECT client = ClientAreaOf(edit);
-    const BackgroundStamp stamp = engine_.StampOf(edit, client);
-    const DibSurface* face = ref.record->backgrounds.Find(stamp, stamp.keepable);
     BackgroundSnapshot fresh;
-    if (!face) {
-        RECT area;
-        fresh = engine_.TakeVeiledClientSnapshot(edit, area);
-        if (!fresh) return;
-        face =
-            stamp.keepable ? &ref.record->backgrounds.Keep(stamp, std::move(fresh).Keep()) : &fresh;
-    }
+    const DibSurface* face = BackgroundFace(ref, fresh);
+    if (!face) return;
+    const RECT client = ClientAreaOf(edit);
     const int x = toClientDc ? 0 : client.left;
     const int y = toClientDc ? 0 : client.top;
     ::BitBlt(dc, x, y, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
@@ -129,7 +169,7 @@ void EditPainter::PaintEditBackground(HWND edit, HDC dc, bool toClientDc) {
 
 LRESULT EditPainter::OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam) {
     HWND control = ref.control;
-    PaintEditFrame(control);
+    RefreshEditFrame(control);
     // What the edit repaints covers the see-through labels lying on it there.
     UniqueRegion update(::CreateRectRgn(0, 0, 0, 0));
     ::GetUpdateRgn(control, update.get(), FALSE);

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "skin/background_snapshot_win.h"
 #include "skin/background_stamp.h"
 #include "skin/caption_strip.h"
 #include "skin/child_painter_win.h"
@@ -31,6 +32,8 @@ struct EditRecord : ChildRecord {
     bool hover = false;
     bool buttonDown = false;
     FaceCache<EditFrameKey> frames;
+    // The frame on the screen now, as long as nothing but its own paints has touched it.
+    std::optional<EditFrameKey> shownFrame;
     FaceCache<BackgroundStamp, 1> backgrounds;  // the veiled skin behind the client area
 };
 
@@ -40,6 +43,7 @@ class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily:
 
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Erase; }
+    void PrepareFaces(int windowIndex) override;
     // One edit, also the one inside a combo box; nothing when it is taken over already.
     void TakeOverEdit(int windowIndex, HWND edit);
 
@@ -47,6 +51,9 @@ class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily:
     // record (and, for hover, from the window's hover tracking).
     void PaintEditFrame(HWND edit, std::optional<bool> focused = std::nullopt,
                         std::optional<bool> hover = std::nullopt);
+    // The same, but nothing when the frame on the screen already shows that (a paint of the
+    // client area alone leaves the frame as it was).
+    void RefreshEditFrame(HWND edit);
     // The skin behind the edit's client area, into `dc` (its client DC, or its window DC).
     void PaintEditBackground(HWND edit, HDC dc, bool toClientDc);
 
@@ -58,6 +65,12 @@ class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily:
     LRESULT OnNcPaint(Ref& ref);
     void OnMouseMove(Ref& ref);
     void DrawFrame(HDC snapshot, const EditFrameKey& key);
+    EditFrameKey FrameKeyOf(const Ref& ref, std::optional<bool> focused, std::optional<bool> hover);
+    // The frame composed for `key`, kept when it may be; null when it cannot be composed.
+    const DibSurface* FrameFace(const Ref& ref, const EditFrameKey& key, BackgroundSnapshot& fresh);
+    const DibSurface* BackgroundFace(const Ref& ref, BackgroundSnapshot& fresh);
+    void ShowFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hover,
+                   bool onlyWhenChanged);
 };
 
 }  // namespace yf

@@ -172,7 +172,7 @@ bool SkinnedWindowProcedure::DispatchInput(const Message& m, LRESULT& result) {
             OnMouseMove(m);
             return true;
         case WM_MOUSEHOVER:
-            m.record->captionHover.mouseInside = true;
+            OnMouseHover(m);
             return true;
         case WM_MOUSELEAVE:
             ApplyHoverActions(m, OnCaptionMouseLeave(m.record->captionHover, m.record->captionBar));
@@ -281,6 +281,14 @@ void SkinnedWindowProcedure::OnMouseMove(const Message& m) {
     ApplyHoverActions(
         m, OnCaptionMouseMove(record.captionHover, record.captionBar, inZone, engine_.hotButton_));
     if (!record.state.maximized) engine_.SetBorderCursor(m.index, m.lParam, ClientRectOf(m.window));
+}
+
+void SkinnedWindowProcedure::OnMouseHover(const Message& m) {
+    m.record->captionHover.mouseInside = true;
+    // The hover has come; only the leave is still of interest. Asking for it alone drops the
+    // 1 ms hover period, which some systems keep polling the pointer at until the mouse leaves.
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m.window, HOVER_DEFAULT};
+    ::TrackMouseEvent(&track);
 }
 
 bool SkinnedWindowProcedure::OnLeftButtonDown(const Message& m) {

@@ -202,6 +202,17 @@ const DibSurface* ContainerPainter::Face(ControlRecord& record, BackgroundSnapsh
     return &record.faces.Keep(key, std::move(fresh).Keep());
 }
 
+void ContainerPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window) return;
+    for (int i = 1; i < ListOf(*window).Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !ref.record->painted || !::IsWindowVisible(ref.control)) continue;
+        BackgroundSnapshot fresh;
+        Face(*ref.record, fresh);
+    }
+}
+
 void ContainerPainter::PanelsChanged(const Ref& ref) {
     ref.window->panelsVersion = engine_.NextVersion();
 }

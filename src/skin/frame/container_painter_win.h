@@ -65,6 +65,8 @@ class ContainerPainter
     // over a snapshot of `rect` (outer coordinates of `control`).
     void LayPanels(HDC snapshot, HWND control, const RECT& rect);
 
+    void PrepareFaces(int windowIndex) override;
+
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
 

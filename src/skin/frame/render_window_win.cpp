@@ -198,6 +198,12 @@ void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
     }
     record->imageVersion = NextVersion();
     record->state.needsRender = false;
+    // Every face the children will show is made over the new image now, in one pass.
+    for (int family = 0; family < kFamilyCount; ++family) {
+        if (ChildPainter* painter = painters_.Find(static_cast<ControlFamily>(family))) {
+            painter->PrepareFaces(index);
+        }
+    }
     if (!showNow) return;
     if (ClippedWindowDc dc(record->hwnd, target); dc) {
         ::BitBlt(dc.get(), 0, 0, width, height, imageDc, 0, 0, SRCCOPY);

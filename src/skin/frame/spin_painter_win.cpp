@@ -71,12 +71,11 @@ void SpinPainter::DrawHalves(HDC snapshot, const SpinFaceKey& key, const SpinLay
     }
 }
 
-void SpinPainter::PaintSpin(int windowIndex, int spin, std::optional<bool> hover,
-                            std::optional<bool> pressed, std::optional<LPARAM> position) {
-    const Ref ref = At(windowIndex, spin);
-    if (!ref || !engine_.GdiplusRunning()) return;
+const DibSurface* SpinPainter::Face(const Ref& ref, std::optional<bool> hover,
+                                    std::optional<bool> pressed, std::optional<LPARAM> position,
+                                    BackgroundSnapshot& fresh) {
     const SIZE size = OuterSizeOf(ref.control);
-    if (size.cx <= 0 || size.cy <= 0) return;
+    if (size.cx <= 0 || size.cy <= 0) return nullptr;
     SpinRecord& record = *ref.record;
     const gfx::Bitmap* glyphs = Arrows(record.horizontal);
     const int glyphWidth =
@@ -90,17 +89,34 @@ void SpinPainter::PaintSpin(int windowIndex, int spin, std::optional<bool> hover
                           SpinHotHalf(layout, record.horizontal, hover.value_or(record.hover),
                                       GET_X_LPARAM(mouse), GET_Y_LPARAM(mouse)),
                           pressed.value_or(record.pressed), Settings().accentColour};
-    const DibSurface* face = record.faces.Find(key, key.background.keepable);
-    BackgroundSnapshot fresh;
-    if (!face) {
-        fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
-        if (!fresh) return;
-        DrawHalves(fresh.Dc(), key, layout);
-        face = key.background.keepable ? &record.faces.Keep(key, std::move(fresh).Keep()) : &fresh;
+    if (const DibSurface* kept = record.faces.Find(key, key.background.keepable)) return kept;
+    fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
+    if (!fresh) return nullptr;
+    DrawHalves(fresh.Dc(), key, layout);
+    return key.background.keepable ? &record.faces.Keep(key, std::move(fresh).Keep()) : &fresh;
+}
+
+void SpinPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window || !engine_.GdiplusRunning()) return;
+    for (int i = 1; i < ListOf(*window).Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !::IsWindowVisible(ref.control)) continue;
+        BackgroundSnapshot fresh;
+        Face(ref, std::nullopt, std::nullopt, std::nullopt, fresh);
     }
+}
+
+void SpinPainter::PaintSpin(int windowIndex, int spin, std::optional<bool> hover,
+                            std::optional<bool> pressed, std::optional<LPARAM> position) {
+    const Ref ref = At(windowIndex, spin);
+    if (!ref || !engine_.GdiplusRunning()) return;
+    BackgroundSnapshot fresh;
+    const DibSurface* face = Face(ref, hover, pressed, position, fresh);
+    if (!face) return;
     {
         WindowDc target(ref.control, WindowDc::Area::Whole);
-        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, face->Dc(), 0, 0, SRCCOPY);
+        ::BitBlt(target.get(), 0, 0, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
     }
     RefreshSeeThroughAbove(ref.control);
 }

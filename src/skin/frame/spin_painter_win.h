@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "gfx/image_win.h"
+#include "skin/background_snapshot_win.h"
 #include "skin/background_stamp.h"
 #include "skin/child_painter_win.h"
 #include "skin/face_cache_win.h"
@@ -41,6 +42,7 @@ class SpinPainter : public FamilyPainter<SpinPainter, SpinRecord, ControlFamily:
     // Up-down controls among the direct children of `parent`.
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Repaint; }
+    void PrepareFaces(int windowIndex) override;
 
     // 0: the up (left) half, 1: the down (right) half.
     int SpinHitPart(int windowIndex, int spin, LPARAM position);
@@ -57,6 +59,9 @@ class SpinPainter : public FamilyPainter<SpinPainter, SpinRecord, ControlFamily:
     // The two arrows of an up-down of that orientation, decoded once.
     const gfx::Bitmap* Arrows(bool horizontal);
     void DrawHalves(HDC snapshot, const SpinFaceKey& key, const SpinLayout& layout);
+    // The face for those states (omitted ones from the record), kept when it may be.
+    const DibSurface* Face(const Ref& ref, std::optional<bool> hover, std::optional<bool> pressed,
+                           std::optional<LPARAM> position, BackgroundSnapshot& fresh);
 
     gfx::Bitmap arrows_[2][2];  // [horizontal][half]
     bool decoded_[2] = {false, false};
