@@ -23,6 +23,8 @@ class BackgroundSnapshot : public DibSurface {
 
     // Snapshots alive in the process: 0 whenever no paint is under way.
     static std::size_t LiveCount();
+    // Snapshots taken since the process started: a paint that takes none composed nothing.
+    static std::size_t TakenCount();
 };
 
 }  // namespace yf

@@ -14,7 +14,8 @@
 #include "skin/background_stamp.h"
 #include "skin/caption_strip.h"
 #include "skin/child_painter_win.h"
-#include "skin/face_cache_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
 
 namespace yf {
 
@@ -33,7 +34,7 @@ struct ComboFaceKey {
 
 struct ComboRecord : ChildRecord {
     bool focused = false;
-    FaceCache<ComboFaceKey> faces;
+    FaceCache<ComboFaceKey, DibSurface> faces;
 };
 
 class ComboPainter : public FamilyPainter<ComboPainter, ComboRecord, ControlFamily::Combos> {

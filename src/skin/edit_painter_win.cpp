@@ -4,6 +4,7 @@
 #include "skin/child_painting_win.h"
 #include "skin/edit_frame.h"
 #include "skin/see_through.h"
+#include "skin/see_through_win.h"
 #include "skin/skin_engine_win.h"
 
 namespace yf {
@@ -123,6 +124,8 @@ void EditPainter::PrepareFaces(int windowIndex) {
         BackgroundSnapshot background;
         FrameFace(ref, FrameKeyOf(ref, std::nullopt, std::nullopt), frame);
         BackgroundFace(ref, background);
+        // The brush its parent hands it for the text's background.
+        PrepareSkinBrush(engine_, ref.control);
     }
 }
 

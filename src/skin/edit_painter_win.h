@@ -11,7 +11,8 @@
 #include "skin/background_stamp.h"
 #include "skin/caption_strip.h"
 #include "skin/child_painter_win.h"
-#include "skin/face_cache_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
 
 namespace yf {
 
@@ -31,10 +32,11 @@ struct EditRecord : ChildRecord {
     // Set by no one: the frame is lit while the window's hover tracking names this edit.
     bool hover = false;
     bool buttonDown = false;
-    FaceCache<EditFrameKey> frames;
+    FaceCache<EditFrameKey, DibSurface> frames;
     // The frame on the screen now, as long as nothing but its own paints has touched it.
     std::optional<EditFrameKey> shownFrame;
-    FaceCache<BackgroundStamp, 1> backgrounds;  // the veiled skin behind the client area
+    FaceCache<BackgroundStamp, DibSurface, 1>
+        backgrounds;  // the veiled skin behind the client area
 };
 
 class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily::Edits> {

@@ -56,6 +56,14 @@ HBRUSH HandedBackground::Hollow(HWND child) {
     return StockHollow();
 }
 
+std::vector<HWND> HandedBackground::HoldersOver(HWND owner) {
+    std::vector<HWND> holders;
+    for (const auto& [child, stamp] : Stamps()) {
+        if (stamp.owner == reinterpret_cast<std::uintptr_t>(owner)) holders.push_back(child);
+    }
+    return holders;
+}
+
 void HandedBackground::Free(HWND child) {
     Stamps().erase(child);
     auto brush = static_cast<HBRUSH>(::RemovePropW(child, prop::kBackgroundBrush));

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "core/unique_handle_win.h"
 #include "skin/background_stamp.h"
 
@@ -22,6 +24,8 @@ class HandedBackground {
     static HBRUSH Hollow(HWND child);
     // Frees what `child` holds now.
     static void Free(HWND child);
+    // The children holding a pattern brush made over a background of window `owner`.
+    static std::vector<HWND> HoldersOver(HWND owner);
 
   private:
     static void Store(HWND child, HBRUSH brush, HBITMAP bitmap);

@@ -58,16 +58,28 @@ std::optional<LRESULT> AnswerColourRequest(SkinEngine& engine, UINT message, HDC
     return reinterpret_cast<LRESULT>(HandSkinBrush(engine, dc, child));
 }
 
-HBRUSH HandSkinBrush(SkinEngine& engine, HDC dc, HWND child) {
-    UseChildColours(dc, child);
-    // The brush handed last time still shows the right background unless that has changed.
+namespace {
+
+// The pattern brush of the skin behind `child`: the one handed last time while that still
+// shows the right background, else a new one.
+HBRUSH CurrentSkinBrush(SkinEngine& engine, HWND child) {
     const BackgroundStamp stamp = engine.StampOf(child, ClientAreaOf(child));
     if (HBRUSH kept = HandedBackground::Kept(child, stamp)) return kept;
-    if (HBRUSH brush =
-            HandedBackground::Pattern(child, engine.ControlBackgroundBitmap(child), stamp)) {
-        return brush;
-    }
+    return HandedBackground::Pattern(child, engine.ControlBackgroundBitmap(child), stamp);
+}
+
+}  // namespace
+
+HBRUSH HandSkinBrush(SkinEngine& engine, HDC dc, HWND child) {
+    UseChildColours(dc, child);
+    if (HBRUSH brush = CurrentSkinBrush(engine, child)) return brush;
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+void PrepareSkinBrush(SkinEngine& engine, HWND child) {
+    if (engine.Settings().controlSkinning && engine.Settings().transparentControls) {
+        CurrentSkinBrush(engine, child);
+    }
 }
 
 void RefreshAfterNotification(const SkinEngine& engine, WPARAM wParam, LPARAM lParam) {

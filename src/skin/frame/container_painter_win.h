@@ -14,7 +14,8 @@
 #include "skin/background_snapshot_win.h"
 #include "skin/background_stamp.h"
 #include "skin/child_painter_win.h"
-#include "skin/face_cache_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
 
 namespace yf {
 
@@ -43,7 +44,7 @@ struct ControlRecord : ChildRecord {
     int fontSize = 0;
     int fontStyle = 0;
     std::vector<std::pair<HWND, int>> docked;  // windows filling the container below `top`
-    FaceCache<ContainerFaceKey, 1> faces;
+    FaceCache<ContainerFaceKey, DibSurface, 1> faces;
 };
 
 class ContainerPainter

@@ -11,7 +11,8 @@
 #include "skin/background_snapshot_win.h"
 #include "skin/background_stamp.h"
 #include "skin/child_painter_win.h"
-#include "skin/face_cache_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
 #include "skin/frame/spin_layout.h"
 
 namespace yf {
@@ -32,7 +33,7 @@ struct SpinRecord : ChildRecord {
     bool pressed = false;
     bool horizontal = false;
     LPARAM mousePos = 0;  // client coordinates, x in the low word
-    FaceCache<SpinFaceKey> faces;
+    FaceCache<SpinFaceKey, DibSurface> faces;
 };
 
 class SpinPainter : public FamilyPainter<SpinPainter, SpinRecord, ControlFamily::Spins> {

@@ -420,8 +420,8 @@ TEST_F(SkinEngineTest, HoveringFadesTheCloseButtonInRed) {
     ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(box.x + box.width / 2, 10));
     ::SendMessageW(window, WM_MOUSEHOVER, 0, 0);
     ASSERT_EQ(engine_->Record(1)->captionHover.hotButton, 3);
-    ASSERT_TRUE(
-        PumpUntil([&] { return engine_->Record(1)->captionHover.fadeIn.step >= kFadeSteps; }, 3000));
+    ASSERT_TRUE(PumpUntil(
+        [&] { return engine_->Record(1)->captionHover.fadeIn.step >= kFadeSteps; }, 3000));
     const std::uint32_t after = ImagePixel(window, box.x + 3, box.y + 3);
     EXPECT_GT((after >> 16) & 0xFF, ((before >> 16) & 0xFF) + 60)
         << std::hex << before << " " << after;

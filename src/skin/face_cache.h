@@ -8,15 +8,14 @@
 #include <optional>
 #include <utility>
 
-#include "skin/dib_surface_win.h"
-
 namespace yf {
 
-template <typename Key, std::size_t kSlots = 3>
+// `Face` is what a paint copies out (a DIB surface on Windows); kept by value, moved in.
+template <typename Key, typename Face, std::size_t kSlots = 3>
 class FaceCache {
   public:
     // The face kept for `key`, or null; `usable` tells whether the key may be kept at all.
-    const DibSurface* Find(const Key& key, bool usable = true) {
+    const Face* Find(const Key& key, bool usable = true) {
         if (!usable) return nullptr;
         for (auto& slot : slots_) {
             if (slot && slot->key == key) {
@@ -27,7 +26,7 @@ class FaceCache {
         return nullptr;
     }
 
-    const DibSurface& Keep(const Key& key, DibSurface face) {
+    const Face& Keep(const Key& key, Face face) {
         auto* victim = &slots_[0];
         for (auto& slot : slots_) {
             if (!slot) {
@@ -47,7 +46,7 @@ class FaceCache {
   private:
     struct Entry {
         Key key;
-        DibSurface face;
+        Face face;
         std::uint64_t used = 0;
     };
     std::array<std::optional<Entry>, kSlots> slots_;
