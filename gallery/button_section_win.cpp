@@ -77,8 +77,19 @@ void Create(const SectionPlace& place) {
     Progress(place, group, g, PBS_VERTICAL, 400, 60, 24, 220, 30);
 }
 
+// The two picture buttons get their pictures once the window is skinned.
+void AfterSkin(const SectionPlace& place, SkinEngine& engine) {
+    engine.RegisterPictureButton(::GetDlgItem(place.window, place.firstId + kGlassButton),
+                                 ResourceBytes(L"GALLERY_STAR"), 1, "一张图片的玻璃按钮");
+    engine.RegisterStatePictureButton(::GetDlgItem(place.group, place.firstId + kStateButton),
+                                      ResourceBytes(L"GALLERY_PLAY_NORMAL"),
+                                      ResourceBytes(L"GALLERY_PLAY_HOVER"),
+                                      ResourceBytes(L"GALLERY_PLAY_PRESSED"),
+                                      ResourceBytes(L"GALLERY_PLAY_DISABLED"), "四种状态的图片按钮");
+}
+
 }  // namespace
 
-const GallerySection kButtonSection{&Create, nullptr};
+const GallerySection kButtonSection{&Create, &AfterSkin};
 
 }  // namespace yf::gallery

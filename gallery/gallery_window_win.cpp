@@ -65,6 +65,8 @@ void GalleryWindow::SwitchSkin(int skin) {
         registered_ = true;
         // Like the program's group boxes: no panel, only the frame lies on the picture.
         engine_.RegisterContainer(group_, true, ::GetSysColor(COLOR_BTNFACE), 0);
+        // The bar's texts glow: dark letters in a white halo, readable on every skin.
+        engine_.SetStatusTextStyle(window_, {true, true, 0x000000, 0xFFFFFF, "宋体", 12});
         for (int band = 0; band < static_cast<int>(std::size(kSections)); ++band) {
             if (kSections[band]->afterSkin) kSections[band]->afterSkin(PlaceOf(band), engine_);
         }
@@ -72,7 +74,14 @@ void GalleryWindow::SwitchSkin(int skin) {
     ShowSkinAndSize();
 }
 
-void GalleryWindow::ShowSkinAndSize() {}
+void GalleryWindow::ShowSkinAndSize() {
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    engine_.SetStatusCell(window_, kPictureCell, "皮肤 " + std::to_string(skin_),
+                          ResourceBytes(L"GALLERY_PALETTE"));
+    engine_.SetStatusCell(window_, kGlowCell, "发光的状态栏文字");
+    engine_.SetStatusCell(window_, kSizeCell, "窗口 " + SizeCellText(client.right, client.bottom));
+}
 
 void GalleryWindow::Show(int showCommand) {
     ::ShowWindow(window_, showCommand);

@@ -196,6 +196,7 @@ void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
         // Title and buttons in their normal state, as one decoration.
         BlendCaptionOverlay(index, {0, 0, width, record->captionHeight}, WindowText(record->hwnd));
     }
+    if (record->statusBar.height > 0) PaintStatusCells(index);
     record->state.needsRender = false;
     if (!showNow) return;
     if (ClippedWindowDc dc(record->hwnd, target); dc) {
