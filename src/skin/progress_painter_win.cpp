@@ -81,7 +81,8 @@ LRESULT ProgressPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM
             ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return 1;
         case WM_NCPAINT:
-            PaintProgress(ref.windowIndex, ref.index);
+            // Without a border the whole control is client area, which WM_PAINT draws.
+            if (HasFrame(ref.control)) PaintProgress(ref.windowIndex, ref.index);
             return 1;
         default:
             break;

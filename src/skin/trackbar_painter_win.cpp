@@ -138,7 +138,8 @@ LRESULT TrackbarPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM
             ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return 1;
         case WM_NCPAINT:
-            PaintTrackbar(ref.windowIndex, ref.index);
+            // Without a border the whole control is client area, which WM_PAINT draws.
+            if (HasFrame(ref.control)) PaintTrackbar(ref.windowIndex, ref.index);
             return 1;
         case WM_MOUSEMOVE:
             if (NoteMouseMove(ref, kTrackbarHotKind)) {
