@@ -31,20 +31,19 @@ bool GalleryWindow::Create() {
     wc.lpszClassName = kClassName;
     if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
-    window_ = ::CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClassName,
-                                Widen(kTitle).c_str(),
-                                WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU, 40, 40,
-                                kWindowWidth, kWindowHeight, nullptr, nullptr, instance_, this);
+    window_ =
+        ::CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClassName, Widen(kTitle).c_str(),
+                          WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU, 40, 40,
+                          kWindowWidth, kWindowHeight, nullptr, nullptr, instance_, this);
     if (!window_) return false;
     font_.reset(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                               DEFAULT_PITCH, L"宋体"));
     const PixelBox box = GroupBoxPlace();
-    group_ = ::CreateWindowExW(WS_EX_CONTROLPARENT, L"BUTTON", L"容器中的控件",
-                               WS_CHILD | WS_VISIBLE | BS_GROUPBOX | BS_LEFT, box.x, box.y,
-                               box.width, box.height, window_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGroupId)), instance_,
-                               nullptr);
+    group_ = ::CreateWindowExW(
+        WS_EX_CONTROLPARENT, L"BUTTON", L"容器中的控件",
+        WS_CHILD | WS_VISIBLE | BS_GROUPBOX | BS_LEFT, box.x, box.y, box.width, box.height, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGroupId)), instance_, nullptr);
     ::SendMessageW(group_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     for (int band = 0; band < static_cast<int>(std::size(kSections)); ++band) {
         kSections[band]->create(PlaceOf(band));
@@ -53,8 +52,8 @@ bool GalleryWindow::Create() {
 }
 
 SectionPlace GalleryWindow::PlaceOf(int band) const {
-    return {instance_, window_, group_, SectionAreaOf(band), font_.get(),
-            kSectionIdBase + band * kIdsPerSection};
+    return {instance_,           window_,     group_,
+            SectionAreaOf(band), font_.get(), kSectionIdBase + band * kIdsPerSection};
 }
 
 void GalleryWindow::SwitchSkin(int skin) {
@@ -93,8 +92,8 @@ bool GalleryWindow::TakeSkinKey(const MSG& msg) {
     const int skin = SkinFromKey(static_cast<unsigned>(msg.wParam));
     if (!skin || (msg.hwnd != window_ && !::IsChild(window_, msg.hwnd))) return false;
     // An edit box (or any control that takes typing) keeps its digits.
-    const LRESULT code = ::SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam,
-                                        reinterpret_cast<LPARAM>(&msg));
+    const LRESULT code =
+        ::SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     if (code & DLGC_WANTCHARS) return false;
     if (skin != skin_) SwitchSkin(skin);
     return true;

@@ -87,8 +87,8 @@ GlassLayout LayoutGlassButton(int width, int height, bool pictureLeft, bool hasP
         }
         const float s = std::trunc(h * kPictureShare);
         layout.drawPicture = s > 0;
-        layout.picture = hasText ? gfx::RectF{3, (h - s) / 2, s, s}
-                                 : gfx::RectF{(w - s) / 2, (h - s) / 2, s, s};
+        layout.picture =
+            hasText ? gfx::RectF{3, (h - s) / 2, s, s} : gfx::RectF{(w - s) / 2, (h - s) / 2, s, s};
         layout.caption = {s + 5, 2, w - s - 7, h};
         layout.align = GlassLayout::Align::LeftMiddle;
         return layout;

@@ -59,9 +59,9 @@ PushButtonLook ChoosePushLook(std::uint32_t state);
 // The rounded body (corner 5) and the gloss cap of a push button W x H at (left, top).
 struct PushButtonShape {
     gfx::RectF body;
-    gfx::RectF pressed;    // the pressed fill, 2 pixels in
-    gfx::RectF gloss;      // the top cap: x, y, width, height of its straight sides
-    gfx::RectF caption;    // layout rectangle of the centred caption
+    gfx::RectF pressed;  // the pressed fill, 2 pixels in
+    gfx::RectF gloss;    // the top cap: x, y, width, height of its straight sides
+    gfx::RectF caption;  // layout rectangle of the centred caption
 };
 PushButtonShape LayoutPushButton(int left, int top, int width, int height);
 

@@ -233,8 +233,7 @@ void ButtonPainter::Paint(const Ref& ref, HDC dc, std::uint32_t state, const REC
     }
 }
 
-void ButtonPainter::PaintPushButton(const Ref& ref, HDC dc, std::uint32_t state,
-                                    const RECT& rect) {
+void ButtonPainter::PaintPushButton(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     BackgroundSnapshot snapshot =
@@ -252,8 +251,8 @@ void ButtonPainter::PaintPushButton(const Ref& ref, HDC dc, std::uint32_t state,
     if (look.disabled) {
         gfx::SolidBrush grey;
         if (grey.Create(gfx::MakeArgb(kDisabledFace))) {
-            graphics.FillRectangle(grey, {0, 0, static_cast<float>(width),
-                                          static_cast<float>(height)});
+            graphics.FillRectangle(grey,
+                                   {0, 0, static_cast<float>(width), static_cast<float>(height)});
         }
         DrawRoundRect(graphics, Argb(gfx::kBlackRef, 80), 1, body, kButtonCorner);
     } else {
@@ -313,15 +312,16 @@ void ButtonPainter::PaintGlassButton(const Ref& ref, HDC dc, std::uint32_t state
             // A bright line along the bottom that fades out towards both ends.
             gfx::LinearGradientBrush line;
             gfx::Pen pen;
-            if (w > 2 && line.Create({1, 1}, {w - 1, 1}, Argb(gfx::kWhiteRef, 10),
-                                     Argb(gfx::kWhiteRef, 255)) &&
+            if (w > 2 &&
+                line.Create({1, 1}, {w - 1, 1}, Argb(gfx::kWhiteRef, 10),
+                            Argb(gfx::kWhiteRef, 255)) &&
                 line.SetLinearBlend(0.5f, 0.8f) && pen.FromBrush(line, 2)) {
                 graphics.DrawLine(pen, 1, h - 4, w - 1, h - 4);
             }
         }
         if (hot || focused) {
-            FillRound(graphics, {2, 2, w - 5, h - 5}, 2, {2, 3}, {2, h},
-                      Argb(gfx::kWhiteRef, 60), Argb(gfx::kWhiteRef, 50));
+            FillRound(graphics, {2, 2, w - 5, h - 5}, 2, {2, 3}, {2, h}, Argb(gfx::kWhiteRef, 60),
+                      Argb(gfx::kWhiteRef, 50));
             DrawRoundRect(graphics, Argb(gfx::kBlackRef, 60), 1, {0, 0, w - 2, h - 2},
                           kButtonCorner);
             DrawRoundRect(graphics, Argb(gfx::kWhiteRef, 120), 1, {1, 1, w - 4, h - 4},
@@ -383,8 +383,8 @@ void ButtonPainter::PaintPictureButton(const Ref& ref, HDC dc, std::uint32_t sta
         case Frame::None:
             break;
     }
-    const std::size_t face = look.face == PictureFace::Hover     ? kHover
-                             : look.face == PictureFace::Pressed ? kPressed
+    const std::size_t face = look.face == PictureFace::Hover      ? kHover
+                             : look.face == PictureFace::Pressed  ? kPressed
                              : look.face == PictureFace::Disabled ? kDisabled
                                                                   : kNormal;
     if (face == kNormal) {
@@ -411,8 +411,8 @@ void ButtonPainter::PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool 
     const int width = client.right;
     const int height = client.bottom;
     if (width <= 0 || height <= 0) return;
-    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(ref.control,
-                                                                 InOuter(ref.control, client));
+    BackgroundSnapshot snapshot =
+        engine_.TakeBackgroundSnapshot(ref.control, InOuter(ref.control, client));
     gfx::Graphics graphics;
     if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
     const CheckMarkLayout layout = LayoutCheckMark(0, 0, width, height, radio);
@@ -475,7 +475,9 @@ void ButtonPainter::PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool 
     } else {
         const gfx::Bitmap square = LoadGlyph(L"CHECK_BOX", engine_.Module());
         DrawAtNaturalSize(graphics, square, box.x, box.y);
-        if (checked) DrawAtNaturalSize(graphics, LoadGlyph(L"CHECK_MARK", engine_.Module()), box.x, box.y);
+        if (checked) {
+            DrawAtNaturalSize(graphics, LoadGlyph(L"CHECK_MARK", engine_.Module()), box.x, box.y);
+        }
         if (state & kItemHot) {
             gfx::LinearGradientBrush light;
             if (light.Create(boxTop, boxBottom, Argb(accent, 100), Argb(gfx::kBlackRef, 0))) {
@@ -515,7 +517,9 @@ LRESULT ButtonPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM l
     const bool mark = IsMarkKind(record.kind);
     switch (message) {
         case WM_MOUSEMOVE:
-            if (NoteMouseMove(ref, kButtonHotKind)) PaintButtonHot(ref.control, CurrentState(ref), true);
+            if (NoteMouseMove(ref, kButtonHotKind)) {
+                PaintButtonHot(ref.control, CurrentState(ref), true);
+            }
             break;
         case WM_MOUSELEAVE:
             NoteHoverLeave(ref.window->childHover);

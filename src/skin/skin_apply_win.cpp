@@ -210,7 +210,9 @@ bool SkinEngine::ApplySkin(const ApplySkinArgs& args) {
     }
     added.captionButtonCount = added.strip.Count();
     LayoutCaptionButtons(index);
-    if (args.statusBarHeight > 0) SetUpStatusBar(index, args.statusBarHeight, args.statusCellWidths);
+    if (args.statusBarHeight > 0) {
+        SetUpStatusBar(index, args.statusBarHeight, args.statusCellWidths);
+    }
     LayoutStatusBar(index);
     // The window's own children; those inside containers come with RegisterContainer.
     TakeOverChildren(index, window);

@@ -9,10 +9,10 @@
 
 namespace yf {
 
-constexpr std::uint32_t kTrackbarVertical = 0x2;        // TBS_VERT
-constexpr std::uint32_t kTrackbarTopOrLeft = 0x4;       // TBS_TOP, TBS_LEFT
-constexpr std::uint32_t kTrackbarBoth = 0x8;            // TBS_BOTH
-constexpr std::uint32_t kTrackbarNoTicks = 0x10;        // TBS_NOTICKS
+constexpr std::uint32_t kTrackbarVertical = 0x2;         // TBS_VERT
+constexpr std::uint32_t kTrackbarTopOrLeft = 0x4;        // TBS_TOP, TBS_LEFT
+constexpr std::uint32_t kTrackbarBoth = 0x8;             // TBS_BOTH
+constexpr std::uint32_t kTrackbarNoTicks = 0x10;         // TBS_NOTICKS
 constexpr std::uint32_t kTrackbarSelectionRange = 0x20;  // TBS_ENABLESELRANGE
 constexpr std::uint32_t kProgressVertical = 0x4;         // PBS_VERTICAL
 

@@ -82,8 +82,8 @@ void TrackbarPainter::Draw(HDC snapshot, const Ref& ref, SIZE size) {
     }
     gfx::GraphicsPath groove;
     if (RoundPath(groove, g.groove, kGrooveCorner)) {
-        FillGradient(graphics, groove, g.grooveFrom, g.grooveTo,
-                     gfx::MakeArgb(gfx::kBlackRef, 50), gfx::MakeArgb(gfx::kBlackRef, 30));
+        FillGradient(graphics, groove, g.grooveFrom, g.grooveTo, gfx::MakeArgb(gfx::kBlackRef, 50),
+                     gfx::MakeArgb(gfx::kBlackRef, 30));
     }
     {
         // The round thumb would look square at 4 pixels without smoothing.

@@ -26,9 +26,9 @@ std::vector<PixelBox> LayoutStatusCells(const std::vector<int>& widths, const Pi
     cells.reserve(widths.size());
     int x = margin;
     for (const int declared : widths) {
-        const int width =
-            declared == kRestOfBar ? std::max(0, clientWidth - 2 * margin - (x - margin))
-                                   : std::max(0, declared);
+        const int width = declared == kRestOfBar
+                              ? std::max(0, clientWidth - 2 * margin - (x - margin))
+                              : std::max(0, declared);
         cells.push_back({x, bar.y, width, bar.height});
         x += width;
     }

@@ -71,11 +71,11 @@ gfx::ColourRef CellTextColour(const BarTextStyle& style, gfx::ColourRef theme,
 struct GlowPlan {
     int layerWidth = 0;
     int layerHeight = 0;
-    int smallWidth = 0;   // the shrunk layer
+    int smallWidth = 0;  // the shrunk layer
     int smallHeight = 0;
-    gfx::PointF textAt;                   // on the layer
-    gfx::PointF strokes[4];               // the four faint copies on the grown layer
-    gfx::PointF layerAt;                  // where the grown layer goes on the target
+    gfx::PointF textAt;      // on the layer
+    gfx::PointF strokes[4];  // the four faint copies on the grown layer
+    gfx::PointF layerAt;     // where the grown layer goes on the target
     bool operator==(const GlowPlan&) const = default;
 };
 GlowPlan PlanGlow(const gfx::RectF& rect, float glowSize);

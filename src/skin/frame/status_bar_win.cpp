@@ -34,8 +34,7 @@ bool DrawPlainText(gfx::Graphics& graphics, std::string_view text, const gfx::Re
     return font.Create(fontName, static_cast<float>(size), gfx::gp::FontStyleRegular,
                        gfx::gp::UnitPixel) &&
            format.Create() && format.SetAlignment(gfx::gp::StringAlignmentNear) &&
-           ink.Create(gfx::MakeArgb(colour)) &&
-           graphics.DrawString(text, font, rect, &format, ink);
+           ink.Create(gfx::MakeArgb(colour)) && graphics.DrawString(text, font, rect, &format, ink);
 }
 
 }  // namespace
@@ -72,8 +71,8 @@ bool DrawGlowText(gfx::Graphics& graphics, std::string_view text, const gfx::Rec
     onSharp.Delete();
     // Down and up again: the scaling spreads the text into a glow.
     onSmall.SetInterpolationMode(gfx::gp::InterpolationModeHighQualityBicubic);
-    onSmall.DrawImageRect(sharp, {0, 0, static_cast<float>(plan.smallWidth),
-                                  static_cast<float>(plan.smallHeight)});
+    onSmall.DrawImageRect(
+        sharp, {0, 0, static_cast<float>(plan.smallWidth), static_cast<float>(plan.smallHeight)});
     onSmall.Delete();
     onBlurred.SetInterpolationMode(gfx::gp::InterpolationModeHighQualityBicubic);
     onBlurred.DrawImageRect(small, {0, 0, w, h});
@@ -146,9 +145,9 @@ void SkinEngine::PaintStatusCell(int index, gfx::Graphics* onImage, int cell) {
     const int pictureHeight = picture ? static_cast<int>(picture.Height()) : 0;
     const CellContent content = LayoutCellContent(box, pictureWidth, pictureHeight);
     if (picture) {
-        graphics.DrawImageRect(picture, {content.picture.x, content.picture.y,
-                                         static_cast<float>(pictureWidth),
-                                         static_cast<float>(pictureHeight)});
+        graphics.DrawImageRect(
+            picture, {content.picture.x, content.picture.y, static_cast<float>(pictureWidth),
+                      static_cast<float>(pictureHeight)});
     }
     const BarTextStyle& style = bar.text;
     if (!item.text.empty()) {

@@ -49,9 +49,9 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 1; i < argc; ++i) args.push_back(Narrow(argv[i]));
     if (args.empty()) return Usage();
     const std::string& command = args[0];
-    const DWORD timeout =
-        command == "wait-window" && args.size() > 1 ? std::strtoul(args[1].c_str(), nullptr, 10)
-                                                    : 10000;
+    const DWORD timeout = command == "wait-window" && args.size() > 1
+                              ? std::strtoul(args[1].c_str(), nullptr, 10)
+                              : 10000;
     HWND window = WaitForGallery(timeout);
     if (!window) {
         std::fprintf(stderr, "gallery window not found\n");

@@ -10,12 +10,12 @@ TEST(GalleryLayoutTest, CommandLineNamesTheSkin) {
         const wchar_t* line;
         int skin;
     } cases[] = {
-        {L"", 8},     {L"3", 3},       {L"  1 ", 1},   {L"\"5\"", 5}, {L"8", 8},
-        {L"0", 8},    {L"9", 8},       {L"12", 8},     {L"-2", 8},    {L"3x", 8},
-        {L"x3", 8},   {L"2 7", 2},     {L"0005", 8},
+        {L"", 8},   {L"3", 3},  {L"  1 ", 1}, {L"\"5\"", 5}, {L"8", 8},   {L"0", 8},    {L"9", 8},
+        {L"12", 8}, {L"-2", 8}, {L"3x", 8},   {L"x3", 8},    {L"2 7", 2}, {L"0005", 8},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(SkinFromCommandLine(c.line), c.skin) << "[" << testing::PrintToString(c.line) << "]";
+        EXPECT_EQ(SkinFromCommandLine(c.line), c.skin)
+            << "[" << testing::PrintToString(c.line) << "]";
     }
 }
 

@@ -10,19 +10,19 @@ TEST(ButtonLayoutTest, StyleTestsPickTheButtonsTheSkinTakesOver) {
         std::uint32_t style;
         std::optional<ButtonKind> kind;
     } cases[] = {
-        {0x0, ButtonKind::Push},      // BS_PUSHBUTTON
-        {0x1, ButtonKind::Push},      // BS_DEFPUSHBUTTON
-        {0x8, ButtonKind::Push},      // BS_USERBUTTON
-        {0x2, ButtonKind::CheckBox},  // BS_CHECKBOX
-        {0x3, ButtonKind::CheckBox},  // BS_AUTOCHECKBOX
+        {0x0, ButtonKind::Push},         // BS_PUSHBUTTON
+        {0x1, ButtonKind::Push},         // BS_DEFPUSHBUTTON
+        {0x8, ButtonKind::Push},         // BS_USERBUTTON
+        {0x2, ButtonKind::CheckBox},     // BS_CHECKBOX
+        {0x3, ButtonKind::CheckBox},     // BS_AUTOCHECKBOX
         {0x1003, ButtonKind::CheckBox},  // push-like, still a check box by its bits
-        {0x9, ButtonKind::Radio},     // BS_AUTORADIOBUTTON (0x1 and 0x8: not a push button)
-        {0x4, std::nullopt},          // BS_RADIOBUTTON
-        {0x5, std::nullopt},          // BS_3STATE
-        {0x6, std::nullopt},          // BS_AUTO3STATE
-        {0x7, std::nullopt},          // BS_GROUPBOX
-        {0xB, std::nullopt},          // BS_OWNERDRAW
-        {0x5000000B, std::nullopt},   // owner-drawn child, visible
+        {0x9, ButtonKind::Radio},        // BS_AUTORADIOBUTTON (0x1 and 0x8: not a push button)
+        {0x4, std::nullopt},             // BS_RADIOBUTTON
+        {0x5, std::nullopt},             // BS_3STATE
+        {0x6, std::nullopt},             // BS_AUTO3STATE
+        {0x7, std::nullopt},             // BS_GROUPBOX
+        {0xB, std::nullopt},             // BS_OWNERDRAW
+        {0x5000000B, std::nullopt},      // owner-drawn child, visible
         {0x50010001, ButtonKind::Push},
     };
     for (const Case& c : cases) {

@@ -10,15 +10,14 @@ TEST(TrackbarLayoutTest, TickModeTable) {
         std::uint32_t style;
         int mode;
     } cases[] = {
-        {0x0, 1},   // TBS_BOTTOM (the default)
-        {0x1, 1},   // TBS_AUTOTICKS
-        {0x4, 0},   // TBS_TOP
-        {0x6, 0},   // TBS_LEFT | TBS_VERT
-        {0x8, 2},   // TBS_BOTH
-        {0xC, 0},   // top wins over both
-        {0x10, 3},  // TBS_NOTICKS wins over everything
-        {0x1C, 3},
-        {0x20, 1},  // a selection range alone
+        {0x0, 1},              // TBS_BOTTOM (the default)
+        {0x1, 1},              // TBS_AUTOTICKS
+        {0x4, 0},              // TBS_TOP
+        {0x6, 0},              // TBS_LEFT | TBS_VERT
+        {0x8, 2},              // TBS_BOTH
+        {0xC, 0},              // top wins over both
+        {0x10, 3},             // TBS_NOTICKS wins over everything
+        {0x1C, 3}, {0x20, 1},  // a selection range alone
     };
     for (const Case& c : cases) EXPECT_EQ(TrackbarTickMode(c.style), c.mode) << std::hex << c.style;
 }
@@ -39,8 +38,8 @@ TEST(TrackbarLayoutTest, ThumbAndProgressLineAtTheMinimumAndMaximum) {
     EXPECT_EQ(low.progress, (gfx::RectF{8, 11, -1, 1}));  // nothing before the thumb
 
     const TrackbarGeometry high = LayoutTrackbar(Horizontal(100, 100), false);
-    EXPECT_EQ(high.thumb, (gfx::RectF{216, 9.5f, 4, 4}));      // 8 further along
-    EXPECT_EQ(high.progress, (gfx::RectF{8, 11, 209, 1}));     // 10 longer
+    EXPECT_EQ(high.thumb, (gfx::RectF{216, 9.5f, 4, 4}));   // 8 further along
+    EXPECT_EQ(high.progress, (gfx::RectF{8, 11, 209, 1}));  // 10 longer
 
     // Under the mouse the 11-pixel circle, moved by the tick side.
     struct Case {

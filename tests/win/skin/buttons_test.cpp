@@ -27,12 +27,22 @@ constexpr wchar_t kHostClass[] = L"YfButtonsTestWindow";
 constexpr gfx::ColourRef kAccent = 0x0000FF;  // red
 constexpr std::uint32_t kGrey = 0x808080;
 
-int R(std::uint32_t rgb) { return static_cast<int>((rgb >> 16) & 0xFF); }
-int G(std::uint32_t rgb) { return static_cast<int>((rgb >> 8) & 0xFF); }
-int B(std::uint32_t rgb) { return static_cast<int>(rgb & 0xFF); }
-bool IsReddish(std::uint32_t rgb) { return R(rgb) > G(rgb) + 40; }
+int R(std::uint32_t rgb) {
+    return static_cast<int>((rgb >> 16) & 0xFF);
+}
+int G(std::uint32_t rgb) {
+    return static_cast<int>((rgb >> 8) & 0xFF);
+}
+int B(std::uint32_t rgb) {
+    return static_cast<int>(rgb & 0xFF);
+}
+bool IsReddish(std::uint32_t rgb) {
+    return R(rgb) > G(rgb) + 40;
+}
 // The focus glow's colour (COLORREF 0xDDCA22): blue and green well over red.
-bool IsGlowTinted(std::uint32_t rgb) { return B(rgb) > R(rgb) + 20 && G(rgb) > R(rgb) + 10; }
+bool IsGlowTinted(std::uint32_t rgb) {
+    return B(rgb) > R(rgb) + 20 && G(rgb) > R(rgb) + 10;
+}
 
 // Clicks reported to the window, by control.
 std::vector<HWND> clicks;
@@ -70,8 +80,8 @@ class SkinnedButtonsTest : public ::testing::Test {
 
         window_ = ::CreateWindowExW(0, kHostClass, L"按钮", WS_POPUP, 100, 100, 400, 260, nullptr,
                                     nullptr, wc.hInstance, nullptr);
-        font_.reset(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0,
-                                  L"宋体"));
+        font_.reset(
+            ::CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"宋体"));
         first_ = Child(window_, L"确定", BS_PUSHBUTTON, 10, 40, 90, 28);
         second_ = Child(window_, L"取消", BS_DEFPUSHBUTTON, 110, 40, 90, 28);
         check_ = Child(window_, L"选项", BS_AUTOCHECKBOX, 10, 80, 120, 20);
@@ -100,8 +110,8 @@ class SkinnedButtonsTest : public ::testing::Test {
     }
 
     HWND Child(HWND parent, const wchar_t* text, DWORD style, int x, int y, int w, int h) {
-        HWND child = ::CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | style, x, y,
-                                       w, h, parent, nullptr, nullptr, nullptr);
+        HWND child = ::CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | style, x, y, w,
+                                       h, parent, nullptr, nullptr, nullptr);
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         return child;
     }
@@ -265,7 +275,8 @@ TEST_F(SkinnedButtonsTest, PressedAndDisabledLooks) {
 }
 
 TEST_F(SkinnedButtonsTest, AFontOfNoSizeStillShowsTheCaption) {
-    UniqueFont none(::CreateFontW(0, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L""));
+    UniqueFont none(
+        ::CreateFontW(0, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L""));
     HWND button = Child(window_, L"无字号", BS_PUSHBUTTON, 10, 200, 90, 28);
     ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(none.get()), FALSE);
     HWND plain = Child(window_, L"无字体", BS_PUSHBUTTON, 110, 200, 90, 28);

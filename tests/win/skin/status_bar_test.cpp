@@ -118,13 +118,16 @@ TEST_F(StatusBarTest, SettingACellRepaintsThatCellOnly) {
     // The text is light: the inverse of the dark theme colour, 0xBFBFBF.
     int light = 0;
     for (int y = second.y; y < second.y + second.height; ++y) {
-        for (int x = second.x; x < second.x + second.width; ++x) light += pixels.At(x, y) > 0xB0B0B0;
+        for (int x = second.x; x < second.x + second.width; ++x)
+            light += pixels.At(x, y) > 0xB0B0B0;
     }
     EXPECT_GT(light, 10);
     // The window image keeps the text for the next paint.
     ::InvalidateRect(window_, nullptr, FALSE);
     PumpFor(50);
-    EXPECT_EQ(testing::CountDifferentPixels(Client(), testing::CaptureClient(window_, {0, 0, 600, 300})), 0);
+    EXPECT_EQ(
+        testing::CountDifferentPixels(Client(), testing::CaptureClient(window_, {0, 0, 600, 300})),
+        0);
 
     EXPECT_FALSE(engine_->SetStatusCell(window_, 4, "超出"));
     EXPECT_FALSE(engine_->SetStatusCell(window_, 0, "零"));

@@ -27,10 +27,18 @@ constexpr wchar_t kHostClass[] = L"YfTrackbarsTestWindow";
 constexpr gfx::ColourRef kAccent = 0x0000FF;
 constexpr std::uint32_t kGrey = 0x808080;
 
-int R(std::uint32_t rgb) { return static_cast<int>((rgb >> 16) & 0xFF); }
-int G(std::uint32_t rgb) { return static_cast<int>((rgb >> 8) & 0xFF); }
-bool IsReddish(std::uint32_t rgb) { return R(rgb) > G(rgb) + 40; }
-bool IsBright(std::uint32_t rgb) { return R(rgb) > 0xD0 && G(rgb) > 0xD0; }
+int R(std::uint32_t rgb) {
+    return static_cast<int>((rgb >> 16) & 0xFF);
+}
+int G(std::uint32_t rgb) {
+    return static_cast<int>((rgb >> 8) & 0xFF);
+}
+bool IsReddish(std::uint32_t rgb) {
+    return R(rgb) > G(rgb) + 40;
+}
+bool IsBright(std::uint32_t rgb) {
+    return R(rgb) > 0xD0 && G(rgb) > 0xD0;
+}
 
 class SkinnedTrackbarsTest : public ::testing::Test {
   protected:
@@ -113,8 +121,8 @@ TEST_F(SkinnedTrackbarsTest, EveryTrackbarAndProgressBarIsTakenOver) {
     EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Trackbars), 3);
     EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::ProgressBars), 2);
     (void)record;
-    const auto trackProc = reinterpret_cast<LONG_PTR>(
-        engine_->PainterOf<TrackbarPainter>()->Procedure());
+    const auto trackProc =
+        reinterpret_cast<LONG_PTR>(engine_->PainterOf<TrackbarPainter>()->Procedure());
     EXPECT_EQ(::GetWindowLongPtrW(innerTrack_, GWLP_WNDPROC), trackProc);
     EXPECT_EQ(prop::Get(upright_, prop::kListIndex), 2);
     EXPECT_EQ(prop::Get(innerProgress_, prop::kListIndex), 2);
@@ -150,7 +158,7 @@ TEST_F(SkinnedTrackbarsTest, WithoutTheChannelOptionThereIsNoPanel) {
     Build();
     const testing::Pixels panel = testing::CaptureWindow(track_);
     EXPECT_GT(R(panel.At(2, 2)), R(kGrey) + 20);  // the white panel
-    EXPECT_LT(R(panel.At(0, 20)), R(kGrey));       // its dark outline
+    EXPECT_LT(R(panel.At(0, 20)), R(kGrey));      // its dark outline
 }
 
 TEST_F(SkinnedTrackbarsTest, ProgressBarFillsUpToItsPosition) {

@@ -18,7 +18,7 @@ TEST(StatusBarLayoutTest, CellsTakeTheirWidthsAndTheRestGoesToTheFirstOpenOne) {
         std::vector<int> result;
     } cases[] = {
         {{140, 180, -1}, {3, 143, 323}, {140, 180, 274}},
-        {{-1, -1}, {3, 597}, {594, 0}},   // the first fills the bar, the second gets 0
+        {{-1, -1}, {3, 597}, {594, 0}},  // the first fills the bar, the second gets 0
         {{-1, 100}, {3, 597}, {594, 100}},
         {{500, 200, -1}, {3, 503, 703}, {500, 200, 0}},  // past the end: never negative
         {{}, {}, {}},
