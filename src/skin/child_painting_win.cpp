@@ -81,6 +81,13 @@ SIZE OuterSizeOf(HWND control) {
     return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
+bool HasFrame(HWND control) {
+    RECT client{};
+    ::GetClientRect(control, &client);
+    const SIZE outer = OuterSizeOf(control);
+    return client.right != outer.cx || client.bottom != outer.cy;
+}
+
 UniqueRegion ScrollBarRegion(HWND control) {
     if (!HasScrollBarStyle(control)) return UniqueRegion();
     UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));

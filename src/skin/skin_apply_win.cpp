@@ -217,7 +217,10 @@ bool SkinEngine::ApplySkin(const ApplySkinArgs& args) {
     }
     added.captionButtonCount = added.strip.Count();
     LayoutCaptionButtons(index);
-    added.statusBar.height = std::max(args.statusBarHeight, 0);
+    if (args.statusBarHeight > 0) {
+        SetUpStatusBar(index, args.statusBarHeight, args.statusCellWidths);
+    }
+    LayoutStatusBar(index);
     // The window's own children; those inside containers come with RegisterContainer.
     TakeOverChildren(index, window);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/window_class_win.h"
+#include "skin/button_painter_win.h"
 #include "skin/frame/container_painter_win.h"
 #include "skin/see_through.h"
 #include "skin/skin_window_proc_win.h"
@@ -146,6 +147,22 @@ int SkinEngine::RegisterContainer(HWND control, bool painted, gfx::ColourRef col
                                   bool border) {
     ContainerPainter* containers = PainterOf<ContainerPainter>();
     return containers ? containers->Register(control, painted, colour, alpha, border) : 0;
+}
+
+bool SkinEngine::RegisterPictureButton(HWND button, std::span<const std::uint8_t> picture,
+                                       int value, std::string_view tooltip) {
+    ButtonPainter* buttons = PainterOf<ButtonPainter>();
+    return buttons && buttons->RegisterPictureButton(button, picture, value, tooltip);
+}
+
+bool SkinEngine::RegisterStatePictureButton(HWND button, std::span<const std::uint8_t> normal,
+                                            std::span<const std::uint8_t> hover,
+                                            std::span<const std::uint8_t> pressed,
+                                            std::span<const std::uint8_t> disabled,
+                                            std::string_view tooltip) {
+    ButtonPainter* buttons = PainterOf<ButtonPainter>();
+    return buttons &&
+           buttons->RegisterStatePictureButton(button, normal, hover, pressed, disabled, tooltip);
 }
 
 bool SkinEngine::SetContainerAlpha(HWND control, int alpha) {

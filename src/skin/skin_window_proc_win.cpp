@@ -248,6 +248,7 @@ void SkinnedWindowProcedure::OnWindowPosChanged(const Message& m) {
                        SWP_NOZORDER | SWP_NOOWNERZORDER);
     }
     engine_.LayoutCaptionButtons(m.index);
+    if (m.record->statusBar.height > 0) engine_.LayoutStatusBar(m.index);
 }
 
 void SkinnedWindowProcedure::OnSystemCommand(const Message& m) {

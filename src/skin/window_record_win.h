@@ -21,6 +21,7 @@
 #include "skin/child_hover.h"
 #include "skin/child_list_win.h"
 #include "skin/dib_surface_win.h"
+#include "skin/frame/status_bar_layout.h"
 #include "skin/skin_settings.h"
 #include "skin/window_state.h"
 
@@ -70,8 +71,11 @@ struct CaptionOverlayKey {
 };
 
 struct StatusBar {
-    int height = 0;
+    int height = 0;  // 0: no bar
     RECT rect{};
+    std::vector<BarItem> items;
+    std::vector<PixelBox> cells;  // one per item, client coordinates
+    BarTextStyle text;
 };
 
 struct WindowRecord {

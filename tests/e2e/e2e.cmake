@@ -27,3 +27,12 @@ if(TEST e2e.clock_check)
     set_tests_properties(e2e.clock_check PROPERTIES ENVIRONMENT
         "YF_TIME_PORT=${YF_E2E_TIME_PORT};YF_TIME_PROGRAM=$<TARGET_FILE:test_program_localtime>")
 endif()
+
+# The skin gallery is driven by a driver of its own.
+add_executable(gallery_driver ${CMAKE_SOURCE_DIR}/tests/e2e/driver/gallery_driver.cpp)
+target_link_libraries(gallery_driver PRIVATE yf_win)
+target_link_options(gallery_driver PRIVATE -municode)
+if(TEST e2e.gallery)
+    set_tests_properties(e2e.gallery PROPERTIES ENVIRONMENT
+        "YF_GALLERY=$<TARGET_FILE:skin_gallery>;YF_GALLERY_DRIVER=$<TARGET_FILE:gallery_driver>")
+endif()

@@ -332,6 +332,14 @@ LRESULT ContainerPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARA
         case WM_NOTIFY:
             RefreshAfterTreeChange(lParam);
             break;
+        case WM_DRAWITEM: {
+            // An owner-drawn button of the container is painted by its family's painter.
+            LRESULT answer = 0;
+            if (engine_.OfferChildMessage(ref.control, message, wParam, lParam, answer)) {
+                return answer;
+            }
+            break;
+        }
         case WM_COMMAND:
             if (seeThrough) RefreshAfterNotification(engine_, wParam, lParam);
             break;

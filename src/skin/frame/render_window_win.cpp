@@ -198,6 +198,7 @@ void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
         // Title and buttons in their normal state, as one decoration.
         BlendCaptionOverlay(index, {0, 0, width, record->captionHeight}, WindowText(record->hwnd));
     }
+    if (record->statusBar.height > 0) PaintStatusCells(index);
     record->imageVersion = NextVersion();
     record->state.needsRender = false;
     // Every face the children will show is made over the new image now, in one pass, and so

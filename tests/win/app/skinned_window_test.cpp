@@ -220,6 +220,30 @@ TEST_F(SkinnedWindowTest, OpenedFunctionListGetsTheXpLookFrame) {
     EXPECT_EQ(shown.At(1, shown.height / 2), rgb(::GetSysColor(COLOR_WINDOW)));
 }
 
+TEST_F(SkinnedWindowTest, IconButtonsKeepTheirOwnFaceAndColoursUnderEverySkin) {
+    for (int skin = 1; skin <= 8; ++skin) {
+        SCOPED_TRACE(skin);
+        ChooseSkin(skin);
+        for (ControlId id : {ControlId::超级按钮1, ControlId::超级按钮2}) {
+            HWND button = Control(id);
+            // Not one of the engine's buttons: still drawn by the window's own code.
+            EXPECT_EQ(::GetPropW(button, L"Hw_lbID"), nullptr);
+            RepaintEverything();
+            const testing::Pixels pixels = testing::CaptureWindow(button);
+            int face = 0, orange = 0;
+            for (int y = 0; y < pixels.height; ++y) {
+                for (int x = 0; x < pixels.width; ++x) {
+                    face += pixels.At(x, y) == 0xF0F0F0u;
+                    orange += pixels.At(x, y) == 0xFF8000u;
+                }
+            }
+            // The flat light face fills most of it, the caption is in the layout's orange.
+            EXPECT_GT(face, pixels.width * pixels.height / 2);
+            EXPECT_GT(orange, 10);
+        }
+    }
+}
+
 TEST_F(SkinnedWindowTest, EventsOfTheGroupBoxChildrenStillReachTheWindow) {
     // The reminder box mirrors what is typed into its label.
     ::SetWindowTextW(Control(ControlId::编辑框1), L"5");
