@@ -236,8 +236,10 @@ void ButtonPainter::Paint(const Ref& ref, HDC dc, std::uint32_t state, const REC
 void ButtonPainter::PaintPushButton(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, InOuter(ref.control, {0, 0, width, height}));
+    const RECT outerRect = InOuter(ref.control, {0, 0, width, height});
+    const ButtonFaceKey key = FaceKeyOf(ref, state, outerRect);
+    if (ShowKept(ref, key, dc, rect.left, rect.top)) return;
+    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(ref.control, outerRect);
     gfx::Graphics graphics;
     if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
     const PushButtonShape shape = LayoutPushButton(0, 0, width, height);
@@ -286,7 +288,7 @@ void ButtonPainter::PaintPushButton(const Ref& ref, HDC dc, std::uint32_t state,
     DrawCaption(graphics, ref.control, ref.record->text, ref.record->font, shape.caption,
                 gfx::gp::StringAlignmentCenter, gfx::gp::StringAlignmentCenter);
     graphics.Delete();
-    ::BitBlt(dc, rect.left, rect.top, width, height, snapshot.Dc(), 0, 0, SRCCOPY);
+    ShowAndKeep(ref, key, dc, rect.left, rect.top, std::move(snapshot));
 }
 
 void ButtonPainter::PaintGlassButton(const Ref& ref, HDC dc, std::uint32_t state,
@@ -295,8 +297,10 @@ void ButtonPainter::PaintGlassButton(const Ref& ref, HDC dc, std::uint32_t state
     const int height = rect.bottom - rect.top;
     const auto w = static_cast<float>(width);
     const auto h = static_cast<float>(height);
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, InOuter(ref.control, {0, 0, width, height}));
+    const RECT outerRect = InOuter(ref.control, {0, 0, width, height});
+    const ButtonFaceKey key = FaceKeyOf(ref, state, outerRect);
+    if (ShowKept(ref, key, dc, rect.left, rect.top)) return;
+    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(ref.control, outerRect);
     gfx::Graphics graphics;
     if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
     const ButtonRecord& record = *ref.record;
@@ -344,15 +348,17 @@ void ButtonPainter::PaintGlassButton(const Ref& ref, HDC dc, std::uint32_t state
     DrawCaption(graphics, ref.control, record.text, record.font, layout.caption, across, down,
                 layout.align == Align::CentreTop);
     graphics.Delete();
-    ::BitBlt(dc, rect.left, rect.top, width, height, snapshot.Dc(), 0, 0, SRCCOPY);
+    ShowAndKeep(ref, key, dc, rect.left, rect.top, std::move(snapshot));
 }
 
 void ButtonPainter::PaintPictureButton(const Ref& ref, HDC dc, std::uint32_t state,
                                        const RECT& rect) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, InOuter(ref.control, {0, 0, width, height}));
+    const RECT outerRect = InOuter(ref.control, {0, 0, width, height});
+    const ButtonFaceKey key = FaceKeyOf(ref, state, outerRect);
+    if (ShowKept(ref, key, dc, rect.left, rect.top)) return;
+    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(ref.control, outerRect);
     gfx::Graphics graphics;
     if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
     const auto& pictures = ref.record->pictures;
@@ -393,7 +399,7 @@ void ButtonPainter::PaintPictureButton(const Ref& ref, HDC dc, std::uint32_t sta
         DrawAtNaturalSize(graphics, Decode(pictures[face]), 2, 2);
     }
     graphics.Delete();
-    ::BitBlt(dc, rect.left, rect.top, width, height, snapshot.Dc(), 0, 0, SRCCOPY);
+    ShowAndKeep(ref, key, dc, rect.left, rect.top, std::move(snapshot));
 }
 
 void ButtonPainter::PaintCheckBox(const Ref& ref, std::uint32_t state, HDC dc) {
@@ -411,13 +417,15 @@ void ButtonPainter::PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool 
     const int width = client.right;
     const int height = client.bottom;
     if (width <= 0 || height <= 0) return;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, InOuter(ref.control, client));
+    const bool checked = ::SendMessageW(ref.control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    ref.record->checked = checked;
+    const RECT outerRect = InOuter(ref.control, client);
+    const ButtonFaceKey key = FaceKeyOf(ref, state, outerRect);
+    if (ShowKept(ref, key, dc, 0, 0)) return;
+    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(ref.control, outerRect);
     gfx::Graphics graphics;
     if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
     const CheckMarkLayout layout = LayoutCheckMark(0, 0, width, height, radio);
-    const bool checked = ::SendMessageW(ref.control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    ref.record->checked = checked;
     const gfx::ColourRef accent = Settings().accentColour;
     const gfx::RectF& box = layout.box;
     const gfx::PointF boxTop{box.x, box.y};
@@ -493,12 +501,60 @@ void ButtonPainter::PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool 
     DrawCaption(graphics, ref.control, ref.record->text, ref.record->font, layout.caption,
                 gfx::gp::StringAlignmentNear, gfx::gp::StringAlignmentCenter);
     graphics.Delete();
+    ShowAndKeep(ref, key, dc, 0, 0, std::move(snapshot));
+}
+
+ButtonFaceKey ButtonPainter::FaceKeyOf(const Ref& ref, std::uint32_t state, const RECT& outerRect) {
+    constexpr std::uint32_t kLookBits = kItemPressed | kItemDisabled | kItemFocus | kItemHot;
+    return {engine_.StampOf(ref.control, outerRect),
+            state & kLookBits,
+            ref.record->text,
+            static_cast<gfx::ColourRef>(prop::Get(ref.control, prop::kTextColour)),
+            ref.record->checked,
+            Settings().accentColour};
+}
+
+bool ButtonPainter::ShowKept(const Ref& ref, const ButtonFaceKey& key, HDC dc, int x, int y) {
+    const DibSurface* kept = ref.record->faces.Find(key, key.background.keepable);
+    if (!kept) return false;
+    if (preparing_) return true;
     if (dc) {
-        ::BitBlt(dc, 0, 0, width, height, snapshot.Dc(), 0, 0, SRCCOPY);
+        ::BitBlt(dc, x, y, kept->Width(), kept->Height(), kept->Dc(), 0, 0, SRCCOPY);
     } else {
         WindowDc own(ref.control);
-        ::BitBlt(own.get(), 0, 0, width, height, snapshot.Dc(), 0, 0, SRCCOPY);
+        ::BitBlt(own.get(), x, y, kept->Width(), kept->Height(), kept->Dc(), 0, 0, SRCCOPY);
     }
+    return true;
+}
+
+void ButtonPainter::ShowAndKeep(const Ref& ref, const ButtonFaceKey& key, HDC dc, int x, int y,
+                                BackgroundSnapshot composed) {
+    if (!preparing_) {
+        const int width = composed.Width();
+        const int height = composed.Height();
+        if (dc) {
+            ::BitBlt(dc, x, y, width, height, composed.Dc(), 0, 0, SRCCOPY);
+        } else {
+            WindowDc own(ref.control);
+            ::BitBlt(own.get(), x, y, width, height, composed.Dc(), 0, 0, SRCCOPY);
+        }
+    }
+    if (key.background.keepable) ref.record->faces.Keep(key, std::move(composed).Keep());
+}
+
+void ButtonPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window || !engine_.GdiplusRunning()) return;
+    UniqueMemoryDc scratch(::CreateCompatibleDC(nullptr));
+    preparing_ = true;
+    for (int i = 1; i < ListOf(*window).Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !::IsWindowVisible(ref.control)) continue;
+        RECT client{};
+        ::GetClientRect(ref.control, &client);
+        Paint(ref, scratch.get(), CurrentState(ref), client);
+    }
+    preparing_ = false;
 }
 
 LRESULT ButtonPainter::OnMarkMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -616,6 +672,7 @@ bool ButtonPainter::RegisterPictures(HWND button, ButtonKind kind,
     }
     record.value = value;
     record.text = WindowText(button);
+    record.faces.Clear();  // faces made with the old pictures
     if (!tooltip.empty()) {
         if (record.tooltip.Window()) {
             record.tooltip.SetToolText(1, tooltip);

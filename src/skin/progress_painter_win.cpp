@@ -29,38 +29,64 @@ void ProgressPainter::Install(int windowIndex, HWND parent) {
     }
 }
 
-void ProgressPainter::PaintProgress(int windowIndex, int bar) {
-    const Ref ref = At(windowIndex, bar);
-    if (!ref || !engine_.GdiplusRunning()) return;
-    const SIZE size = OuterSizeOf(ref.control);
-    if (size.cx <= 0 || size.cy <= 0) return;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
+void ProgressPainter::Draw(HDC snapshot, const ProgressFaceKey& key) {
+    const int width = key.background.width;
+    const int height = key.background.height;
     gfx::Graphics graphics;
-    if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
-    const bool vertical = ref.record->vertical;
-    DrawControlPanel(graphics, LayoutPanel(size.cx, size.cy, vertical), 50, kPanelFillCorner);
-
-    PBRANGE range{};
-    ::SendMessageW(ref.control, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
-    const int position = static_cast<int>(::SendMessageW(ref.control, PBM_GETPOS, 0, 0));
+    if (!graphics.FromHdc(snapshot)) return;
+    DrawControlPanel(graphics, LayoutPanel(width, height, key.vertical), 50, kPanelFillCorner);
     const ProgressBarGeometry g =
-        LayoutProgressBar(size.cx, size.cy, vertical, range.iLow, range.iHigh, position);
+        LayoutProgressBar(width, height, key.vertical, key.low, key.high, key.position);
     gfx::GraphicsPath path;
     gfx::LinearGradientBrush fill;
-    const gfx::ColourRef accent = Settings().accentColour;
     if (g.hasBar && !(g.gradientFrom == g.gradientTo) && path.Create() &&
         path.AddFigure(RoundRectFigure(g.bar.x, g.bar.y, g.bar.width, g.bar.height, kBarCorner)) &&
         fill.Create(g.gradientFrom, g.gradientTo, gfx::MakeArgb(gfx::kWhiteRef, 90),
-                    gfx::MakeArgb(accent, 255))) {
+                    gfx::MakeArgb(key.accent, 255))) {
         graphics.FillPath(fill, path);
         gfx::Pen rim;
-        if (rim.Create(gfx::MakeArgb(accent, 150), 1)) graphics.DrawPath(rim, path);
+        if (rim.Create(gfx::MakeArgb(key.accent, 150), 1)) graphics.DrawPath(rim, path);
     }
-    graphics.Delete();
+}
+
+const DibSurface* ProgressPainter::Face(const Ref& ref, BackgroundSnapshot& fresh) {
+    const SIZE size = OuterSizeOf(ref.control);
+    if (size.cx <= 0 || size.cy <= 0) return nullptr;
+    PBRANGE range{};
+    ::SendMessageW(ref.control, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    const ProgressFaceKey key{engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+                              ref.record->vertical,
+                              range.iLow,
+                              range.iHigh,
+                              static_cast<int>(::SendMessageW(ref.control, PBM_GETPOS, 0, 0)),
+                              Settings().accentColour};
+    if (const DibSurface* kept = ref.record->faces.Find(key, key.background.keepable)) return kept;
+    fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
+    if (!fresh) return nullptr;
+    Draw(fresh.Dc(), key);
+    return key.background.keepable ? &ref.record->faces.Keep(key, std::move(fresh).Keep()) : &fresh;
+}
+
+void ProgressPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window || !engine_.GdiplusRunning()) return;
+    for (int i = 1; i < ListOf(*window).Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !::IsWindowVisible(ref.control)) continue;
+        BackgroundSnapshot fresh;
+        Face(ref, fresh);
+    }
+}
+
+void ProgressPainter::PaintProgress(int windowIndex, int bar) {
+    const Ref ref = At(windowIndex, bar);
+    if (!ref || !engine_.GdiplusRunning()) return;
+    BackgroundSnapshot fresh;
+    const DibSurface* face = Face(ref, fresh);
+    if (!face) return;
     {
         WindowDc target(ref.control, WindowDc::Area::Whole);
-        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.Dc(), 0, 0, SRCCOPY);
+        ::BitBlt(target.get(), 0, 0, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
     }
     RefreshSeeThroughAbove(ref.control);
 }

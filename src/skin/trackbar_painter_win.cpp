@@ -53,7 +53,7 @@ void TrackbarPainter::Install(int windowIndex, HWND parent) {
     }
 }
 
-void TrackbarPainter::Draw(HDC snapshot, const Ref& ref, SIZE size) {
+TrackbarFacts TrackbarPainter::FactsOf(const Ref& ref) {
     const TrackbarRecord& record = *ref.record;
     HWND control = ref.control;
     RECT channel{};
@@ -72,12 +72,16 @@ void TrackbarPainter::Draw(HDC snapshot, const Ref& ref, SIZE size) {
         facts.selectionStart = static_cast<int>(::SendMessageW(control, TBM_GETSELSTART, 0, 0));
         facts.selectionEnd = static_cast<int>(::SendMessageW(control, TBM_GETSELEND, 0, 0));
     }
-    const TrackbarGeometry g = LayoutTrackbar(facts, record.hover);
+    return facts;
+}
+
+void TrackbarPainter::Draw(HDC snapshot, const TrackbarFaceKey& key, SIZE size) {
+    const TrackbarGeometry g = LayoutTrackbar(key.facts, key.hover);
 
     gfx::Graphics graphics;
     if (!graphics.FromHdc(snapshot)) return;
     if (Settings().trackbarChannel) {
-        DrawControlPanel(graphics, LayoutPanel(size.cx, size.cy, record.vertical), 30,
+        DrawControlPanel(graphics, LayoutPanel(size.cx, size.cy, key.facts.vertical), 30,
                          kPanelFillCorner);
     }
     gfx::GraphicsPath groove;
@@ -101,21 +105,41 @@ void TrackbarPainter::Draw(HDC snapshot, const Ref& ref, SIZE size) {
         graphics.SetSmoothingMode(gfx::gp::SmoothingModeDefault);
     }
     if (g.hasSelection) Outline(graphics, g.selection, gfx::MakeArgb(gfx::kWhiteRef, 160));
-    Outline(graphics, g.progress, gfx::MakeArgb(Settings().accentColour, 200));
+    Outline(graphics, g.progress, gfx::MakeArgb(key.accent, 200));
+}
+
+const DibSurface* TrackbarPainter::Face(const Ref& ref, BackgroundSnapshot& fresh) {
+    const SIZE size = OuterSizeOf(ref.control);
+    if (size.cx <= 0 || size.cy <= 0) return nullptr;
+    const TrackbarFaceKey key{engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}), FactsOf(ref),
+                              ref.record->hover, Settings().accentColour};
+    if (const DibSurface* kept = ref.record->faces.Find(key, key.background.keepable)) return kept;
+    fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
+    if (!fresh) return nullptr;
+    Draw(fresh.Dc(), key, size);
+    return key.background.keepable ? &ref.record->faces.Keep(key, std::move(fresh).Keep()) : &fresh;
+}
+
+void TrackbarPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window || !engine_.GdiplusRunning()) return;
+    for (int i = 1; i < ListOf(*window).Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !::IsWindowVisible(ref.control)) continue;
+        BackgroundSnapshot fresh;
+        Face(ref, fresh);
+    }
 }
 
 void TrackbarPainter::PaintTrackbar(int windowIndex, int trackbar) {
     const Ref ref = At(windowIndex, trackbar);
     if (!ref || !engine_.GdiplusRunning()) return;
-    const SIZE size = OuterSizeOf(ref.control);
-    if (size.cx <= 0 || size.cy <= 0) return;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
-    if (!snapshot) return;
-    Draw(snapshot.Dc(), ref, size);
+    BackgroundSnapshot fresh;
+    const DibSurface* face = Face(ref, fresh);
+    if (!face) return;
     {
         WindowDc target(ref.control, WindowDc::Area::Whole);
-        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.Dc(), 0, 0, SRCCOPY);
+        ::BitBlt(target.get(), 0, 0, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
     }
     RefreshSeeThroughAbove(ref.control);
 }
