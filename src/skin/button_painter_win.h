@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "gfx/graphics_win.h"
 #include "gfx/tooltip_win.h"
 #include "skin/background_snapshot_win.h"
 #include "skin/background_stamp.h"
@@ -83,12 +84,19 @@ class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlF
 
   private:
     void Paint(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect);
-    void PaintPushButton(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect);
-    void PaintGlassButton(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect);
-    void PaintPictureButton(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect);
+    // The looks of push, glass and picture buttons, drawn over the skin behind the button.
+    void DrawPushButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state, int width,
+                        int height);
+    void DrawGlassButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state, int width,
+                         int height);
+    void DrawPictureButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state);
     void PaintCheckBox(const Ref& ref, std::uint32_t state, HDC dc = nullptr);
     void PaintRadio(const Ref& ref, std::uint32_t state, HDC dc = nullptr);
     void PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool radio);
+    void DrawRadioMark(gfx::Graphics& graphics, const CheckMarkLayout& layout, std::uint32_t state,
+                       bool checked);
+    void DrawCheckMark(gfx::Graphics& graphics, const CheckMarkLayout& layout, std::uint32_t state,
+                       bool checked);
     // The state the control is in now: disabled, focused, held down, and hot while the hover
     // tracking names it.
     std::uint32_t CurrentState(const Ref& ref);
@@ -96,6 +104,8 @@ class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlF
                           const std::array<std::span<const std::uint8_t>, 4>& pictures, int value,
                           std::string_view tooltip);
     LRESULT OnMarkMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMarkPaint(Ref& ref);
+    LRESULT OnSetText(Ref& ref, WPARAM wParam, LPARAM lParam);
     ButtonFaceKey FaceKeyOf(const Ref& ref, std::uint32_t state, const RECT& outerRect);
     // Copies the face kept for `key` to `dc` at (x, y) (the button's own DC when null); false
     // when none is kept and the face is to be composed.

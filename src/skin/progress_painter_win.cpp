@@ -4,6 +4,7 @@
 
 #include "skin/child_painting_win.h"
 #include "skin/control_panel_win.h"
+#include "skin/kept_face_win.h"
 #include "skin/shapes.h"
 #include "skin/skin_engine_win.h"
 #include "skin/trackbar_layout.h"
@@ -60,58 +61,30 @@ const DibSurface* ProgressPainter::Face(const Ref& ref, BackgroundSnapshot& fres
                               range.iHigh,
                               static_cast<int>(::SendMessageW(ref.control, PBM_GETPOS, 0, 0)),
                               Settings().accentColour};
-    if (const DibSurface* kept = ref.record->faces.Find(key, key.background.keepable)) return kept;
-    fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
-    if (!fresh) return nullptr;
-    Draw(fresh.Dc(), key);
-    return key.background.keepable ? &ref.record->faces.Keep(key, std::move(fresh).Keep()) : &fresh;
+    return KeptFace(engine_, ref.control, {0, 0, size.cx, size.cy}, ref.record->faces, key, fresh,
+                    [&](HDC surface) { Draw(surface, key); });
 }
 
 void ProgressPainter::PrepareFaces(int windowIndex) {
-    WindowRecord* window = WindowAt(windowIndex);
-    if (!window || !engine_.GdiplusRunning()) return;
-    for (int i = 1; i < ListOf(*window).Size(); ++i) {
-        const Ref ref = At(windowIndex, i);
-        if (!ref || !::IsWindowVisible(ref.control)) continue;
+    if (!engine_.GdiplusRunning()) return;
+    ForEachVisible(windowIndex, [this](const Ref& ref) {
         BackgroundSnapshot fresh;
         Face(ref, fresh);
-    }
+    });
 }
 
 void ProgressPainter::PaintProgress(int windowIndex, int bar) {
     const Ref ref = At(windowIndex, bar);
     if (!ref || !engine_.GdiplusRunning()) return;
     BackgroundSnapshot fresh;
-    const DibSurface* face = Face(ref, fresh);
-    if (!face) return;
-    {
-        WindowDc target(ref.control, WindowDc::Area::Whole);
-        ::BitBlt(target.get(), 0, 0, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
-    }
-    RefreshSeeThroughAbove(ref.control);
+    if (const DibSurface* face = Face(ref, fresh)) ShowOnControl(ref.control, *face);
 }
 
 LRESULT ProgressPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_MOVE:
-            PaintProgress(ref.windowIndex, ref.index);
-            break;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            ::BeginPaint(ref.control, &paint);
-            PaintProgress(ref.windowIndex, ref.index);
-            ::EndPaint(ref.control, &paint);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return 1;
-        case WM_NCPAINT:
-            // Without a border the whole control is client area, which WM_PAINT draws.
-            if (HasFrame(ref.control)) PaintProgress(ref.windowIndex, ref.index);
-            return 1;
-        default:
-            break;
+    // Without a border the whole control is client area, which WM_PAINT draws.
+    const auto paint = [&] { PaintProgress(ref.windowIndex, ref.index); };
+    if (const auto result = PaintWhole(ref, message, wParam, HasFrame(ref.control), paint)) {
+        return *result;
     }
     return Forward(ref, message, wParam, lParam);
 }
