@@ -15,6 +15,7 @@
 
 #include "skin/child_hover.h"
 #include "skin/child_list_win.h"
+#include "skin/child_painting_win.h"
 #include "skin/skin_settings.h"
 #include "skin/window_record_win.h"
 
@@ -212,6 +213,10 @@ class FamilyPainter : public ChildPainter {
                                          LPARAM lParam) noexcept {
         try {
             if (auto* painter = static_cast<Self*>(CurrentPainter(kFamily))) {
+                if (message == SeeThroughRefreshMessage()) {
+                    FlushSeeThroughRefresh(control);
+                    return 0;
+                }
                 if (Ref ref = painter->Find(control)) {
                     if (message != WM_DESTROY) {
                         return painter->OnMessage(ref, message, wParam, lParam);

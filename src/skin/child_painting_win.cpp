@@ -5,30 +5,113 @@
 #include "core/wide_text_win.h"
 #include "skin/edit_frame.h"
 #include "skin/shapes.h"
+#include "skin/skin_engine_win.h"
+#include "skin/skinned_control_win.h"
+
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace yf {
+
+namespace {
+
+struct PendingRefresh {
+    HWND control;
+    UniqueRegion painted;  // screen coordinates
+};
+
+// Paints waiting for their see-through siblings to be refreshed, by parent.
+std::unordered_map<HWND, std::vector<PendingRefresh>>& Pending() {
+    static std::unordered_map<HWND, std::vector<PendingRefresh>> pending;
+    return pending;
+}
+
+// Invalidates the part of `painted` that `sibling` covers, in the sibling's own coordinates.
+void InvalidateCovered(HWND sibling, const RECT& bounds, HRGN painted) {
+    UniqueRegion common(::CreateRectRgnIndirect(&bounds));
+    if (!common || ::CombineRgn(common.get(), common.get(), painted, RGN_AND) == NULLREGION) return;
+    POINT origin{0, 0};
+    ::ClientToScreen(sibling, &origin);
+    ::OffsetRgn(common.get(), -origin.x, -origin.y);
+    ::InvalidateRgn(sibling, common.get(), FALSE);
+}
+
+bool IsSeeThrough(HWND window) {
+    return (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0 &&
+           ::IsWindowVisible(window);
+}
+
+// The same at once, for a parent whose procedure is not the engine's.
+void RefreshNow(HWND control, HRGN painted, const RECT& paintedBox) {
+    for (HWND sibling = ::GetWindow(control, GW_HWNDPREV); sibling;
+         sibling = ::GetWindow(sibling, GW_HWNDPREV)) {
+        RECT bounds{};
+        RECT meeting{};
+        ::GetWindowRect(sibling, &bounds);
+        if (::IntersectRect(&meeting, &bounds, &paintedBox) && IsSeeThrough(sibling)) {
+            InvalidateCovered(sibling, bounds, painted);
+        }
+    }
+}
+
+// Whether the parent's procedure is the engine's, which answers the refresh message.
+bool EngineOwns(HWND parent) {
+    const SkinEngine* engine = SkinEngine::Current();
+    return engine && (engine->FindWindowIndex(parent) != 0 || IsTakenOverBySkin(parent));
+}
+
+}  // namespace
 
 void RefreshSeeThroughAbove(HWND control, HRGN painted) {
     RECT paintedBox{};
     if (!painted || ::GetRgnBox(painted, &paintedBox) == NULLREGION) return;
-    for (HWND sibling = ::GetWindow(control, GW_HWNDPREV); sibling;
-         sibling = ::GetWindow(sibling, GW_HWNDPREV)) {
-        if (!(::GetWindowLongW(sibling, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) continue;
-        RECT bounds{};
-        RECT meeting{};
-        ::GetWindowRect(sibling, &bounds);
-        // Most siblings lie elsewhere: only those meeting the painted box need the region test.
-        if (!::IntersectRect(&meeting, &bounds, &paintedBox) || !::IsWindowVisible(sibling)) {
-            continue;
+    HWND parent = ::GetParent(control);
+    if (!parent || !EngineOwns(parent)) {
+        RefreshNow(control, painted, paintedBox);
+        return;
+    }
+    // The paints of one burst (a skin switch, a label's repaint) are gathered, so the siblings
+    // are looked through once for all of them.
+    std::vector<PendingRefresh>& pending = Pending()[parent];
+    if (pending.empty()) ::PostMessageW(parent, SeeThroughRefreshMessage(), 0, 0);
+    UniqueRegion copy(::CreateRectRgn(0, 0, 0, 0));
+    ::CombineRgn(copy.get(), painted, nullptr, RGN_COPY);
+    pending.push_back({control, std::move(copy)});
+}
+
+UINT SeeThroughRefreshMessage() {
+    static const UINT message = ::RegisterWindowMessageW(L"YfSkinRefreshSeeThrough");
+    return message;
+}
+
+void FlushSeeThroughRefresh(HWND parent) {
+    const auto found = Pending().find(parent);
+    if (found == Pending().end()) return;
+    std::vector<PendingRefresh> painted = std::move(found->second);
+    Pending().erase(found);
+    std::size_t left = painted.size();
+    // Top of the z-order first: the see-through children met so far lie above what follows.
+    std::vector<std::pair<HWND, RECT>> above;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child && left > 0;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        for (const PendingRefresh& paint : painted) {
+            if (paint.control != child) continue;
+            --left;
+            RECT box{};
+            ::GetRgnBox(paint.painted.get(), &box);
+            for (const auto& [sibling, bounds] : above) {
+                RECT meeting{};
+                if (::IntersectRect(&meeting, &bounds, &box)) {
+                    InvalidateCovered(sibling, bounds, paint.painted.get());
+                }
+            }
         }
-        UniqueRegion common(::CreateRectRgnIndirect(&bounds));
-        if (!common || ::CombineRgn(common.get(), common.get(), painted, RGN_AND) == NULLREGION) {
-            continue;
+        if (IsSeeThrough(child)) {
+            RECT bounds{};
+            ::GetWindowRect(child, &bounds);
+            above.emplace_back(child, bounds);
         }
-        POINT origin{0, 0};
-        ::ClientToScreen(sibling, &origin);
-        ::OffsetRgn(common.get(), -origin.x, -origin.y);
-        ::InvalidateRgn(sibling, common.get(), FALSE);
     }
 }
 

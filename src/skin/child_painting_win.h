@@ -18,6 +18,10 @@ namespace yf {
 void RefreshSeeThroughAbove(HWND control, HRGN painted);
 // The same for the whole window rectangle of `control`.
 void RefreshSeeThroughAbove(HWND control);
+// Where the parent's procedure is the engine's, the refresh waits for this message posted to
+// the parent, which then refreshes every paint gathered since in one look at its children.
+UINT SeeThroughRefreshMessage();
+void FlushSeeThroughRefresh(HWND parent);
 
 // Copies `face` over the whole window area of `control` (leaving out its magenta pixels when
 // `keyed`), then lets the see-through labels lying on it draw again.

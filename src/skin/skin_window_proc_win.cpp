@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/wide_text_win.h"
+#include "skin/child_painting_win.h"
 #include "skin/see_through_win.h"
 #include "skin/skin_engine_win.h"
 #include "skin/window_properties_win.h"
@@ -124,6 +125,10 @@ LRESULT SkinnedWindowProcedure::Handle(HWND window, UINT message, WPARAM wParam,
 
 LRESULT SkinnedWindowProcedure::Dispatch(const Message& m) {
     LRESULT result = 0;
+    if (m.id == SeeThroughRefreshMessage()) {
+        FlushSeeThroughRefresh(m.window);
+        return 0;
+    }
     switch (m.id) {
         case WM_QUIT:
             engine_.ShutDownGdiplus();
