@@ -28,6 +28,16 @@ target_link_options(yfshutdown PRIVATE -municode)
 # can read a local page from the same library.
 target_compile_definitions(yfshutdown PRIVATE YF_WEB_TIME_URL=L"${WEB_TIME_URL}")
 
+# The skin gallery: every control family the engine paints, in a skinned window of its own.
+set(gallery_win_sources ${gallery_all_sources})
+list(FILTER gallery_win_sources INCLUDE REGEX "_win\\.cpp$")
+set(gallery_resources ${CMAKE_SOURCE_DIR}/gallery/gallery.rc)
+set_source_files_properties(${gallery_resources} PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/app/resource_ids.h;${yf_resources}")
+add_executable(skin_gallery WIN32 ${gallery_win_sources} ${gallery_resources})
+target_link_libraries(skin_gallery PRIVATE yf_win)
+target_link_options(skin_gallery PRIVATE -municode)
+
 file(GLOB_RECURSE win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
 if(win_test_sources)
     add_executable(win_tests ${win_test_sources} ${yf_resources})

@@ -7,7 +7,8 @@ std::string SkinResourceName(int skin) {
     return "SKIN" + std::to_string(skin);
 }
 
-void SwitchSkin(SkinSetup& engine, std::span<const std::uint8_t> picture, WindowHandle window) {
+void SwitchSkin(SkinSetup& engine, std::span<const std::uint8_t> picture, WindowHandle window,
+                const StatusBarRequest& statusBar) {
     SkinPictureArgs pictureArgs;
     pictureArgs.bytes = picture;
     pictureArgs.themeColour = kSkinThemeColour;  // given, so the picture is not averaged
@@ -29,6 +30,8 @@ void SwitchSkin(SkinSetup& engine, std::span<const std::uint8_t> picture, Window
     apply.showMenu = false;
     apply.showTitle = true;
     apply.backgroundOption = 0;
+    apply.statusBarHeight = statusBar.height;
+    apply.statusCellWidths = statusBar.cellWidths;
     engine.ApplySkin(apply);
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "skin/skin_settings.h"
 
@@ -18,8 +19,15 @@ constexpr gfx::ColourRef kSkinThemeColour = 0xC0C0C0;
 // Name of the linked-in JPEG of skin 1..8 ("SKIN1".."SKIN8"); empty for other numbers.
 std::string SkinResourceName(int skin);
 
+// A status bar along the bottom of the window (the program's own window has none).
+struct StatusBarRequest {
+    int height = 0;
+    std::vector<int> cellWidths;  // -1: the rest of the bar
+};
+
 // SetSkinPicture, SetControlOptions, ApplySkin. ApplySkin only registers the window the first
 // time; later switches are made by the picture alone.
-void SwitchSkin(SkinSetup& engine, std::span<const std::uint8_t> picture, WindowHandle window);
+void SwitchSkin(SkinSetup& engine, std::span<const std::uint8_t> picture, WindowHandle window,
+                const StatusBarRequest& statusBar = {});
 
 }  // namespace yf

@@ -64,6 +64,17 @@ TEST(SwitchSkinTest, CallsTheEngineInOrderWithTheFixedValues) {
     EXPECT_FALSE(engine.apply.ownPictureMode.has_value());
 }
 
+TEST(SwitchSkinTest, AStatusBarRequestReachesTheRegistrationOnly) {
+    const std::array<std::uint8_t, 3> jpeg{0xFF, 0xD8, 0xFF};
+    int window = 0;
+    RecordingSetup engine;
+    SwitchSkin(engine, jpeg, &window, {22, {140, 180, -1}});
+    EXPECT_EQ(engine.apply.statusBarHeight, 22);
+    EXPECT_EQ(engine.apply.statusCellWidths, (std::vector<int>{140, 180, -1}));
+    EXPECT_EQ(engine.apply.captionHeight, 25);
+    EXPECT_EQ(engine.picture.mode, PictureMode::Stretched);
+}
+
 TEST(SwitchSkinTest, ResourceNamesOfTheEightSkins) {
     EXPECT_EQ(SkinResourceName(1), "SKIN1");
     EXPECT_EQ(SkinResourceName(8), "SKIN8");

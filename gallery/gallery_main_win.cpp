@@ -1,0 +1,29 @@
+// The skin gallery's entry: skinned with skin 8, or the skin 1 .. 8 its command line names.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/app_icon_win.h"
+#include "gallery/gallery_layout.h"
+#include "gallery/gallery_window_win.h"
+#include "skin/skin_engine_win.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
+    INITCOMMONCONTROLSEX common{sizeof(common), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                                    ICC_INTERNET_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&common);
+    yf::SkinEngine engine(instance, yf::AppIconResource());
+    yf::gallery::GalleryWindow gallery(instance, engine);
+    if (!gallery.Create()) return 1;
+    gallery.SwitchSkin(yf::gallery::SkinFromCommandLine(commandLine ? commandLine : L""));
+    gallery.Show(showCommand == SW_HIDE ? SW_SHOWNORMAL : showCommand);
+
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (gallery.TakeSkinKey(msg)) continue;
+        if (::IsDialogMessageW(gallery.Handle(), &msg)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
