@@ -1,6 +1,7 @@
 #include "skin/frame/header_layout.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace yf {
 namespace {
@@ -52,6 +53,34 @@ gfx::RectF HeaderTitleRect(int iconX, int iconWidth, int cellWidth, int cellHeig
     return {static_cast<float>(iconX + iconWidth), 0,
             static_cast<float>(std::max(cellWidth - iconWidth - 2 * margin, 0)),
             static_cast<float>(cellHeight)};
+}
+
+std::string TrimTitle(std::string_view title, float available,
+                      const std::function<float(std::string_view)>& widthOf) {
+    if (title.empty() || widthOf(title) <= available) return std::string(title);
+    // Byte offsets where a character starts, the end included.
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < title.size(); ++i) {
+        if ((static_cast<unsigned char>(title[i]) & 0xC0) != 0x80) starts.push_back(i);
+    }
+    starts.push_back(title.size());
+    constexpr std::string_view kEllipsis = "…";
+    const auto withEllipsis = [&](std::size_t characters) {
+        return std::string(title.substr(0, starts[characters])) + std::string(kEllipsis);
+    };
+    // The widths of longer starts never shrink: the longest that fits is found by halving.
+    std::size_t fits = 0;
+    std::size_t tooLong = starts.size() - 1;  // the whole title does not fit
+    while (tooLong - fits > 1) {
+        const std::size_t middle = (fits + tooLong) / 2;
+        if (widthOf(withEllipsis(middle)) <= available) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
+    }
+    if (fits == 0 && widthOf(kEllipsis) > available) return {};
+    return withEllipsis(fits);
 }
 
 int HeaderCellRight(int itemRight, bool lastOfListView, int viewRight) {

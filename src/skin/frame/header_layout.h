@@ -4,8 +4,11 @@
 // mouse move repaints. Portable so the rules can be checked without windows.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "gfx/argb.h"
 #include "gfx/figure.h"
@@ -35,6 +38,11 @@ int HeaderIconX(HeaderAlign align, int cellWidth, int iconWidth, int margin, int
 
 // The title's layout rectangle in cell coordinates, right after the icon.
 gfx::RectF HeaderTitleRect(int iconX, int iconWidth, int cellWidth, int cellHeight, int margin);
+
+// `title` (UTF-8) as it fits `available` pixels by `widthOf`: whole when it fits, else its
+// longest start that fits followed by an ellipsis ("…" alone, or nothing, when no start does).
+std::string TrimTitle(std::string_view title, float available,
+                      const std::function<float(std::string_view)>& widthOf);
 
 // The right edge of a cell: the last item of a list view's header reaches the view's right edge.
 int HeaderCellRight(int itemRight, bool lastOfListView, int viewRight);

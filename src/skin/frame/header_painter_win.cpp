@@ -161,6 +161,10 @@ void HeaderPainter::PaintHeader(int windowIndex, int header, HDC dc) {
         format.SetLineAlignment(gfx::gp::StringAlignmentCenter) &&
         format.SetTrimming(gfx::gp::StringTrimmingEllipsisCharacter) &&
         ink.Create(gfx::MakeArgb(gfx::kBlackRef));
+    const auto widthOf = [&](std::string_view text) {
+        const auto bounds = graphics.MeasureString(text, font, {0, 0, 100000, 100000}, nullptr);
+        return bounds ? bounds->width : 0.0f;
+    };
     int paintedRight = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const HeaderItem& item = items[i];
@@ -194,9 +198,7 @@ void HeaderPainter::PaintHeader(int windowIndex, int header, HDC dc) {
         const int shownIconWidth = hasIcon ? iconWidth : 0;
         int titleWidth = 0;
         if (canWrite && !item.title.empty()) {
-            const auto bounds = graphics.MeasureString(item.title, font, {0, 0, 100000, 100000},
-                                                       nullptr);
-            titleWidth = (bounds ? static_cast<int>(std::floor(bounds->width)) : 0) + 1;
+            titleWidth = static_cast<int>(std::floor(widthOf(item.title))) + 1;
         }
         const int iconX = HeaderIconX(HeaderAlignOf(item.format), width, shownIconWidth, margin,
                                       titleWidth);
@@ -209,7 +211,9 @@ void HeaderPainter::PaintHeader(int windowIndex, int header, HDC dc) {
             gfx::RectF title = HeaderTitleRect(iconX, shownIconWidth, width, height, margin);
             title.x += cell.x;
             title.y += cell.y;
-            graphics.DrawString(item.title, font, title, &format, ink);
+            // Trimmed here: not every GDI+ honours the format's ellipsis.
+            const std::string shown = TrimTitle(item.title, title.width, widthOf);
+            graphics.DrawString(shown, font, title, &format, ink);
         }
     }
     // Beyond the last item (all of a header without items) only the base fill lies on the

@@ -59,6 +59,37 @@ TEST(HeaderLayoutTest, TitleFollowsTheIconAndTheLastCellOfAListViewReachesItsEdg
     EXPECT_EQ(HeaderCellRight(350, true, 300), 350);  // wider than the view already
 }
 
+TEST(HeaderLayoutTest, TitlesTooWideEndInAnEllipsis) {
+    // Each character 10 pixels wide, the ellipsis too; a counter keeps the search short.
+    int measured = 0;
+    const auto width = [&measured](std::string_view text) {
+        ++measured;
+        float characters = 0;
+        for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
+        return characters * 10;
+    };
+    struct Case {
+        const char* title;
+        float available;
+        const char* shown;
+    } cases[] = {
+        {"名称", 20, "名称"},                  // fits exactly
+        {"修改时间", 35, "修改…"},             // three characters and the ellipsis do not fit
+        {"修改时间", 39.9f, "修改…"},
+        {"修改时间", 40, "修改时间"},
+        {"Size of file", 60, "Size …"},
+        {"很长很长很长很长很长很长很长的标题", 100, "很长很长很长很长很…"},
+        {"修改时间", 12, "…"},                 // no character fits beside it
+        {"修改时间", 5, ""},                   // not even the ellipsis
+        {"", 5, ""},
+    };
+    for (const Case& c : cases) {
+        measured = 0;
+        EXPECT_EQ(TrimTitle(c.title, c.available, width), c.shown) << c.title << " " << c.available;
+        EXPECT_LE(measured, 8) << c.title;
+    }
+}
+
 TEST(HeaderLayoutTest, OnlyAHeaderWithButtonsShowsTheLitAndPressedLooks) {
     constexpr gfx::ColourRef accent = 0x3366CC;
     for (const bool buttons : {false, true}) {
