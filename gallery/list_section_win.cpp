@@ -200,8 +200,10 @@ void Create(const SectionPlace& place) {
     HWND address = Make(place, group, g, WC_IPADDRESSW, 0, WS_EX_CLIENTEDGE, {0, 0, 160, 24},
                         kAddress);
     ::SendMessageW(address, IPM_SETADDRESS, 0, MAKEIPADDRESS(192, 168, 1, 10));
+    // Low in the box: beside the address some skins are one flat colour, and a see-through
+    // picker there would show little but that.
     Make(place, group, g, DATETIMEPICK_CLASSW, DTS_SHORTDATEFORMAT, WS_EX_CLIENTEDGE,
-         {180, 0, 170, 24}, kDatePicker);
+         {140, 404, 170, 24}, kDatePicker);
     HWND header = Make(place, group, g, WC_HEADERW, 0, 0, {0, 40, 420, 24}, kHeader);
     FillHeader(header);
     HWND calendar = Make(place, group, g, MONTHCAL_CLASSW, 0, 0, {0, 80, 240, 180}, kCalendar);

@@ -3,6 +3,10 @@
 add_executable(e2e_driver ${CMAKE_SOURCE_DIR}/tests/e2e/driver/driver.cpp)
 target_link_libraries(e2e_driver PRIVATE yf_win)
 target_link_options(e2e_driver PRIVATE -municode)
+# Looks into any window by its class (the gallery's checks).
+add_executable(e2e_window_probe ${CMAKE_SOURCE_DIR}/tests/e2e/driver/window_probe.cpp)
+target_link_libraries(e2e_window_probe PRIVATE yf_win)
+target_link_options(e2e_window_probe PRIVATE -municode)
 
 set(YF_SCREENSHOTS ${CMAKE_BINARY_DIR}/screenshots)
 file(GLOB e2e_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)
