@@ -281,6 +281,12 @@ LRESULT HeaderPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM l
             if (buttons && ::IsWindow(control)) PaintHeader(ref.windowIndex, ref.index);
             return result;
         }
+        case WM_SETFONT: {
+            // A list view hands its header each new font of its own.
+            const LRESULT result = Forward(ref, message, wParam, lParam);
+            if (const Ref still = Find(ref.control)) ReadHeaderFont(still.control, *still.record);
+            return result;
+        }
         case WM_MOUSELEAVE:
             NoteHoverLeave(ref.window->childHover);
             record.hover = {};
