@@ -112,18 +112,6 @@ class SkinnedHost {
     }
     static constexpr std::uint32_t kPoisonRgb = 0x00FF00;
 
-    // Share of the most common colour among the pixels.
-    static double MostCommonShare(const Pixels& pixels) {
-        std::vector<std::uint32_t> sorted;
-        for (std::uint32_t p : pixels.bgra) sorted.push_back(p & 0xFFFFFF);
-        std::sort(sorted.begin(), sorted.end());
-        std::size_t best = 0;
-        for (std::size_t i = 0, run = 0; i < sorted.size(); ++i) {
-            run = (i > 0 && sorted[i] == sorted[i - 1]) ? run + 1 : 1;
-            best = std::max(best, run);
-        }
-        return sorted.empty() ? 0 : static_cast<double>(best) / sorted.size();
-    }
     static int Count(const Pixels& pixels, std::uint32_t rgb) {
         int count = 0;
         for (std::uint32_t p : pixels.bgra) count += (p & 0xFFFFFF) == rgb;
