@@ -8,3 +8,8 @@ target_link_options(skin_bench PRIVATE -municode -mconsole)
 add_executable(controls_bench WIN32 ${CMAKE_SOURCE_DIR}/bench/controls_bench.cpp ${yf_resources})
 target_link_libraries(controls_bench PRIVATE yf_win)
 target_link_options(controls_bench PRIVATE -municode -mconsole)
+
+#   bench/idle_bench.sh build/windows (the CPU an idle program costs next to plain_clock.exe)
+add_executable(plain_clock WIN32 ${CMAKE_SOURCE_DIR}/bench/plain_clock.cpp ${yf_resources})
+target_link_libraries(plain_clock PRIVATE yf_win)
+target_link_options(plain_clock PRIVATE -municode)

@@ -21,7 +21,17 @@ set_source_files_properties(${yf_resources} PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/app/resource_ids.h")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/assets -I${CMAKE_SOURCE_DIR}/src -c 65001")
 
-add_executable(yfshutdown WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp ${yf_resources})
+# The program file alone carries the version resource and the application manifest.
+set(yf_program_info ${CMAKE_SOURCE_DIR}/src/app/program_info.rc)
+set_source_files_properties(${yf_program_info} PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/app/yfshutdown.manifest")
+
+add_executable(yfshutdown WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp ${yf_resources}
+                                ${yf_program_info})
+if(MSVC)
+    # The manifest comes from program_info.rc; the linker's own would be a second one.
+    target_link_options(yfshutdown PRIVATE /MANIFEST:NO)
+endif()
 target_link_libraries(yfshutdown PRIVATE yf_win)
 target_link_options(yfshutdown PRIVATE -municode)
 # The URL is compiled into the entry file only, so a second build of the program for the tests
@@ -42,7 +52,9 @@ file(GLOB_RECURSE win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/w
 if(win_test_sources)
     add_executable(win_tests ${win_test_sources} ${yf_resources})
     # ws2_32: the HTTP client's tests run their own little server.
-    target_link_libraries(win_tests PRIVATE yf_win GTest::gtest_main GTest::gmock ws2_32)
+    # version: the tests read the program file's version resource.
+    target_link_libraries(win_tests PRIVATE yf_win GTest::gtest_main GTest::gmock ws2_32 version)
+    add_dependencies(win_tests yfshutdown)
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
     gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
 endif()

@@ -21,8 +21,8 @@ HWND Make(const SectionPlace& place, HWND parent, const PixelBox& area, const wc
     HWND control = ::CreateWindowExW(
         0, cls, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, area.x + x,
         area.y + y, width, height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id ? place.firstId + id : 0)),
-        place.instance, nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id ? place.firstId + id : 0)), place.instance,
+        nullptr);
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(place.font), FALSE);
     return control;
 }
@@ -54,8 +54,7 @@ void Create(const SectionPlace& place) {
     HWND checked =
         Make(place, window, w, L"BUTTON", "复选框（已选）", BS_AUTOCHECKBOX, 10, 56, 160, 20);
     ::SendMessageW(checked, BM_SETCHECK, BST_CHECKED, 0);
-    Make(place, window, w, L"BUTTON", "单选按钮甲", BS_AUTORADIOBUTTON | WS_GROUP, 10, 84, 160,
-         20);
+    Make(place, window, w, L"BUTTON", "单选按钮甲", BS_AUTORADIOBUTTON | WS_GROUP, 10, 84, 160, 20);
     Trackbar(place, window, w, TBS_AUTOTICKS | TBS_BOTTOM, 10, 120, 280, 40, 10, 3);
     Progress(place, window, w, 0, 10, 180, 280, 22, 50);
     Trackbar(place, window, w, TBS_VERT | TBS_AUTOTICKS | TBS_RIGHT, 400, 60, 44, 220, 10, 6);
@@ -71,14 +70,25 @@ void Create(const SectionPlace& place) {
     HWND radio = Make(place, group, g, L"BUTTON", "单选按钮乙", BS_AUTORADIOBUTTON | WS_GROUP, 10,
                       84, 160, 20);
     ::SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
-    HWND selection = Trackbar(place, group, g, TBS_AUTOTICKS | TBS_ENABLESELRANGE, 10, 120, 280,
-                              40, 100, 40);
+    HWND selection =
+        Trackbar(place, group, g, TBS_AUTOTICKS | TBS_ENABLESELRANGE, 10, 120, 280, 40, 100, 40);
     ::SendMessageW(selection, TBM_SETSEL, TRUE, MAKELPARAM(20, 60));
     Progress(place, group, g, PBS_VERTICAL, 400, 60, 24, 220, 30);
 }
 
+// The two picture buttons get their pictures once the window is skinned.
+void AfterSkin(const SectionPlace& place, SkinEngine& engine) {
+    engine.RegisterPictureButton(::GetDlgItem(place.window, place.firstId + kGlassButton),
+                                 ResourceBytes(L"GALLERY_STAR"), 1, "一张图片的玻璃按钮");
+    engine.RegisterStatePictureButton(
+        ::GetDlgItem(place.group, place.firstId + kStateButton),
+        ResourceBytes(L"GALLERY_PLAY_NORMAL"), ResourceBytes(L"GALLERY_PLAY_HOVER"),
+        ResourceBytes(L"GALLERY_PLAY_PRESSED"), ResourceBytes(L"GALLERY_PLAY_DISABLED"),
+        "四种状态的图片按钮");
+}
+
 }  // namespace
 
-const GallerySection kButtonSection{&Create, nullptr};
+const GallerySection kButtonSection{&Create, &AfterSkin};
 
 }  // namespace yf::gallery

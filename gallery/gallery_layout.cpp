@@ -49,18 +49,21 @@ int SkinFromCommandLine(std::wstring_view commandLine) {
     }
     int skin = 0;
     std::size_t digits = 0;
-    for (; at < commandLine.size() && std::iswdigit(commandLine[at]) && digits < 3; ++at, ++digits) {
+    for (; at < commandLine.size() && std::iswdigit(commandLine[at]) && digits < 3;
+         ++at, ++digits) {
         skin = skin * 10 + (commandLine[at] - L'0');
     }
-    const bool ends = at == commandLine.size() || std::iswspace(commandLine[at]) ||
-                      commandLine[at] == L'"';
+    const bool ends =
+        at == commandLine.size() || std::iswspace(commandLine[at]) || commandLine[at] == L'"';
     if (digits == 0 || !ends || skin < 1 || skin > kSkinCount) return kDefaultSkin;
     return skin;
 }
 
 int SkinFromKey(unsigned virtualKey) {
     constexpr unsigned kNumpad0 = 0x60;
-    if (virtualKey >= '1' && virtualKey <= '0' + kSkinCount) return static_cast<int>(virtualKey - '0');
+    if (virtualKey >= '1' && virtualKey <= '0' + kSkinCount) {
+        return static_cast<int>(virtualKey - '0');
+    }
     if (virtualKey >= kNumpad0 + 1 && virtualKey <= kNumpad0 + kSkinCount) {
         return static_cast<int>(virtualKey - kNumpad0);
     }

@@ -31,20 +31,19 @@ bool GalleryWindow::Create() {
     wc.lpszClassName = kClassName;
     if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
-    window_ = ::CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClassName,
-                                Widen(kTitle).c_str(),
-                                WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU, 40, 40,
-                                kWindowWidth, kWindowHeight, nullptr, nullptr, instance_, this);
+    window_ =
+        ::CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClassName, Widen(kTitle).c_str(),
+                          WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU, 40, 40,
+                          kWindowWidth, kWindowHeight, nullptr, nullptr, instance_, this);
     if (!window_) return false;
     font_.reset(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                               DEFAULT_PITCH, L"宋体"));
     const PixelBox box = GroupBoxPlace();
-    group_ = ::CreateWindowExW(WS_EX_CONTROLPARENT, L"BUTTON", L"容器中的控件",
-                               WS_CHILD | WS_VISIBLE | BS_GROUPBOX | BS_LEFT, box.x, box.y,
-                               box.width, box.height, window_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGroupId)), instance_,
-                               nullptr);
+    group_ = ::CreateWindowExW(
+        WS_EX_CONTROLPARENT, L"BUTTON", L"容器中的控件",
+        WS_CHILD | WS_VISIBLE | BS_GROUPBOX | BS_LEFT, box.x, box.y, box.width, box.height, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGroupId)), instance_, nullptr);
     ::SendMessageW(group_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     for (int band = 0; band < static_cast<int>(std::size(kSections)); ++band) {
         kSections[band]->create(PlaceOf(band));
@@ -53,8 +52,8 @@ bool GalleryWindow::Create() {
 }
 
 SectionPlace GalleryWindow::PlaceOf(int band) const {
-    return {instance_, window_, group_, SectionAreaOf(band), font_.get(),
-            kSectionIdBase + band * kIdsPerSection};
+    return {instance_,           window_,     group_,
+            SectionAreaOf(band), font_.get(), kSectionIdBase + band * kIdsPerSection};
 }
 
 void GalleryWindow::SwitchSkin(int skin) {
@@ -65,6 +64,8 @@ void GalleryWindow::SwitchSkin(int skin) {
         registered_ = true;
         // Like the program's group boxes: no panel, only the frame lies on the picture.
         engine_.RegisterContainer(group_, true, ::GetSysColor(COLOR_BTNFACE), 0);
+        // The bar's texts glow: dark letters in a white halo, readable on every skin.
+        engine_.SetStatusTextStyle(window_, {true, true, 0x000000, 0xFFFFFF, "宋体", 12});
         for (int band = 0; band < static_cast<int>(std::size(kSections)); ++band) {
             if (kSections[band]->afterSkin) kSections[band]->afterSkin(PlaceOf(band), engine_);
         }
@@ -72,7 +73,14 @@ void GalleryWindow::SwitchSkin(int skin) {
     ShowSkinAndSize();
 }
 
-void GalleryWindow::ShowSkinAndSize() {}
+void GalleryWindow::ShowSkinAndSize() {
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    engine_.SetStatusCell(window_, kPictureCell, "皮肤 " + std::to_string(skin_),
+                          ResourceBytes(L"GALLERY_PALETTE"));
+    engine_.SetStatusCell(window_, kGlowCell, "发光的状态栏文字");
+    engine_.SetStatusCell(window_, kSizeCell, "窗口 " + SizeCellText(client.right, client.bottom));
+}
 
 void GalleryWindow::Show(int showCommand) {
     ::ShowWindow(window_, showCommand);
@@ -84,8 +92,8 @@ bool GalleryWindow::TakeSkinKey(const MSG& msg) {
     const int skin = SkinFromKey(static_cast<unsigned>(msg.wParam));
     if (!skin || (msg.hwnd != window_ && !::IsChild(window_, msg.hwnd))) return false;
     // An edit box (or any control that takes typing) keeps its digits.
-    const LRESULT code = ::SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam,
-                                        reinterpret_cast<LPARAM>(&msg));
+    const LRESULT code =
+        ::SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     if (code & DLGC_WANTCHARS) return false;
     if (skin != skin_) SwitchSkin(skin);
     return true;

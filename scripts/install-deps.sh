@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, only what is missing: compilers (host
 # and MinGW-w64), CMake, GoogleTest sources, Wine, a virtual X server, screenshot tools, a
-# Chinese font and the zh_CN.UTF-8 locale.
+# Chinese font, the zh_CN.UTF-8 locale and faketime (the end-to-end clock jump).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils
-          imagemagick fonts-wqy-zenhei locales python3)
+          imagemagick fonts-wqy-zenhei locales python3 faketime)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "app/main_window_win.h"
 #include "core/system_clock_win.h"
 #include "skin/skin_engine_win.h"
+#include "timesync/read_chunk.h"
 #include "timesync/web_client_win.h"
 
 namespace yf {
@@ -22,22 +23,23 @@ int RunApplication(HINSTANCE instance, const wchar_t* webTimeUrl) {
     // Before any window: starts GDI+ and loads the caption icon.
     auto skinEngine = std::make_unique<SkinEngine>(instance, AppIconResource());
     SystemClock clock;
-    // One HTTP client for the whole run.
-    WebClient web;
+    // One HTTP client for the whole run, shared with the reading that may still be running on
+    // its worker when the program ends.
+    auto web = std::make_shared<WebClient>();
     WindowSeams seams;
-    seams.webTimePage = [&web, webTimeUrl] { return web.ReadWebPage(webTimeUrl); };
+    seams.webTimePage = [web, url = std::wstring(webTimeUrl)](ULONGLONG deadline) {
+        return web->ReadWebPage(url, {deadline, kLongestTimePage});
+    };
     auto window = std::make_unique<MainWindow>(instance, clock, std::move(seams));
 
-    // Runs on both exit paths, before the process ends.
+    // Runs on both exit paths once the loop has ended, so no handler of the window is running
+    // while it goes: exit path A ends the loop from a message of its own (code 0), exit path B
+    // when the window is destroyed.
     auto exitHandler = [&window, &skinEngine] {
         window.reset();
         // Destroys the icon and shuts GDI+ down.
         skinEngine.reset();
     };
-    window->SetProcessEnder([&exitHandler](int exitCode) {
-        exitHandler();
-        ::ExitProcess(static_cast<UINT>(exitCode));
-    });
 
     if (!window->Create()) return 1;
     window->RunCreatedSequence();

@@ -7,7 +7,6 @@
 #include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
 #include "skin/skin_engine_win.h"
-#include "timesync/clock_setter_win.h"
 #include "widgets/icon_button_win.h"
 #include "widgets/spin_control_win.h"
 #include "widgets/transparent_label_win.h"
@@ -17,6 +16,8 @@ namespace yf {
 namespace {
 
 constexpr UINT_PTR kGroupForwardSubclass = 0x6F77;
+// Beside the named timers, which use 1..kTimerCount.
+constexpr UINT_PTR kTrayRetryTimer = 0x7472;
 
 int NativeTimerId(TimerId id) { return static_cast<int>(id) + 1; }
 
@@ -82,14 +83,16 @@ MainWindow::MainWindow(HINSTANCE instance, const Clock& clock, WindowSeams seams
       clock_(clock),
       trayClicks_(*this),
       calendar_(*this, clock),
-      endProcess_([](int exitCode) { ::ExitProcess(static_cast<UINT>(exitCode)); }),
+      trayNotify_(std::move(seams.trayNotify)),
+      endProcess_([](int exitCode) { ::PostQuitMessage(exitCode); }),
       reminder_([this] { return balloon_.get(); }),
       schedule_(*this, clock, seams.boxes ? *seams.boxes : systemBoxes_,
                 seams.power ? *seams.power : systemPower_, reminder_) {
     if (seams.webTimePage) {
-        clockCheck_ = std::make_unique<ClockCheck>(
-            std::move(seams.webTimePage), clock, seams.boxes ? *seams.boxes : systemBoxes_,
-            seams.setClock ? std::move(seams.setClock) : ClockSetter(SetSystemClockUtc),
+        clockCheck_ = std::make_unique<WindowClockCheck>(
+            WindowClockCheckSeams{std::move(seams.webTimePage), std::move(seams.setClock),
+                                  std::move(seams.launchElevated)},
+            clock, seams.boxes ? *seams.boxes : systemBoxes_, [this] { return window_; },
             [this] { calendar_.RefreshCalendar(); });
     }
 }
@@ -133,7 +136,7 @@ bool MainWindow::Create() {
         ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_.get()));
         ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_.get()));
     }
-    tray_ = std::make_unique<TrayIcon>(window_, kTrayMessage);
+    tray_ = std::make_unique<TrayIcon>(window_, kTrayMessage, trayNotify_);
     balloon_ = std::make_unique<BalloonTip>(window_);
     BuildTrayMenu();
     return CreateControls();
@@ -302,7 +305,7 @@ void MainWindow::RunCreatedSequence() {
         ::DispatchMessageW(&msg);
     }
     calendar_.RefreshCalendar();
-    tray_->Show(appIcon_.get(), kTrayTip);
+    PutTrayIcon();
 }
 
 void MainWindow::ShowAfterStartUp() {
@@ -363,7 +366,10 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (tray_ && tray_->HandleTaskbarCreated(message)) return 0;
+    if (tray_ && tray_->HandleTaskbarCreated(message)) {
+        AfterTrayChange();
+        return 0;
+    }
     switch (message) {
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0 && LOWORD(wParam) >= kMenuIdBase &&
@@ -419,6 +425,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         }
         case WM_TIMER:
+            if (wParam == kTrayRetryTimer) {
+                OnTrayRetryTick();
+                return 0;
+            }
             if (wParam >= 1 && wParam <= static_cast<WPARAM>(kTimerCount)) {
                 OnTimer(static_cast<TimerId>(wParam - 1));
                 return 0;
@@ -427,8 +437,17 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kTrayMessage:
             OnTrayNotification(static_cast<UINT>(LOWORD(lParam)));
             return 0;
+        case kExitMessage:
+            endProcess_(0);
+            return 0;
         case WM_SIZE:
             OnSizeChanged();
+            return 0;
+        case WM_POWERBROADCAST:
+            if (IsResumeNotification(wParam)) OnClockMayHaveJumped();
+            return TRUE;
+        case WM_TIMECHANGE:
+            OnClockMayHaveJumped();
             return 0;
         case WM_ACTIVATEAPP:
             if (!wParam && balloon_) balloon_->OnApplicationDeactivated();
@@ -559,8 +578,9 @@ void MainWindow::ShowWindowNormal() {
 
 void MainWindow::OnSizeChanged() {
     if (::IsIconic(window_)) {
-        // Minimized means hidden in the tray: no taskbar button while it is away.
-        ::ShowWindow(window_, SW_HIDE);
+        // Minimized means hidden in the tray: no taskbar button while it is away. Without an
+        // icon in the tray the taskbar button is the only way back, so it stays.
+        if (tray_ && tray_->IsShown()) ::ShowWindow(window_, SW_HIDE);
         return;
     }
     RECT rect;
@@ -571,13 +591,46 @@ void MainWindow::OnSizeChanged() {
     }
 }
 
+void MainWindow::OnClockMayHaveJumped() {
+    // After sleep or a clock change the countdown decides at once, not up to a second later.
+    calendar_.ClockTick();
+    if (TimerInterval(TimerId::时钟_关机) > 0) schedule_.CountdownTick();
+}
+
 void MainWindow::CheckClock(bool refreshCalendar) {
     if (clockCheck_) clockCheck_->CheckClock(refreshCalendar);
 }
 
+void MainWindow::PutTrayIcon() {
+    tray_->Show(appIcon_.get(), kTrayTip);
+    trayRetriesLeft_ = kTrayRetryAttempts;
+    AfterTrayChange();
+}
+
+void MainWindow::OnTrayRetryTick() {
+    if (trayRetriesLeft_ > 0) --trayRetriesLeft_;
+    tray_->Retry();
+    AfterTrayChange();
+}
+
+// Keeps retrying while the icon is wanted but missing, and never leaves the window hidden
+// without it: a window hidden in the tray when the icon is lost comes back to the taskbar.
+void MainWindow::AfterTrayChange() {
+    if (tray_->IsPending() && trayRetriesLeft_ > 0) {
+        ::SetTimer(window_, kTrayRetryTimer, kTrayRetryMs, nullptr);
+    } else {
+        ::KillTimer(window_, kTrayRetryTimer);
+    }
+    if (!tray_->IsShown() && !::IsWindowVisible(window_) && ::IsIconic(window_)) {
+        ::ShowWindow(window_, SW_SHOWMINNOACTIVE);
+    }
+}
+
 void MainWindow::ExitProgram() {
     if (tray_) tray_->Remove();
-    endProcess_(0);
+    // The clicked button and this handler are still on the stack: the ending waits until they
+    // have returned.
+    ::PostMessageW(window_, kExitMessage, 0, 0);
 }
 
 }  // namespace yf

@@ -20,7 +20,7 @@
 #include "scheduler/power_actions_win.h"
 #include "scheduler/reminder_win.h"
 #include "scheduler/schedule_controller.h"
-#include "timesync/clock_check.h"
+#include "timesync/window_clock_check_win.h"
 #include "widgets/balloon_tip_win.h"
 
 namespace yf {
@@ -30,17 +30,28 @@ namespace yf {
 struct WindowSeams {
     MessageBoxes* boxes = nullptr;
     PowerActions* power = nullptr;
-    // The web time page. Empty: no clock check at all, so tests of other parts stay off the
-    // network; the program passes its HTTP client here.
-    PageReader webTimePage = nullptr;
+    // The web time page, read on a worker thread and to be over by the tick count it is given.
+    // Empty: no clock check at all, so tests of other parts stay off the network; the program
+    // passes its HTTP client here.
+    BoundedWebTimeReader::Page webTimePage = nullptr;
     // Empty: SetSystemTime.
     ClockSetter setClock = nullptr;
+    // Empty: the shell's notification area.
+    TrayNotifier trayNotify = nullptr;
+    // Empty: the program itself, started elevated, when setting the clock lacks the privilege.
+    ElevatedLauncher launchElevated = nullptr;
 };
 
 class MainWindow : public Controls {
 public:
     static constexpr const wchar_t* kClassName = L"YfMainWindow";
     static constexpr UINT kTrayMessage = WM_APP + 1;
+    // Exit path A, posted so that the process ends after the button or menu handler returned.
+    static constexpr UINT kExitMessage = WM_APP + 2;
+    // A tray icon the shell refused is tried again this often, this many times (and whenever
+    // the shell announces a new taskbar).
+    static constexpr int kTrayRetryMs = 2000;
+    static constexpr int kTrayRetryAttempts = 150;
     static constexpr int kControlIdBase = 1000;
     static constexpr int kMenuIdBase = 100;
 
@@ -69,7 +80,8 @@ public:
     HMENU TrayMenuHandle() const { return trayMenu_.get(); }
     const ScheduleController& Scheduler() const { return schedule_; }
 
-    // Exit path A ends the process; tests replace the ending to observe it.
+    // Exit path A ends the message loop with this exit code (the application then runs its exit
+    // handler); tests replace the ending to observe it.
     void SetProcessEnder(std::function<void(int exitCode)> ender) { endProcess_ = std::move(ender); }
 
     // Controls
@@ -97,9 +109,13 @@ private:
     void OnTimer(TimerId id);
     void OnTrayNotification(UINT mouseMessage);
     void OnSizeChanged();
+    void OnClockMayHaveJumped();
     void PopUpTrayMenu();
     void ShowCentred();
     void ShowWindowNormal();
+    void PutTrayIcon();
+    void OnTrayRetryTick();
+    void AfterTrayChange();
     void ExitProgram();
     void CheckClock(bool refreshCalendar);
 
@@ -116,13 +132,15 @@ private:
     TrayClicks trayClicks_;
     CalendarPanel calendar_;
     std::unique_ptr<TrayIcon> tray_;
+    TrayNotifier trayNotify_;
+    int trayRetriesLeft_ = 0;
     std::unique_ptr<BalloonTip> balloon_;
     std::function<void(int)> endProcess_;
     SystemMessageBoxes systemBoxes_;
     SystemPowerActions systemPower_;
     SoundAndBalloonReminder reminder_;
     ScheduleController schedule_;
-    std::unique_ptr<ClockCheck> clockCheck_;
+    std::unique_ptr<WindowClockCheck> clockCheck_;
 };
 
 }  // namespace yf

@@ -13,4 +13,5 @@
 //                                  "GLYPH_MAXIMIZE", "GLYPH_RESTORE", "GLYPH_CLOSE"
 //   spin and drop-down arrows (PNG) "ARROW_UP", "ARROW_DOWN", "ARROW_LEFT", "ARROW_RIGHT",
 //                                  "ARROW_COMBO"
+//   check box square and tick (PNG) "CHECK_BOX", "CHECK_MARK"
 //   reminder sound (WAV)           "REMINDER_WAV"

@@ -1,7 +1,5 @@
 #include "app/tray_icon_win.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 
 #include "core/wide_text_win.h"
@@ -11,10 +9,17 @@ namespace {
 constexpr UINT kIconId = 1;
 }
 
-TrayIcon::TrayIcon(HWND owner, UINT callbackMessage)
+TrayIcon::TrayIcon(HWND owner, UINT callbackMessage, TrayNotifier notify)
     : owner_(owner),
       callbackMessage_(callbackMessage),
-      taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")) {}
+      taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")),
+      notify_(std::move(notify)) {
+    // Run elevated, the window would not hear a new shell announce itself: the shell runs
+    // with lower rights.
+    if (taskbarCreated_ != 0 && owner_) {
+        ::ChangeWindowMessageFilterEx(owner_, taskbarCreated_, MSGFLT_ALLOW, nullptr);
+    }
+}
 
 NOTIFYICONDATAW TrayIcon::Data() const {
     NOTIFYICONDATAW data{};
@@ -29,6 +34,18 @@ NOTIFYICONDATAW TrayIcon::Data() const {
     return data;
 }
 
+bool TrayIcon::Notify(DWORD message) {
+    NOTIFYICONDATAW data = Data();
+    return notify_ ? notify_(message, data) : ::Shell_NotifyIconW(message, &data) != FALSE;
+}
+
+// A busy shell can report a timeout for an add it still carries out, so an icon it may already
+// hold is updated first and added only when that fails.
+bool TrayIcon::Add() {
+    shown_ = Notify(NIM_MODIFY) || Notify(NIM_ADD);
+    return shown_;
+}
+
 bool TrayIcon::Show(HICON icon, std::string_view tip) {
     if (!icon) {
         Remove();
@@ -36,25 +53,26 @@ bool TrayIcon::Show(HICON icon, std::string_view tip) {
     }
     icon_ = icon;
     tip_ = Widen(tip);
-    NOTIFYICONDATAW data = Data();
-    if (shown_ && ::Shell_NotifyIconW(NIM_MODIFY, &data)) return true;
-    shown_ = ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
-    return shown_;
+    wanted_ = true;
+    return Add();
 }
 
 void TrayIcon::Remove() {
+    wanted_ = false;
     if (!shown_) return;
-    NOTIFYICONDATAW data = Data();
-    ::Shell_NotifyIconW(NIM_DELETE, &data);
+    Notify(NIM_DELETE);
     shown_ = false;
+}
+
+bool TrayIcon::Retry() {
+    if (IsPending()) Add();
+    return shown_;
 }
 
 bool TrayIcon::HandleTaskbarCreated(UINT message) {
     if (message != taskbarCreated_ || taskbarCreated_ == 0) return false;
-    if (shown_) {
-        NOTIFYICONDATAW data = Data();
-        ::Shell_NotifyIconW(NIM_ADD, &data);
-    }
+    // A new shell knows none of the old icons.
+    if (wanted_) Add();
     return true;
 }
 

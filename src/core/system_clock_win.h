@@ -9,6 +9,7 @@ class SystemClock : public Clock {
 public:
     DateTime Now() const override;
     DateTime NowUtc() const override;
+    std::int64_t UtcMilliseconds() const override;
 };
 
 }  // namespace yf

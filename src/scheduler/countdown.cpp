@@ -7,23 +7,34 @@ namespace yf {
 
 void Countdown::Arm(std::int64_t remainingAtStart) {
     armed_ = true;
-    reminded_ = false;
+    remindedLeads_.clear();
     previousRemaining_ = remainingAtStart;
 }
 
-bool Countdown::ReminderDue(std::int64_t remaining, std::int64_t leadSeconds) {
+Countdown::Step Countdown::Tick(std::int64_t remaining, int leadMinutes) {
+    Step step;
+    if (!armed_) {
+        previousRemaining_ = remaining;
+        return step;
+    }
+    if (remaining < -kGraceSeconds) {
+        // The reminder of the moved target stands for this lead's: it is not given again.
+        step.retarget = true;
+        step.remindMinutes = static_cast<int>(kGraceSeconds / 60);
+        remindedLeads_.insert(leadMinutes);
+        previousRemaining_ = kGraceSeconds;
+        return step;
+    }
     // Compared with the lead of this tick: a lead raised above the time left gives no reminder.
+    const std::int64_t leadSeconds = static_cast<std::int64_t>(leadMinutes) * 60;
     const bool crossed = previousRemaining_ > leadSeconds && remaining <= leadSeconds;
     previousRemaining_ = remaining;
-    if (!armed_ || reminded_ || !crossed) return false;
-    reminded_ = true;
-    return true;
-}
-
-bool Countdown::FireDue(std::int64_t remaining) {
-    if (!armed_ || remaining > 0) return false;
-    armed_ = false;
-    return true;
+    if (crossed && remindedLeads_.insert(leadMinutes).second) step.remindMinutes = leadMinutes;
+    if (remaining <= 0) {
+        armed_ = false;
+        step.fire = true;
+    }
+    return step;
 }
 
 std::string RemainingCaption(std::int64_t remaining) {

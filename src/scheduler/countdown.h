@@ -1,32 +1,48 @@
-// When a timed action reminds and fires. An accepted start arms the countdown; it fires on the
-// first tick at or after the target second, so a late tick (the interface thread waited on the
-// network) or a clock that jumped forward cannot skip the action. The reminder comes once per
-// start, on the first tick that finds the remaining time at or below the lead after one that
-// found it above.
+// When a timed action reminds and fires. An accepted start arms the countdown. It fires on the
+// first tick at or after the target second when that tick is at most a minute late (the
+// interface thread was busy). A tick later than that means the computer slept or the clock
+// jumped ahead: acting then would close open work in the very second the user comes back, so
+// the target moves a minute on, the reminder comes at once, and the action follows that minute.
+// Each lead value reminds once per start, on the first tick that finds the time left at or
+// below it after one that found it above: a late tick cannot skip it, a clock set back cannot
+// repeat it, and a lead lowered after its reminder gives the lower one too.
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <set>
 #include <string>
 
 namespace yf {
 
 class Countdown {
   public:
+    // How late a tick may be and still act; also the minute given after a later one.
+    static constexpr std::int64_t kGraceSeconds = 60;
+
+    struct Step {
+        // Remind now, with this many minutes in the text.
+        std::optional<int> remindMinutes;
+        // Perform the action now; the countdown is disarmed by it.
+        bool fire = false;
+        // The tick came too late: the target is to move kGraceSeconds past this tick's second.
+        bool retarget = false;
+    };
+
     // An accepted start, with the seconds left at that moment.
     void Arm(std::int64_t remainingAtStart);
     // A rejected start: nothing fires, nothing reminds, until the next accepted start.
     void Disarm() { armed_ = false; }
     bool Armed() const { return armed_; }
 
-    // The reminder test of one tick; call it on every tick, before FireDue.
-    bool ReminderDue(std::int64_t remaining, std::int64_t leadSeconds);
-    // The trigger test of one tick; true once, and the countdown is disarmed by it.
-    bool FireDue(std::int64_t remaining);
+    // One tick: the seconds left until the target as it stands, and the lead in minutes. After
+    // a retarget the caller passes the time left until the moved target.
+    Step Tick(std::int64_t remaining, int leadMinutes);
 
   private:
     bool armed_ = false;
-    bool reminded_ = false;
     std::int64_t previousRemaining_ = 0;
+    std::set<int> remindedLeads_;
 };
 
 // "H小时MM分SS秒": whole hours without limit, minutes and seconds with two digits; each part is

@@ -43,6 +43,13 @@ bool EnableShutdownPrivilege(PowerPlatform& platform);
 // reported success. Any other code, or a privilege that cannot be enabled, calls nothing.
 bool PerformPowerAction(PowerPlatform& platform, int action, bool force = false);
 
+// WM_POWERBROADCAST events that mean the computer woke from sleep or hibernation, whether a
+// user's input or a wake timer woke it.
+inline bool IsResumeNotification(WPARAM event) {
+    return event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND ||
+           event == PBT_APMRESUMECRITICAL;
+}
+
 // The scheduler's seam over the real platform.
 class SystemPowerActions : public PowerActions {
   public:

@@ -124,20 +124,22 @@ void ScheduleController::ProposeNextTime() {
 }
 
 void ScheduleController::CountdownTick() {
-    const std::int64_t remaining = SecondsBetween(clock_.Now(), state_.target);
-    // An armed countdown fires on the tick that finds nothing left, so it never shows less.
-    const std::int64_t shown =
-        countdown_.Armed() ? std::max<std::int64_t>(remaining, 0) : remaining;
-    controls_.SetText(ControlId::透明标签_距离关机时间, RemainingCaption(shown));
+    const DateTime now = clock_.Now();
     // An empty box means one minute; its mirror label keeps showing the empty text.
     if (controls_.Text(ControlId::编辑框1).empty()) state_.leadMinutes = 1;
-    if (!IsTimedAction(state_.action)) return;
-
-    const std::int64_t leadSeconds = static_cast<std::int64_t>(state_.leadMinutes) * 60;
-    if (countdown_.ReminderDue(remaining, leadSeconds)) {
-        reminder_.Remind(ReminderText(state_.action, state_.leadMinutes));
+    Countdown::Step step;
+    if (IsTimedAction(state_.action)) {
+        step = countdown_.Tick(SecondsBetween(now, state_.target), state_.leadMinutes);
+        if (step.retarget) state_.target = now.AddSeconds(Countdown::kGraceSeconds);
     }
-    if (countdown_.FireDue(SecondsBetween(clock_.Now(), state_.target))) {
+    const std::int64_t remaining = SecondsBetween(now, state_.target);
+    // An armed countdown fires on the tick that finds nothing left, so it never shows less.
+    const bool counting = countdown_.Armed() || step.fire;
+    controls_.SetText(
+        ControlId::透明标签_距离关机时间,
+        RemainingCaption(counting ? std::max<std::int64_t>(remaining, 0) : remaining));
+    if (step.remindMinutes) reminder_.Remind(ReminderText(state_.action, *step.remindMinutes));
+    if (step.fire) {
         controls_.SetTimerInterval(TimerId::时钟_关机, 0);
         power_.Perform(state_.action, true);
     }

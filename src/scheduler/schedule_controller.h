@@ -34,7 +34,7 @@ class ScheduleController {
     void StartSchedule();
     // Start-up: the next hour and the next minute become the proposed time.
     void ProposeNextTime();
-    // Timer 时钟_关机.
+    // Timer 时钟_关机; the window also runs it at once on resume from sleep and on a clock change.
     void CountdownTick();
 
     const ScheduleState& State() const { return state_; }

@@ -7,11 +7,14 @@ namespace {
 
 // Painting happens on one thread, but a counter costs nothing to make safe.
 std::atomic<std::size_t> live{0};
+std::atomic<std::size_t> taken{0};
 
 }  // namespace
 
 BackgroundSnapshot::BackgroundSnapshot(int width, int height) : DibSurface(width, height) {
-    if (*this) ++live;
+    if (!*this) return;
+    ++live;
+    ++taken;
 }
 
 BackgroundSnapshot::~BackgroundSnapshot() {
@@ -26,8 +29,17 @@ BackgroundSnapshot& BackgroundSnapshot::operator=(BackgroundSnapshot&& other) no
     return *this;
 }
 
+DibSurface BackgroundSnapshot::Keep() && {
+    if (*this) --live;
+    return DibSurface(std::move(static_cast<DibSurface&>(*this)));
+}
+
 std::size_t BackgroundSnapshot::LiveCount() {
     return live.load();
+}
+
+std::size_t BackgroundSnapshot::TakenCount() {
+    return taken.load();
 }
 
 }  // namespace yf

@@ -17,8 +17,14 @@ class BackgroundSnapshot : public DibSurface {
     BackgroundSnapshot(BackgroundSnapshot&& other) noexcept = default;
     BackgroundSnapshot& operator=(BackgroundSnapshot&& other) noexcept;
 
+    // The surface itself, to be kept beyond the paint (a composed face); the snapshot is empty
+    // afterwards and no longer counts as live.
+    DibSurface Keep() &&;
+
     // Snapshots alive in the process: 0 whenever no paint is under way.
     static std::size_t LiveCount();
+    // Snapshots taken since the process started: a paint that takes none composed nothing.
+    static std::size_t TakenCount();
 };
 
 }  // namespace yf

@@ -17,9 +17,9 @@ constexpr int kSpinHotKind = 8;
 constexpr int kHeaderHotKind = 9;
 
 struct ChildHover {
-    int hoverIndex = 0;  // family index of the control the mouse last moved over
-    int hotIndex = 0;    // family index of the control last painted hot; 0 = none
-    int hotKind = 0;     // family code of that control
+    int hoverIndex = 0;            // family index of the control the mouse last moved over
+    int hotIndex = 0;              // family index of the control last painted hot; 0 = none
+    int hotKind = 0;               // family code of that control
     std::uintptr_t hotParent = 0;  // its parent window, as a number
 };
 

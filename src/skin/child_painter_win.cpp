@@ -13,6 +13,8 @@ ChildPainter::ChildPainter(SkinEngine& engine, ControlFamily family, const Child
 
 void ChildPainter::Install(int, HWND) {}
 
+void ChildPainter::PrepareFaces(int) {}
+
 bool ChildPainter::OnChildMessage(HWND, UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }

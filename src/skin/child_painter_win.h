@@ -45,10 +45,16 @@ class ChildPainter {
     // one of its containers). Called only while control skinning is on.
     virtual void Install(int windowIndex, HWND parent);
     virtual RenderRefresh AfterRender() const { return RenderRefresh::None; }
+    // Right after the window was composed: the faces its visible controls will show, composed
+    // over the new image in one go, so that their repaints are block copies.
+    virtual void PrepareFaces(int windowIndex);
     // A message a skinned window or container got about one of its children (WM_DRAWITEM, say):
     // true when this family answered it, with `result`.
     virtual bool OnChildMessage(HWND parent, UINT message, WPARAM wParam, LPARAM lParam,
                                 LRESULT& result);
+
+    // Frees the GDI+ objects the painter keeps (decoded glyphs): GDI+ is about to end.
+    virtual void ReleaseGraphics() {}
 
     // Lets the control of `record` go: its properties are removed, whatever the family handed it
     // is freed and it gets its procedure back, unless someone subclassed it after the engine

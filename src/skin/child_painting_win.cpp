@@ -9,13 +9,18 @@
 namespace yf {
 
 void RefreshSeeThroughAbove(HWND control, HRGN painted) {
-    if (!painted) return;
+    RECT paintedBox{};
+    if (!painted || ::GetRgnBox(painted, &paintedBox) == NULLREGION) return;
     for (HWND sibling = ::GetWindow(control, GW_HWNDPREV); sibling;
          sibling = ::GetWindow(sibling, GW_HWNDPREV)) {
-        if (!::IsWindowVisible(sibling)) continue;
         if (!(::GetWindowLongW(sibling, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) continue;
         RECT bounds{};
+        RECT meeting{};
         ::GetWindowRect(sibling, &bounds);
+        // Most siblings lie elsewhere: only those meeting the painted box need the region test.
+        if (!::IntersectRect(&meeting, &bounds, &paintedBox) || !::IsWindowVisible(sibling)) {
+            continue;
+        }
         UniqueRegion common(::CreateRectRgnIndirect(&bounds));
         if (!common || ::CombineRgn(common.get(), common.get(), painted, RGN_AND) == NULLREGION) {
             continue;
@@ -76,7 +81,15 @@ SIZE OuterSizeOf(HWND control) {
     return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
+bool HasFrame(HWND control) {
+    RECT client{};
+    ::GetClientRect(control, &client);
+    const SIZE outer = OuterSizeOf(control);
+    return client.right != outer.cx || client.bottom != outer.cy;
+}
+
 UniqueRegion ScrollBarRegion(HWND control) {
+    if (!HasScrollBarStyle(control)) return UniqueRegion();
     UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
     bool any = false;
     for (LONG bar : {OBJID_VSCROLL, OBJID_HSCROLL}) {

@@ -22,6 +22,8 @@ void RefreshSeeThroughAbove(HWND control);
 RECT ClientAreaOf(HWND control);
 // The size of the control's window rectangle.
 SIZE OuterSizeOf(HWND control);
+// Whether the control has a non-client area (a border or scroll bars) around its client area.
+bool HasFrame(HWND control);
 
 // A rounded rectangle (the engine's AddRoundRect shape) filled or outlined on `graphics`.
 bool FillRoundRect(gfx::Graphics& graphics, const gfx::Brush& brush, const gfx::RectF& rect,

@@ -15,25 +15,35 @@ namespace {
 
 constexpr std::uint32_t kSimpleOrDropList = 0x1;
 
-// Children of the combo box that must stay visible through its picture, keyed out in magenta.
-void KeyOutChildren(HDC snapshot, HWND combo, std::uint32_t style) {
+// Children of the combo box that must stay visible through its picture (outer coordinates):
+// every child of a simple box or a drop-down list, else its edit; a list's frame stays ours.
+std::vector<PixelBox> ChildrenShowingThrough(HWND combo, std::uint32_t style) {
     RECT outer{};
     ::GetWindowRect(combo, &outer);
-    UniqueBrush magenta(::CreateSolidBrush(gfx::kMagenta));
-    const auto keyOut = [&](HWND child) {
+    std::vector<PixelBox> boxes;
+    const auto add = [&](HWND child) {
         RECT rect{};
         ::GetWindowRect(child, &rect);
         ::OffsetRect(&rect, -outer.left, -outer.top);
         if (SameClass(ClassNameOf(child), "ComboLBox")) ::InflateRect(&rect, -2, -2);
-        ::FillRect(snapshot, &rect, magenta.get());
+        boxes.push_back({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
     };
     if (style & kSimpleOrDropList) {
         for (HWND child = ::GetWindow(combo, GW_CHILD); child;
              child = ::GetWindow(child, GW_HWNDNEXT)) {
-            keyOut(child);
+            add(child);
         }
     } else if (HWND edit = ::GetWindow(combo, GW_CHILD)) {
-        keyOut(edit);
+        add(edit);
+    }
+    return boxes;
+}
+
+void KeyOut(HDC snapshot, const std::vector<PixelBox>& boxes) {
+    UniqueBrush magenta(::CreateSolidBrush(gfx::kMagenta));
+    for (const PixelBox& box : boxes) {
+        const RECT rect{box.x, box.y, box.x + box.width, box.y + box.height};
+        ::FillRect(snapshot, &rect, magenta.get());
     }
 }
 
@@ -59,24 +69,26 @@ void ComboPainter::Install(int windowIndex, HWND parent) {
         TakeOver(windowIndex, combo);
         HWND inner = ::FindWindowExW(combo, nullptr, L"Edit", nullptr);
         EditPainter* edits = engine_.PainterOf<EditPainter>();
-        if (inner && edits && Settings().transparentControls) edits->TakeOverEdit(windowIndex, inner);
+        if (inner && edits && Settings().transparentControls)
+            edits->TakeOverEdit(windowIndex, inner);
     }
 }
 
-void ComboPainter::DrawFace(HDC snapshot, HWND control, SIZE size, bool hover, bool focused) {
-    const auto style = static_cast<std::uint32_t>(::GetWindowLongW(control, GWL_STYLE));
-    const ComboLayout layout = LayoutCombo(size.cx, size.cy, style);
-    const ComboColours colours = ComboStyle(hover, focused, Settings().accentColour);
+void ComboPainter::DrawFace(HDC snapshot, const ComboFaceKey& key) {
+    const int width = key.background.width;
+    const int height = key.background.height;
+    const ComboLayout layout = LayoutCombo(width, height, key.style);
+    const ComboColours colours = ComboStyle(key.hover, key.focused, key.accent);
     {
         gfx::Graphics graphics;
         gfx::SolidBrush fill;
         const int alpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
         if (graphics.FromHdc(snapshot) && fill.Create(gfx::MakeArgb(gfx::kWhiteRef, alpha))) {
-            graphics.FillRectangle(fill, {0, 0, static_cast<float>(size.cx),
-                                          static_cast<float>(size.cy)});
+            graphics.FillRectangle(fill,
+                                   {0, 0, static_cast<float>(width), static_cast<float>(height)});
         }
     }
-    KeyOutChildren(snapshot, control, style);
+    KeyOut(snapshot, key.keyedOut);
     gfx::Graphics graphics;
     if (!graphics.FromHdc(snapshot)) return;
     gfx::Pen frame;
@@ -87,17 +99,47 @@ void ComboPainter::DrawFace(HDC snapshot, HWND control, SIZE size, bool hover, b
         if (face.Create(layout.gradientFrom, layout.gradientTo, colours.fillFrom, colours.fillTo)) {
             FillRoundRect(graphics, face, layout.buttonFill, 1);
         }
-        const gfx::Bitmap arrow = LoadGlyph(L"ARROW_COMBO", engine_.Module());
-        if (arrow) graphics.DrawImage(arrow, layout.arrowAt.x, layout.arrowAt.y);
+        if (!arrow_) arrow_ = LoadGlyph(L"ARROW_COMBO", engine_.Module());
+        if (arrow_) graphics.DrawImage(arrow_, layout.arrowAt.x, layout.arrowAt.y);
     }
     if (!layout.DrawsText()) return;
-    const auto colour = static_cast<gfx::ColourRef>(prop::Get(control, prop::kTextColour));
     gfx::SolidBrush ink;
     gfx::Font font;
-    if (ink.Create(gfx::MakeArgb(colour)) &&
+    if (ink.Create(gfx::MakeArgb(key.textColour)) &&
         font.Create(kComboTextFont, kComboTextSize, gfx::gp::FontStyleRegular,
                     gfx::gp::UnitWorld)) {
-        graphics.DrawString(WindowText(control), font, layout.text, nullptr, ink);
+        graphics.DrawString(key.text, font, layout.text, nullptr, ink);
+    }
+}
+
+const DibSurface* ComboPainter::Face(const Ref& ref, std::optional<bool> hover,
+                                     std::optional<bool> focused, BackgroundSnapshot& fresh) {
+    const SIZE size = OuterSizeOf(ref.control);
+    if (size.cx <= 0 || size.cy <= 0) return nullptr;
+    const auto style = static_cast<std::uint32_t>(::GetWindowLongW(ref.control, GWL_STYLE));
+    const ComboFaceKey key{engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+                           style,
+                           hover.value_or(IsHotNow(ref, kComboHotKind)),
+                           focused.value_or(ref.record->focused),
+                           Settings().accentColour,
+                           WindowText(ref.control),
+                           static_cast<gfx::ColourRef>(prop::Get(ref.control, prop::kTextColour)),
+                           ChildrenShowingThrough(ref.control, style)};
+    if (const DibSurface* kept = ref.record->faces.Find(key, key.background.keepable)) return kept;
+    fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
+    if (!fresh) return nullptr;
+    DrawFace(fresh.Dc(), key);
+    return key.background.keepable ? &ref.record->faces.Keep(key, std::move(fresh).Keep()) : &fresh;
+}
+
+void ComboPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window || !engine_.GdiplusRunning()) return;
+    for (int i = 1; i < ListOf(*window).Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !::IsWindowVisible(ref.control)) continue;
+        BackgroundSnapshot fresh;
+        Face(ref, std::nullopt, std::nullopt, fresh);
     }
 }
 
@@ -105,17 +147,15 @@ void ComboPainter::PaintCombo(int windowIndex, int combo, std::optional<bool> ho
                               std::optional<bool> focused) {
     const Ref ref = At(windowIndex, combo);
     if (!ref || !engine_.GdiplusRunning()) return;
-    const SIZE size = OuterSizeOf(ref.control);
-    if (size.cx <= 0 || size.cy <= 0) return;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
-    if (!snapshot) return;
-    DrawFace(snapshot.Dc(), ref.control, size, hover.value_or(IsHotNow(ref, kComboHotKind)),
-             focused.value_or(ref.record->focused));
+    BackgroundSnapshot fresh;
+    const DibSurface* face = Face(ref, hover, focused, fresh);
+    if (!face) return;
     {
+        const int width = face->Width();
+        const int height = face->Height();
         WindowDc target(ref.control, WindowDc::Area::Whole);
-        ::TransparentBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.Dc(), 0, 0, size.cx,
-                         size.cy, gfx::kMagenta);
+        ::TransparentBlt(target.get(), 0, 0, width, height, face->Dc(), 0, 0, width, height,
+                         gfx::kMagenta);
     }
     RefreshSeeThroughAbove(ref.control);
 }

@@ -6,13 +6,35 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "gfx/image_win.h"
+#include "skin/background_snapshot_win.h"
+#include "skin/background_stamp.h"
+#include "skin/caption_strip.h"
 #include "skin/child_painter_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
 
 namespace yf {
 
+// What a combo box's face is composed from.
+struct ComboFaceKey {
+    BackgroundStamp background;
+    std::uint32_t style = 0;
+    bool hover = false;
+    bool focused = false;
+    gfx::ColourRef accent = 0;
+    std::string text;
+    gfx::ColourRef textColour = 0;
+    std::vector<PixelBox> keyedOut;  // children that show through, in outer coordinates
+    bool operator==(const ComboFaceKey&) const = default;
+};
+
 struct ComboRecord : ChildRecord {
     bool focused = false;
+    FaceCache<ComboFaceKey, DibSurface> faces;
 };
 
 class ComboPainter : public FamilyPainter<ComboPainter, ComboRecord, ControlFamily::Combos> {
@@ -21,6 +43,7 @@ class ComboPainter : public FamilyPainter<ComboPainter, ComboRecord, ControlFami
 
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Erase; }
+    void PrepareFaces(int windowIndex) override;
 
     // An omitted state: hover while the box is the window's hot control, focus from the record.
     void PaintCombo(int windowIndex, int combo, std::optional<bool> hover = std::nullopt,
@@ -29,8 +52,15 @@ class ComboPainter : public FamilyPainter<ComboPainter, ComboRecord, ControlFami
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
 
+    void ReleaseGraphics() override { arrow_.Dispose(); }
+
   private:
-    void DrawFace(HDC snapshot, HWND control, SIZE size, bool hover, bool focused);
+    void DrawFace(HDC snapshot, const ComboFaceKey& key);
+    // The face for those states (omitted ones as the record and hover tracking have them).
+    const DibSurface* Face(const Ref& ref, std::optional<bool> hover, std::optional<bool> focused,
+                           BackgroundSnapshot& fresh);
+
+    gfx::Bitmap arrow_;  // the drop-down arrow, decoded once
 };
 
 }  // namespace yf

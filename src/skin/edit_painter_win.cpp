@@ -4,6 +4,7 @@
 #include "skin/child_painting_win.h"
 #include "skin/edit_frame.h"
 #include "skin/see_through.h"
+#include "skin/see_through_win.h"
 #include "skin/skin_engine_win.h"
 
 namespace yf {
@@ -21,9 +22,13 @@ UniqueRegion BorderRegion(HWND control) {
     return ring;
 }
 
-gfx::RectF ToRectF(const RECT& rect) {
-    return {static_cast<float>(rect.left), static_cast<float>(rect.top),
-            static_cast<float>(rect.right - rect.left), static_cast<float>(rect.bottom - rect.top)};
+gfx::RectF ToRectF(const PixelBox& box) {
+    return {static_cast<float>(box.x), static_cast<float>(box.y), static_cast<float>(box.width),
+            static_cast<float>(box.height)};
+}
+
+PixelBox ToBox(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 }  // namespace
@@ -41,72 +46,133 @@ void EditPainter::TakeOverEdit(int windowIndex, HWND edit) {
     if (TakeOver(windowIndex, edit)) prop::Set(edit, prop::kTextColour, 0);
 }
 
-void EditPainter::DrawFrame(HDC snapshot, const Ref& ref, SIZE size, const RECT& client,
-                            const RECT* scrollBars, std::optional<bool> focused,
-                            std::optional<bool> hover) {
+void EditPainter::DrawFrame(HDC snapshot, const EditFrameKey& key) {
     gfx::Graphics graphics;
     if (!graphics.FromHdc(snapshot)) return;
-    const gfx::RectF whole{0, 0, static_cast<float>(size.cx), static_cast<float>(size.cy)};
+    const int width = key.background.width;
+    const int height = key.background.height;
+    const gfx::RectF whole{0, 0, static_cast<float>(width), static_cast<float>(height)};
     // Only the border ring is drawn: the client area and the system's scroll bars stay.
     graphics.SetClipRect(whole);
-    graphics.SetClipRect(ToRectF(client), gfx::gp::CombineModeExclude);
-    if (scrollBars) graphics.SetClipRect(ToRectF(*scrollBars), gfx::gp::CombineModeExclude);
+    graphics.SetClipRect(ToRectF(key.client), gfx::gp::CombineModeExclude);
+    if (key.scrollBars.width > 0) {
+        graphics.SetClipRect(ToRectF(key.scrollBars), gfx::gp::CombineModeExclude);
+    }
     gfx::SolidBrush fill;
     const int fillAlpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
     if (fill.Create(gfx::MakeArgb(gfx::kWhiteRef, fillAlpha))) graphics.FillRectangle(fill, whole);
-    const EditFrameStyle frame = ChooseEditFrame(
-        size.cx, size.cy, focused.value_or(ref.record->focused),
-        hover.value_or(ref.record->hover || IsHotNow(ref, kEditHotKind)),
-        Settings().accentColour);
+    const EditFrameStyle frame = ChooseEditFrame(width, height, key.focused, key.hover, key.accent);
     gfx::Pen pen;
     if (pen.Create(frame.colour, frame.penWidth)) graphics.DrawRectangle(pen, frame.rect);
 }
 
 void EditPainter::PaintEditFrame(HWND edit, std::optional<bool> focused,
                                  std::optional<bool> hover) {
-    const Ref ref = Find(edit);
-    if (!ref || !engine_.GdiplusRunning()) return;
+    ShowFrame(edit, focused, hover, false);
+}
+
+void EditPainter::RefreshEditFrame(HWND edit) {
+    ShowFrame(edit, std::nullopt, std::nullopt, true);
+}
+
+EditFrameKey EditPainter::FrameKeyOf(const Ref& ref, std::optional<bool> focused,
+                                     std::optional<bool> hover) {
     RECT outer{};
-    ::GetWindowRect(edit, &outer);
-    const SIZE size = OuterSizeOf(edit);
-    if (size.cx <= 0 || size.cy <= 0) return;
-    const RECT client = ClientAreaOf(edit);
-    UniqueRegion scrollBars = ScrollBarRegion(edit);
+    ::GetWindowRect(ref.control, &outer);
     RECT barBox{};
-    if (scrollBars) {
+    if (UniqueRegion scrollBars = ScrollBarRegion(ref.control)) {
         ::GetRgnBox(scrollBars.get(), &barBox);
         ::OffsetRect(&barBox, -outer.left, -outer.top);
     }
+    const SIZE size = OuterSizeOf(ref.control);
+    return {engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+            ToBox(ClientAreaOf(ref.control)),
+            ToBox(barBox),
+            focused.value_or(ref.record->focused),
+            hover.value_or(ref.record->hover || IsHotNow(ref, kEditHotKind)),
+            Settings().accentColour};
+}
 
-    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(edit, {0, 0, size.cx, size.cy});
-    if (!snapshot) return;
-    DrawFrame(snapshot.Dc(), ref, size, client, scrollBars ? &barBox : nullptr, focused, hover);
+const DibSurface* EditPainter::FrameFace(const Ref& ref, const EditFrameKey& key,
+                                         BackgroundSnapshot& fresh) {
+    const bool keepable = key.background.keepable;
+    if (const DibSurface* kept = ref.record->frames.Find(key, keepable)) return kept;
+    fresh = engine_.TakeBackgroundSnapshot(ref.control,
+                                           {0, 0, key.background.width, key.background.height});
+    if (!fresh) return nullptr;
+    DrawFrame(fresh.Dc(), key);
+    return keepable ? &ref.record->frames.Keep(key, std::move(fresh).Keep()) : &fresh;
+}
+
+const DibSurface* EditPainter::BackgroundFace(const Ref& ref, BackgroundSnapshot& fresh) {
+    const BackgroundStamp stamp = engine_.StampOf(ref.control, ClientAreaOf(ref.control));
+    if (const DibSurface* kept = ref.record->backgrounds.Find(stamp, stamp.keepable)) return kept;
+    RECT area;
+    fresh = engine_.TakeVeiledClientSnapshot(ref.control, area);
+    if (!fresh) return nullptr;
+    return stamp.keepable ? &ref.record->backgrounds.Keep(stamp, std::move(fresh).Keep()) : &fresh;
+}
+
+void EditPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window || !engine_.GdiplusRunning()) return;
+    ChildList<EditRecord>& list = ListOf(*window);
+    for (int i = 1; i < list.Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !::IsWindowVisible(ref.control)) continue;
+        BackgroundSnapshot frame;
+        BackgroundSnapshot background;
+        FrameFace(ref, FrameKeyOf(ref, std::nullopt, std::nullopt), frame);
+        BackgroundFace(ref, background);
+        // The brush its parent hands it for the text's background.
+        PrepareSkinBrush(engine_, ref.control);
+    }
+}
+
+void EditPainter::ShowFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hover,
+                            bool onlyWhenChanged) {
+    const Ref ref = Find(edit);
+    if (!ref || !engine_.GdiplusRunning()) return;
+    const SIZE size = OuterSizeOf(edit);
+    if (size.cx <= 0 || size.cy <= 0) return;
+    const EditFrameKey key = FrameKeyOf(ref, focused, hover);
+    if (onlyWhenChanged && key.background.keepable && ref.record->shownFrame == key) return;
+    BackgroundSnapshot fresh;
+    const DibSurface* face = FrameFace(ref, key, fresh);
+    if (!face) return;
     {
         WindowDc target(edit, WindowDc::Area::Whole);
-        ::ExcludeClipRect(target.get(), client.left, client.top, client.right, client.bottom);
-        if (scrollBars) {
+        const PixelBox& client = key.client;
+        ::ExcludeClipRect(target.get(), client.x, client.y, client.x + client.width,
+                          client.y + client.height);
+        if (UniqueRegion scrollBars = ScrollBarRegion(edit)) {
+            RECT outer{};
+            ::GetWindowRect(edit, &outer);
             ::OffsetRgn(scrollBars.get(), -outer.left, -outer.top);
             ::ExtSelectClipRgn(target.get(), scrollBars.get(), RGN_DIFF);
         }
-        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.Dc(), 0, 0, SRCCOPY);
+        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, face->Dc(), 0, 0, SRCCOPY);
     }
+    ref.record->shownFrame = key;
     UniqueRegion ring = BorderRegion(edit);
     RefreshSeeThroughAbove(edit, ring.get());
 }
 
 void EditPainter::PaintEditBackground(HWND edit, HDC dc, bool toClientDc) {
-    if (!dc) return;
-    RECT client;
-    BackgroundSnapshot snapshot = engine_.TakeVeiledClientSnapshot(edit, client);
-    if (!snapshot) return;
+    const Ref ref = Find(edit);
+    if (!dc || !ref) return;
+    BackgroundSnapshot fresh;
+    const DibSurface* face = BackgroundFace(ref, fresh);
+    if (!face) return;
+    const RECT client = ClientAreaOf(edit);
     const int x = toClientDc ? 0 : client.left;
     const int y = toClientDc ? 0 : client.top;
-    ::BitBlt(dc, x, y, snapshot.Width(), snapshot.Height(), snapshot.Dc(), 0, 0, SRCCOPY);
+    ::BitBlt(dc, x, y, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
 }
 
 LRESULT EditPainter::OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam) {
     HWND control = ref.control;
-    PaintEditFrame(control);
+    RefreshEditFrame(control);
     // What the edit repaints covers the see-through labels lying on it there.
     UniqueRegion update(::CreateRectRgn(0, 0, 0, 0));
     ::GetUpdateRgn(control, update.get(), FALSE);
@@ -124,8 +190,7 @@ LRESULT EditPainter::OnNcPaint(Ref& ref) {
     // Only the scroll bars are left to the system; without any there is nothing else in the
     // frame to draw.
     if (!scrollBars) return 0;
-    return ::DefWindowProcW(ref.control, WM_NCPAINT, reinterpret_cast<WPARAM>(scrollBars.get()),
-                            0);
+    return ::DefWindowProcW(ref.control, WM_NCPAINT, reinterpret_cast<WPARAM>(scrollBars.get()), 0);
 }
 
 void EditPainter::OnMouseMove(Ref& ref) {

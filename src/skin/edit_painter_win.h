@@ -7,15 +7,36 @@
 
 #include <optional>
 
+#include "skin/background_snapshot_win.h"
+#include "skin/background_stamp.h"
+#include "skin/caption_strip.h"
 #include "skin/child_painter_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
 
 namespace yf {
+
+// What an edit's frame is composed from.
+struct EditFrameKey {
+    BackgroundStamp background;
+    PixelBox client;      // in outer coordinates
+    PixelBox scrollBars;  // bounding box, empty without any
+    bool focused = false;
+    bool hover = false;
+    gfx::ColourRef accent = 0;
+    bool operator==(const EditFrameKey&) const = default;
+};
 
 struct EditRecord : ChildRecord {
     bool focused = false;
     // Set by no one: the frame is lit while the window's hover tracking names this edit.
     bool hover = false;
     bool buttonDown = false;
+    FaceCache<EditFrameKey, DibSurface> frames;
+    // The frame on the screen now, as long as nothing but its own paints has touched it.
+    std::optional<EditFrameKey> shownFrame;
+    FaceCache<BackgroundStamp, DibSurface, 1>
+        backgrounds;  // the veiled skin behind the client area
 };
 
 class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily::Edits> {
@@ -24,6 +45,7 @@ class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily:
 
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Erase; }
+    void PrepareFaces(int windowIndex) override;
     // One edit, also the one inside a combo box; nothing when it is taken over already.
     void TakeOverEdit(int windowIndex, HWND edit);
 
@@ -31,6 +53,9 @@ class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily:
     // record (and, for hover, from the window's hover tracking).
     void PaintEditFrame(HWND edit, std::optional<bool> focused = std::nullopt,
                         std::optional<bool> hover = std::nullopt);
+    // The same, but nothing when the frame on the screen already shows that (a paint of the
+    // client area alone leaves the frame as it was).
+    void RefreshEditFrame(HWND edit);
     // The skin behind the edit's client area, into `dc` (its client DC, or its window DC).
     void PaintEditBackground(HWND edit, HDC dc, bool toClientDc);
 
@@ -41,9 +66,13 @@ class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily:
     LRESULT OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam);
     LRESULT OnNcPaint(Ref& ref);
     void OnMouseMove(Ref& ref);
-    void DrawFrame(HDC snapshot, const Ref& ref, SIZE size, const RECT& client,
-                   const RECT* scrollBars, std::optional<bool> focused,
-                   std::optional<bool> hover);
+    void DrawFrame(HDC snapshot, const EditFrameKey& key);
+    EditFrameKey FrameKeyOf(const Ref& ref, std::optional<bool> focused, std::optional<bool> hover);
+    // The frame composed for `key`, kept when it may be; null when it cannot be composed.
+    const DibSurface* FrameFace(const Ref& ref, const EditFrameKey& key, BackgroundSnapshot& fresh);
+    const DibSurface* BackgroundFace(const Ref& ref, BackgroundSnapshot& fresh);
+    void ShowFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hover,
+                   bool onlyWhenChanged);
 };
 
 }  // namespace yf

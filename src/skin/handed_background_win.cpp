@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <unordered_map>
+
 #include "skin/skinned_control_win.h"
 #include "skin/window_properties_win.h"
 
@@ -9,6 +11,12 @@ namespace yf {
 namespace {
 
 constexpr UINT_PTR kWatchId = 0x4B6A;  // one watcher per child, whoever asks first
+
+// The background each handed pattern brush shows, by child.
+std::unordered_map<HWND, BackgroundStamp>& Stamps() {
+    static std::unordered_map<HWND, BackgroundStamp> stamps;
+    return stamps;
+}
 
 HBRUSH StockHollow() {
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
@@ -26,13 +34,20 @@ LRESULT CALLBACK FreeWithChild(HWND child, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-HBRUSH HandedBackground::Pattern(HWND child, UniqueBitmap bitmap) {
+HBRUSH HandedBackground::Pattern(HWND child, UniqueBitmap bitmap, const BackgroundStamp& stamp) {
     Free(child);
     UniqueBrush brush(bitmap ? ::CreatePatternBrush(bitmap.get()) : nullptr);
     if (!brush) return nullptr;
     HBRUSH handed = brush.get();
     Store(child, brush.release(), bitmap.release());
+    if (stamp.keepable) Stamps()[child] = stamp;
     return handed;
+}
+
+HBRUSH HandedBackground::Kept(HWND child, const BackgroundStamp& stamp) {
+    const auto found = Stamps().find(child);
+    if (found == Stamps().end() || !SameBackground(found->second, stamp)) return nullptr;
+    return static_cast<HBRUSH>(::GetPropW(child, prop::kBackgroundBrush));
 }
 
 HBRUSH HandedBackground::Hollow(HWND child) {
@@ -41,7 +56,16 @@ HBRUSH HandedBackground::Hollow(HWND child) {
     return StockHollow();
 }
 
+std::vector<HWND> HandedBackground::HoldersOver(HWND owner) {
+    std::vector<HWND> holders;
+    for (const auto& [child, stamp] : Stamps()) {
+        if (stamp.owner == reinterpret_cast<std::uintptr_t>(owner)) holders.push_back(child);
+    }
+    return holders;
+}
+
 void HandedBackground::Free(HWND child) {
+    Stamps().erase(child);
     auto brush = static_cast<HBRUSH>(::RemovePropW(child, prop::kBackgroundBrush));
     UniqueBitmap bitmap(static_cast<HBITMAP>(::RemovePropW(child, prop::kBackgroundBitmap)));
     // The stock brush belongs to the system.

@@ -6,19 +6,26 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "core/unique_handle_win.h"
+#include "skin/background_stamp.h"
 
 namespace yf {
 
 class HandedBackground {
   public:
-    // A pattern brush of `bitmap` for `child`, which keeps both; null when no brush can be made
-    // (the child then gets nothing new and keeps nothing old).
-    static HBRUSH Pattern(HWND child, UniqueBitmap bitmap);
+    // A pattern brush of `bitmap` (the background `stamp` tells of) for `child`, which keeps
+    // both; null when no brush can be made (the child then keeps nothing old either).
+    static HBRUSH Pattern(HWND child, UniqueBitmap bitmap, const BackgroundStamp& stamp = {});
+    // The pattern brush `child` holds when it was made over that same background, else null.
+    static HBRUSH Kept(HWND child, const BackgroundStamp& stamp);
     // The stock hollow brush: the child paints nothing behind its content.
     static HBRUSH Hollow(HWND child);
     // Frees what `child` holds now.
     static void Free(HWND child);
+    // The children holding a pattern brush made over a background of window `owner`.
+    static std::vector<HWND> HoldersOver(HWND owner);
 
   private:
     static void Store(HWND child, HBRUSH brush, HBITMAP bitmap);

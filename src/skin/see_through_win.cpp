@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/window_class_win.h"
+#include "skin/child_painting_win.h"
 #include "skin/handed_background_win.h"
 #include "skin/see_through.h"
 #include "skin/skin_engine_win.h"
@@ -39,8 +40,7 @@ void UseChildColours(HDC dc, HWND child) {
 
 }  // namespace
 
-std::optional<LRESULT> AnswerColourRequest(SkinEngine& engine, UINT message, HDC dc,
-                                           HWND child) {
+std::optional<LRESULT> AnswerColourRequest(SkinEngine& engine, UINT message, HDC dc, HWND child) {
     const std::optional<ColourRequest> request = RequestOf(message);
     if (!request || !child || !SeeThroughOn(engine)) return std::nullopt;
     const std::string kind = ClassNameOf(child);
@@ -58,12 +58,28 @@ std::optional<LRESULT> AnswerColourRequest(SkinEngine& engine, UINT message, HDC
     return reinterpret_cast<LRESULT>(HandSkinBrush(engine, dc, child));
 }
 
+namespace {
+
+// The pattern brush of the skin behind `child`: the one handed last time while that still
+// shows the right background, else a new one.
+HBRUSH CurrentSkinBrush(SkinEngine& engine, HWND child) {
+    const BackgroundStamp stamp = engine.StampOf(child, ClientAreaOf(child));
+    if (HBRUSH kept = HandedBackground::Kept(child, stamp)) return kept;
+    return HandedBackground::Pattern(child, engine.ControlBackgroundBitmap(child), stamp);
+}
+
+}  // namespace
+
 HBRUSH HandSkinBrush(SkinEngine& engine, HDC dc, HWND child) {
     UseChildColours(dc, child);
-    if (HBRUSH brush = HandedBackground::Pattern(child, engine.ControlBackgroundBitmap(child))) {
-        return brush;
-    }
+    if (HBRUSH brush = CurrentSkinBrush(engine, child)) return brush;
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+void PrepareSkinBrush(SkinEngine& engine, HWND child) {
+    if (engine.Settings().controlSkinning && engine.Settings().transparentControls) {
+        CurrentSkinBrush(engine, child);
+    }
 }
 
 void RefreshAfterNotification(const SkinEngine& engine, WPARAM wParam, LPARAM lParam) {

@@ -19,6 +19,9 @@ std::optional<LRESULT> AnswerColourRequest(SkinEngine& engine, UINT message, HDC
 // child, with the child's text colour and a transparent background set on `dc`.
 HBRUSH HandSkinBrush(SkinEngine& engine, HDC dc, HWND child);
 
+// The brush HandSkinBrush will hand `child`, made now over the current skin.
+void PrepareSkinBrush(SkinEngine& engine, HWND child);
+
 // WM_COMMAND from a child: one whose text or selection changed rebuilds its background.
 void RefreshAfterNotification(const SkinEngine& engine, WPARAM wParam, LPARAM lParam);
 

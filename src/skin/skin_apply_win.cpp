@@ -64,7 +64,14 @@ std::unique_ptr<WindowRecord> NewWindowRecord(HWND window, const ApplySkinArgs& 
 }  // namespace
 
 void SkinEngine::SetControlOptions(const ControlOptions& options) {
+    const SkinSettings before = settings_;
     ApplyControlOptions(settings_, options);
+    if (settings_.veilAlpha != before.veilAlpha ||
+        settings_.transparentControls != before.transparentControls ||
+        settings_.controlSkinning != before.controlSkinning ||
+        settings_.trackbarChannel != before.trackbarChannel) {
+        settingsVersion_ = NextVersion();
+    }
 }
 
 PreparedPicture SkinEngine::Prepare(gfx::Bitmap picture, PictureMode mode) {
@@ -210,7 +217,10 @@ bool SkinEngine::ApplySkin(const ApplySkinArgs& args) {
     }
     added.captionButtonCount = added.strip.Count();
     LayoutCaptionButtons(index);
-    added.statusBar.height = std::max(args.statusBarHeight, 0);
+    if (args.statusBarHeight > 0) {
+        SetUpStatusBar(index, args.statusBarHeight, args.statusCellWidths);
+    }
+    LayoutStatusBar(index);
     // The window's own children; those inside containers come with RegisterContainer.
     TakeOverChildren(index, window);
 
@@ -272,6 +282,38 @@ BackgroundSnapshot SkinEngine::TakeBackgroundSnapshot(HWND control, const RECT& 
         containers->LayPanels(snapshot.Dc(), control, rect);
     }
     return snapshot;
+}
+
+BackgroundStamp SkinEngine::StampOf(HWND control, const RECT& rect) const {
+    BackgroundStamp stamp;
+    RECT outer{};
+    ::GetWindowRect(control, &outer);
+    for (HWND owner = control; owner; owner = ::GetParent(owner)) {
+        // A window composing its own image changes it without telling: nothing is kept.
+        if (prop::Get(owner, prop::kOwnImageMark) == 1) return stamp;
+        if (const int index = FindWindowIndex(owner)) {
+            const WindowRecord& record = *windows_[static_cast<std::size_t>(index - 1)];
+            if (!record.windowImage) return stamp;
+            RECT ownerRect{};
+            ::GetWindowRect(owner, &ownerRect);
+            stamp.owner = reinterpret_cast<std::uintptr_t>(owner);
+            stamp.imageVersion = record.imageVersion;
+            stamp.panelsVersion = record.panelsVersion;
+            stamp.settingsVersion = settingsVersion_;
+            stamp.x = outer.left - ownerRect.left + rect.left;
+            stamp.y = outer.top - ownerRect.top + rect.top;
+            stamp.width = rect.right - rect.left;
+            stamp.height = rect.bottom - rect.top;
+            const RECT& bar = record.statusBar.rect;
+            const bool inCaption = stamp.y < record.captionHeight;
+            const bool inBar = bar.bottom > bar.top && stamp.y + stamp.height > bar.top;
+            if (inCaption || inBar) stamp.bandVersion = record.bandVersion;
+            stamp.keepable = true;
+            return stamp;
+        }
+        if (!(::GetWindowLongW(owner, GWL_STYLE) & WS_CHILD)) break;
+    }
+    return stamp;
 }
 
 BackgroundSnapshot SkinEngine::TakeVeiledClientSnapshot(HWND control, RECT& area) {

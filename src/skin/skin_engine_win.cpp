@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/window_class_win.h"
+#include "skin/button_painter_win.h"
 #include "skin/frame/container_painter_win.h"
 #include "skin/frame/keyed_painter_win.h"
 #include "skin/see_through.h"
@@ -52,6 +53,11 @@ void SkinEngine::ShutDownGdiplus() {
     if (!gdiplus_.Running()) return;
     // No GDI+ object may outlive GDI+ itself.
     skinImage_.decoded.reset();
+    for (int family = 0; family < kFamilyCount; ++family) {
+        if (ChildPainter* painter = painters_.Find(static_cast<ControlFamily>(family))) {
+            painter->ReleaseGraphics();
+        }
+    }
     for (auto& record : windows_) {
         record->glyphs.clear();
         record->ownPrepared.decoded.reset();
@@ -148,6 +154,22 @@ int SkinEngine::RegisterKeyedControl(HWND control, std::optional<gfx::ColourRef>
                                      gfx::ColourRef panelColour, int panelAlpha) {
     KeyedPainter* keyed = PainterOf<KeyedPainter>();
     return keyed ? keyed->Register(control, keyColour, panelColour, panelAlpha) : 0;
+}
+
+bool SkinEngine::RegisterPictureButton(HWND button, std::span<const std::uint8_t> picture,
+                                       int value, std::string_view tooltip) {
+    ButtonPainter* buttons = PainterOf<ButtonPainter>();
+    return buttons && buttons->RegisterPictureButton(button, picture, value, tooltip);
+}
+
+bool SkinEngine::RegisterStatePictureButton(HWND button, std::span<const std::uint8_t> normal,
+                                            std::span<const std::uint8_t> hover,
+                                            std::span<const std::uint8_t> pressed,
+                                            std::span<const std::uint8_t> disabled,
+                                            std::string_view tooltip) {
+    ButtonPainter* buttons = PainterOf<ButtonPainter>();
+    return buttons &&
+           buttons->RegisterStatePictureButton(button, normal, hover, pressed, disabled, tooltip);
 }
 
 bool SkinEngine::SetContainerAlpha(HWND control, int alpha) {

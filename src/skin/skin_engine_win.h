@@ -20,6 +20,7 @@
 #include "gfx/gdiplus_session_win.h"
 #include "gfx/graphics_win.h"
 #include "skin/background_snapshot_win.h"
+#include "skin/background_stamp.h"
 #include "skin/child_painter_win.h"
 #include "skin/skin_settings.h"
 #include "skin/window_record_win.h"
@@ -83,6 +84,27 @@ class SkinEngine : public SkinSetup {
     bool SetMenuCallback(HWND window, std::function<void()> callback);
     void PaintTitle(int index, gfx::Graphics* onImage = nullptr,
                     std::optional<std::string> text = std::nullopt);
+    // The status bar: `height` 0 is none; cells of the declared widths (-1: the rest of the
+    // bar) when widths are given.
+    void SetUpStatusBar(int index, int height, std::span<const int> widths);
+    void LayoutStatusBar(int index);
+    // Cell 1 .. count; `onImage`: draw with the caller's graphics into the window image only.
+    void PaintStatusCell(int index, gfx::Graphics* onImage, int cell);
+    // False for a window that is not registered or a cell beyond the last.
+    bool SetStatusCell(HWND window, int cell, std::string_view text,
+                       std::optional<std::span<const std::uint8_t>> picture = std::nullopt,
+                       std::optional<gfx::ColourRef> colour = std::nullopt);
+    bool SetStatusTextStyle(HWND window, const BarTextStyleArgs& style);
+    // A push button of a skinned window (or of one of its containers) painted with a picture
+    // beside (`value` != 0) or above its caption, or with one picture per state; false when no
+    // ancestor of the button is skinned.
+    bool RegisterPictureButton(HWND button, std::span<const std::uint8_t> picture, int value,
+                               std::string_view tooltip);
+    bool RegisterStatePictureButton(HWND button, std::span<const std::uint8_t> normal,
+                                    std::span<const std::uint8_t> hover,
+                                    std::span<const std::uint8_t> pressed,
+                                    std::span<const std::uint8_t> disabled,
+                                    std::string_view tooltip);
     // A child window (a group box, typically) whose own children are skinned too, painted over
     // the skin under an optional translucent panel. Returns its index in its window's list (the
     // one it had when registered before); 0 when no ancestor of the control is skinned.
@@ -151,6 +173,11 @@ class SkinEngine : public SkinSetup {
     BackgroundSnapshot TakeVeiledClientSnapshot(HWND control, RECT& area);
     // The same as a bitmap of its own, for a brush; the caller owns it.
     UniqueBitmap ControlBackgroundBitmap(HWND control);
+    // What TakeBackgroundSnapshot would copy for `rect` of `control` is made from: equal stamps,
+    // equal pixels (see BackgroundStamp).
+    BackgroundStamp StampOf(HWND control, const RECT& rect) const;
+    // A new number for a version field: never the same twice in the process.
+    std::uint64_t NextVersion() { return ++lastVersion_; }
 
     // The button the last caption hit test found (0 = none).
     int HotButton() const { return hotButton_; }
@@ -174,6 +201,8 @@ class SkinEngine : public SkinSetup {
     void ReleaseChildren(WindowRecord& record);
     void ShutDownGdiplus();
     void InvalidateSkinnedChildren(WindowRecord& record);
+    // Every status-bar cell into the window image, during a composition.
+    void PaintStatusCells(int index);
 
     const gfx::SparseOverlay& FrameOverlay(WindowRecord& record, int width, int height);
     const gfx::PixelBuffer& CaptionOverlay(int index, const std::string& text);
@@ -193,6 +222,8 @@ class SkinEngine : public SkinSetup {
     std::vector<std::unique_ptr<WindowRecord>> windows_;
     int frameMargin_ = 3;
     int hotButton_ = 0;
+    std::uint64_t lastVersion_ = 0;
+    std::uint64_t settingsVersion_ = 0;
     PainterSet painters_;
     std::unique_ptr<SkinnedWindowProcedure> procedure_;
 };

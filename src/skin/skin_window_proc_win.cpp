@@ -172,11 +172,10 @@ bool SkinnedWindowProcedure::DispatchInput(const Message& m, LRESULT& result) {
             OnMouseMove(m);
             return true;
         case WM_MOUSEHOVER:
-            m.record->captionHover.mouseInside = true;
+            OnMouseHover(m);
             return true;
         case WM_MOUSELEAVE:
-            ApplyHoverActions(m, OnCaptionMouseLeave(m.record->captionHover,
-                                                     m.record->captionBar));
+            ApplyHoverActions(m, OnCaptionMouseLeave(m.record->captionHover, m.record->captionBar));
             return true;
         case WM_LBUTTONDOWN:
             return OnLeftButtonDown(m);
@@ -249,6 +248,7 @@ void SkinnedWindowProcedure::OnWindowPosChanged(const Message& m) {
                        SWP_NOZORDER | SWP_NOOWNERZORDER);
     }
     engine_.LayoutCaptionButtons(m.index);
+    if (m.record->statusBar.height > 0) engine_.LayoutStatusBar(m.index);
 }
 
 void SkinnedWindowProcedure::OnSystemCommand(const Message& m) {
@@ -279,9 +279,17 @@ void SkinnedWindowProcedure::OnMouseMove(const Message& m) {
     const int y = GET_Y_LPARAM(m.lParam);
     const bool inZone = InHoverZone(record.strip, x, y);
     engine_.hotButton_ = record.captionBar ? engine_.CaptionHitTest(m.index, x, y) : 0;
-    ApplyHoverActions(m, OnCaptionMouseMove(record.captionHover, record.captionBar, inZone,
-                                            engine_.hotButton_));
+    ApplyHoverActions(
+        m, OnCaptionMouseMove(record.captionHover, record.captionBar, inZone, engine_.hotButton_));
     if (!record.state.maximized) engine_.SetBorderCursor(m.index, m.lParam, ClientRectOf(m.window));
+}
+
+void SkinnedWindowProcedure::OnMouseHover(const Message& m) {
+    m.record->captionHover.mouseInside = true;
+    // The hover has come; only the leave is still of interest. Asking for it alone drops the
+    // 1 ms hover period, which some systems keep polling the pointer at until the mouse leaves.
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m.window, HOVER_DEFAULT};
+    ::TrackMouseEvent(&track);
 }
 
 bool SkinnedWindowProcedure::OnLeftButtonDown(const Message& m) {
@@ -345,9 +353,9 @@ bool SkinnedWindowProcedure::OnChildMessage(const Message& m, LRESULT& result) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
-            if (const auto brush = AnswerColourRequest(engine_, m.id,
-                                                       reinterpret_cast<HDC>(m.wParam),
-                                                       reinterpret_cast<HWND>(m.lParam))) {
+            if (const auto brush =
+                    AnswerColourRequest(engine_, m.id, reinterpret_cast<HDC>(m.wParam),
+                                        reinterpret_cast<HWND>(m.lParam))) {
                 result = *brush;
                 return true;
             }

@@ -44,6 +44,7 @@ class SkinnedWindowProcedure {
     void OnSystemCommand(const Message& m);
     void OnSetText(const Message& m);
     void OnMouseMove(const Message& m);
+    void OnMouseHover(const Message& m);
     // These three may end the window; they return false when nothing is left to forward to.
     bool OnLeftButtonDown(const Message& m);
     bool OnLeftButtonUp(const Message& m);

@@ -5,8 +5,8 @@
 namespace yf {
 
 bool IsTakenOverBySkin(HWND control) {
-    return control && (prop::Get(control, prop::kOldProc) != 0 ||
-                       prop::Get(control, prop::kKeyedProc) != 0);
+    return control &&
+           (prop::Get(control, prop::kOldProc) != 0 || prop::Get(control, prop::kKeyedProc) != 0);
 }
 
 }  // namespace yf

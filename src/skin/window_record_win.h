@@ -21,6 +21,7 @@
 #include "skin/child_hover.h"
 #include "skin/child_list_win.h"
 #include "skin/dib_surface_win.h"
+#include "skin/frame/status_bar_layout.h"
 #include "skin/skin_settings.h"
 #include "skin/window_state.h"
 
@@ -70,8 +71,11 @@ struct CaptionOverlayKey {
 };
 
 struct StatusBar {
-    int height = 0;
+    int height = 0;  // 0: no bar
     RECT rect{};
+    std::vector<BarItem> items;
+    std::vector<PixelBox> cells;  // one per item, client coordinates
+    BarTextStyle text;
 };
 
 struct WindowRecord {
@@ -118,9 +122,14 @@ struct WindowRecord {
     std::vector<std::pair<HWND, int>> docked;
 
     DibSurface windowImage;  // the composed client area
-    DibSurface topBand;      // the caption band before title and buttons were drawn
-    DibSurface statusBand;   // the status bar before its cells were drawn
-    SIZE regionSize{};        // size the window region was last made for
+    // What the painters' kept faces were composed over (see BackgroundStamp): raised by every
+    // composition, by a caption or status band drawn alone, and by a change of the panels.
+    std::uint64_t imageVersion = 0;
+    std::uint64_t bandVersion = 0;
+    std::uint64_t panelsVersion = 0;
+    DibSurface topBand;     // the caption band before title and buttons were drawn
+    DibSurface statusBand;  // the status bar before its cells were drawn
+    SIZE regionSize{};      // size the window region was last made for
     // The outline and the key-coloured corners for the current size, drawn once per size.
     gfx::SparseOverlay frame;
     bool frameWithOutline = false;

@@ -63,8 +63,8 @@ Size2 MaxTrackSize(const WindowState& state, Size2 registered, Size2 screen, int
     return {screen.width, screen.height - taskbarHeight};
 }
 
-ClampToWorkArea OnPositionChanged(WindowState& state, bool showMaximize, Size2 client,
-                                  Size2 screen, int taskbarHeight) {
+ClampToWorkArea OnPositionChanged(WindowState& state, bool showMaximize, Size2 client, Size2 screen,
+                                  int taskbarHeight) {
     if (!showMaximize || client != screen) return {};
     state.maximized = true;
     if (taskbarHeight <= 0) return {};

@@ -55,7 +55,7 @@ struct ClampToWorkArea {
     Size2 size;
     bool operator==(const ClampToWorkArea&) const = default;
 };
-ClampToWorkArea OnPositionChanged(WindowState& state, bool showMaximize, Size2 client,
-                                  Size2 screen, int taskbarHeight);
+ClampToWorkArea OnPositionChanged(WindowState& state, bool showMaximize, Size2 client, Size2 screen,
+                                  int taskbarHeight);
 
 }  // namespace yf

@@ -14,13 +14,9 @@ constexpr const char* kFailureText = "错误：时间同步失败，请检查网
 
 }  // namespace
 
-ClockCheck::ClockCheck(PageReader readPage, const Clock& clock, MessageBoxes& boxes,
-                       ClockSetter setClock, std::function<void()> refreshCalendar)
-    : readPage_(std::move(readPage)),
-      clock_(clock),
-      boxes_(boxes),
-      setClock_(std::move(setClock)),
-      refreshCalendar_(std::move(refreshCalendar)) {}
+ClockCheck::ClockCheck(ClockCheckSeams seams, const Clock& clock, MessageBoxes& boxes,
+                       DateTime buildDay)
+    : seams_(std::move(seams)), clock_(clock), boxes_(boxes), buildDay_(buildDay) {}
 
 void ClockCheck::CheckClock(bool refreshCalendar) {
     if (running_) return;
@@ -28,13 +24,27 @@ void ClockCheck::CheckClock(bool refreshCalendar) {
     if (ClockIsOff() &&
         boxes_.Show(kQuestionText, kQuestionCaption,
                     box::kYesNo | box::kIconQuestion | box::kTaskModal) == box::kAnswerYes) {
-        SetFromWeb(refreshCalendar);
+        if (SetFromWeb()) {
+            boxes_.Show(kSuccessText, kSuccessCaption,
+                        box::kOk | box::kIconInformation | box::kTaskModal);
+            if (refreshCalendar && seams_.refreshCalendar) seams_.refreshCalendar();
+        } else {
+            boxes_.Show(kFailureText, kFailureCaption,
+                        box::kOk | box::kIconError | box::kTaskModal);
+        }
     }
     running_ = false;
 }
 
+std::optional<WebTime> ClockCheck::Read() const {
+    std::optional<WebTime> web = seams_.read ? seams_.read() : std::nullopt;
+    // A page counting from 1970, or wrapped round to 2106, would offer to set the clock by decades.
+    if (web && !IsPlausible(*web, buildDay_)) web.reset();
+    return web;
+}
+
 std::int64_t ClockCheck::ReadDifference() const {
-    const std::optional<WebTime> web = FetchWebTime(readPage_);
+    const std::optional<WebTime> web = Read();
     if (!web) return 0;
     // Universal time on both sides: the page's count is UTC, and comparing Beijing time with
     // the local clock would call every correct clock outside UTC+8 wrong.
@@ -48,15 +58,16 @@ bool ClockCheck::ClockIsOff() const {
     return ReadDifference() <= -kTolerance;
 }
 
-void ClockCheck::SetFromWeb(bool refreshCalendar) {
+bool ClockCheck::SetFromWeb() {
     // A fresh reading: the question may have been open for a long time.
-    const std::optional<WebTime> web = FetchWebTime(readPage_);
-    if (!web || !setClock_(web->Utc())) {
-        boxes_.Show(kFailureText, kFailureCaption, box::kOk | box::kIconError | box::kTaskModal);
-        return;
-    }
-    boxes_.Show(kSuccessText, kSuccessCaption, box::kOk | box::kIconInformation | box::kTaskModal);
-    if (refreshCalendar && refreshCalendar_) refreshCalendar_();
+    const std::optional<WebTime> web = Read();
+    if (!web || !seams_.setClock) return false;
+    // Taken at once, so an elevated run that starts after the consent prompt still sets the
+    // time this reading gave, moved on by the time that passed.
+    const std::int64_t offsetMs = web->unixSeconds * 1000 - clock_.UtcMilliseconds();
+    const std::uint32_t error = seams_.setClock(web->Utc());
+    if (error == 0) return true;
+    return error == kErrorPrivilegeNotHeld && seams_.setElevated && seams_.setElevated(offsetMs);
 }
 
 }  // namespace yf

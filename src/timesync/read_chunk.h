@@ -9,6 +9,9 @@ namespace yf {
 
 inline constexpr std::uint32_t kLargestReadChunk = 102400;
 inline constexpr std::uint32_t kReadChunkWithoutLength = 10240;
+// A time page is a few dozen bytes: a body longer than the largest chunk the client ever asks
+// for is not one, and reading on would only hold the reading up.
+inline constexpr std::uint32_t kLongestTimePage = kLargestReadChunk;
 
 // Content-Length + 1, at most kLargestReadChunk; kReadChunkWithoutLength when the response
 // announces no length or one of 0 or less.

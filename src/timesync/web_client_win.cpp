@@ -58,6 +58,15 @@ std::optional<std::int64_t> ContentLength(HINTERNET request) {
     return static_cast<LONG>(length);
 }
 
+// What is left of a deadline, at least 1 ms; 0 once it has passed. Without a deadline, `cap`.
+DWORD TimeLeft(const ReadLimits& limits, DWORD cap) {
+    if (limits.deadline == 0) return cap;
+    const ULONGLONG now = ::GetTickCount64();
+    if (now >= limits.deadline) return 0;
+    const ULONGLONG left = limits.deadline - now;
+    return left < cap ? static_cast<DWORD>(left) : cap;
+}
+
 // Windows hands time-outs down from the session to its connections and requests, but not every
 // implementation does, so they are set on each handle.
 void SetTimeouts(HINTERNET handle, DWORD milliseconds) {
@@ -83,7 +92,7 @@ HINTERNET WebClient::Session() {
     return session_.get();
 }
 
-std::string WebClient::ReadWebPage(std::wstring_view url) {
+std::string WebClient::ReadWebPage(std::wstring_view url, const ReadLimits& limits) {
     HINTERNET session = Session();
     UrlParts parts;
     if (!session || !CrackUrl(url, parts)) return {};
@@ -92,7 +101,9 @@ std::string WebClient::ReadWebPage(std::wstring_view url) {
                                                  OrNull(parts.user), OrNull(parts.password),
                                                  INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) return {};
-    SetTimeouts(connection.get(), timeoutMs_);
+    const DWORD timeLeft = TimeLeft(limits, timeoutMs_);
+    if (timeLeft == 0) return {};
+    SetTimeouts(connection.get(), timeLeft);
 
     const wchar_t* acceptTypes[] = {L"*/*", nullptr};
     DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
@@ -100,21 +111,30 @@ std::string WebClient::ReadWebPage(std::wstring_view url) {
     UniqueInternet request(::HttpOpenRequestW(connection.get(), L"GET", parts.object.c_str(),
                                               L"HTTP/1.0", nullptr, acceptTypes, flags, 0));
     if (!request) return {};
-    SetTimeouts(request.get(), timeoutMs_);
+    SetTimeouts(request.get(), timeLeft);
     // The status is not looked at: an error page's body is returned like any other.
     if (!::HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0)) return {};
 
     std::string body;
     std::string chunk(ReadChunkSize(ContentLength(request.get())), '\0');
     for (;;) {
+        // Each wait gets only what is left of the deadline. Asking what has arrived before
+        // reading keeps a read from waiting for a full chunk of a body that trickles in.
+        const DWORD left = TimeLeft(limits, timeoutMs_);
+        if (left == 0) return {};
+        SetTimeouts(request.get(), left);
+        DWORD available = 0;
+        if (!::InternetQueryDataAvailable(request.get(), &available, 0, 0)) break;
+        if (available == 0) break;  // the end of the body
         DWORD read = 0;
-        if (!::InternetReadFile(request.get(), chunk.data(), static_cast<DWORD>(chunk.size()),
-                                &read) ||
-            read == 0) {
-            break;
-        }
+        const DWORD wanted =
+            available < chunk.size() ? available : static_cast<DWORD>(chunk.size());
+        if (!::InternetReadFile(request.get(), chunk.data(), wanted, &read) || read == 0) break;
+        if (read > limits.maxBody - body.size()) return {};
         body.append(chunk.data(), read);
     }
+    // A wait that failed because the deadline came is no broken transfer: nothing came in time.
+    if (limits.deadline != 0 && ::GetTickCount64() >= limits.deadline) return {};
     return body;
 }
 

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -17,6 +19,14 @@ struct InternetHandleTraits {
 };
 using UniqueInternet = UniqueHandle<HINTERNET, InternetHandleTraits>;
 
+// Bounds of one read. A read that reaches its deadline, or a body that grows past maxBody,
+// gives nothing at all: a page that is still arriving or too long is no page.
+struct ReadLimits {
+    // GetTickCount64() value by which the read must be over; 0 for none.
+    ULONGLONG deadline = 0;
+    std::size_t maxBody = std::numeric_limits<std::size_t>::max();
+};
+
 class WebClient {
   public:
     // Each of connecting, sending and waiting for data gives up after this long, so a host that
@@ -26,8 +36,9 @@ class WebClient {
     explicit WebClient(DWORD timeoutMs = kDefaultTimeoutMs) : timeoutMs_(timeoutMs) {}
 
     // The body of the answer to a GET of the URL, whatever its status; empty when no answer came.
-    // A transfer that breaks off returns what arrived before.
-    std::string ReadWebPage(std::wstring_view url);
+    // A transfer that breaks off returns what arrived before. One read at a time: the session
+    // is not guarded for reads on two threads at once.
+    std::string ReadWebPage(std::wstring_view url, const ReadLimits& limits = {});
 
   private:
     HINTERNET Session();

@@ -1,5 +1,6 @@
 #include "timesync/web_time.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/text_number.h"
@@ -43,6 +44,18 @@ std::optional<WebTime> ParseWebTime(std::string_view page) {
         return std::nullopt;
     }
     return WebTime{static_cast<std::int64_t>(seconds)};
+}
+
+bool IsPlausible(const WebTime& time, const DateTime& buildDay) {
+    constexpr std::int64_t kEarliestZoneSeconds = 14 * 3600;
+    constexpr int kYearsAhead = 30;
+    const auto dayStart = [](int year, int month, int day) {
+        const DateTime midnight{year, month, std::min(day, DaysInMonth(year, month)), 0, 0, 0};
+        return SecondsBetween(kUnixEpoch, midnight) - kEarliestZoneSeconds;
+    };
+    const std::int64_t earliest = dayStart(buildDay.year, buildDay.month, buildDay.day);
+    const std::int64_t latest = dayStart(buildDay.year + kYearsAhead, buildDay.month, buildDay.day);
+    return time.unixSeconds >= earliest && time.unixSeconds <= latest;
 }
 
 std::optional<WebTime> FetchWebTime(const PageReader& readPage) {

@@ -39,4 +39,12 @@ std::optional<WebTime> ParseWebTime(std::string_view page);
 // host is there. Nothing when either answer is empty or the second holds no time.
 std::optional<WebTime> FetchWebTime(const PageReader& readPage);
 
+// One reading of the web time, both requests of it: what FetchWebTime gives.
+using WebTimeReading = std::function<std::optional<WebTime>()>;
+
+// Whether a reading can be the time now for a program built on `buildDay`: not before that day
+// began anywhere on Earth (at UTC+14), nor more than thirty years after that. A page that
+// counts from 0, or a count wrapped around 32 bits, is no time at all.
+bool IsPlausible(const WebTime& time, const DateTime& buildDay);
+
 }  // namespace yf

@@ -69,6 +69,23 @@ HWND TopLevelOf(HWND label) {
     return top;
 }
 
+// Whether `window` has a visible child without WS_EX_TRANSPARENT that covers all of `spot`
+// (screen coordinates): what `window` itself would draw there is hidden by it.
+bool CoveredByOpaqueChild(HWND window, HWND skip, const RECT& spot) {
+    for (HWND child = ::GetWindow(window, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (child == skip || (::GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) continue;
+        RECT bounds;
+        ::GetWindowRect(child, &bounds);
+        RECT common;
+        if (::IntersectRect(&common, &bounds, &spot) && ::EqualRect(&common, &spot) &&
+            ::IsWindowVisible(child)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Redraws `window` on the part under `spot` (screen coordinates), then its children from the
 // bottom of the z-order up, the order in which they overlap each other.
 void RedrawUnder(HWND window, HWND skip, const RECT& spot) {
@@ -78,11 +95,14 @@ void RedrawUnder(HWND window, HWND skip, const RECT& spot) {
     RECT common;
     // A child is clipped to its parent, so nothing under a window that misses the spot needs it.
     if (!::IntersectRect(&common, &bounds, &spot)) return;
-    POINT origin{0, 0};
-    ::ClientToScreen(window, &origin);
-    ::OffsetRect(&common, -origin.x, -origin.y);
-    ::RedrawWindow(window, &common, nullptr,
-                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_NOCHILDREN);
+    if (!CoveredByOpaqueChild(window, skip, common)) {
+        POINT origin{0, 0};
+        ::ClientToScreen(window, &origin);
+        RECT local = common;
+        ::OffsetRect(&local, -origin.x, -origin.y);
+        ::RedrawWindow(window, &local, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_NOCHILDREN);
+    }
     for (HWND child = ::GetWindow(::GetWindow(window, GW_CHILD), GW_HWNDLAST); child;
          child = ::GetWindow(child, GW_HWNDPREV)) {
         RedrawUnder(child, skip, spot);
@@ -188,7 +208,11 @@ void TransparentLabel::RepaintBehind(HWND label) {
     if (top != label) {
         RECT inTop = spot;
         ::MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&inTop), 2);
-        ::RedrawWindow(top, &inTop, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
+        // A window whose child covers the spot would only paint under that child.
+        if (!CoveredByOpaqueChild(top, label, spot)) {
+            ::RedrawWindow(top, &inTop, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
+        }
         for (HWND child = ::GetWindow(::GetWindow(top, GW_CHILD), GW_HWNDLAST); child;
              child = ::GetWindow(child, GW_HWNDPREV)) {
             RedrawUnder(child, label, spot);

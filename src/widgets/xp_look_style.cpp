@@ -73,6 +73,10 @@ std::optional<Kind> Classify(const ControlFacts& facts) {
     return std::nullopt;
 }
 
+bool KeepsFrameUnderSkin(Kind kind) {
+    return kind == Kind::Edit || kind == Kind::DropList;
+}
+
 std::uint32_t FrameColour(Scheme scheme) {
     switch (scheme) {
         case Scheme::Olive: return Rgb(164, 185, 127);

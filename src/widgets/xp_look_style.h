@@ -30,6 +30,10 @@ struct ControlFacts {
 // The kind a control is taken over as, or nothing when the look leaves it alone.
 std::optional<Kind> Classify(const ControlFacts& facts);
 
+// Whether the look goes on painting a control of this kind once a skin has taken it over: only
+// the plain frames of edit boxes and drop-down lists; every face and button is the skin's.
+bool KeepsFrameUnderSkin(Kind kind);
+
 enum class Scheme { Blue = 1, Olive = 2, Silver = 3 };
 
 std::uint32_t FrameColour(Scheme scheme);  // COLORREF

@@ -37,6 +37,9 @@ Look& TheLook() {
 }
 
 void Paint(HWND window, const Record& record) {
+    // Over a skin the frame is this look's only while the box is quiet: under the pointer or
+    // with the focus the skin lights its own frame, which this one would cover.
+    if ((record.state.hovered || record.state.focused) && IsTakenOverBySkin(window)) return;
     PaintControl({window, record.kind, record.state, TheLook().scheme, record.parentBrush,
                   record.parentText});
 }
@@ -80,9 +83,9 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         Release(window, false);
         return result;
     }
-    // A control the skin engine has taken over is painted by the skin alone: frames of this
-    // look drawn after the skin's would put system colours back over the picture.
-    if (IsTakenOverBySkin(window)) return own();
+    // A control the skin engine has taken over is the skin's to paint, all but the frames of
+    // edit boxes and drop-down lists: those this look keeps drawing after the skin's (see Paint).
+    if (!KeepsFrameUnderSkin(kind) && IsTakenOverBySkin(window)) return own();
     if (message == EM_SETREADONLY && kind == Kind::Edit) return own();
     if (message == WM_LBUTTONDOWN && kind == Kind::UpDown) return own();
     if (message == WM_ERASEBKGND) AskParentForColours(window, record);

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The clock check of the real program under Wine, against a web time page served on 127.0.0.1
 # whose clock runs 30 s ahead: the question comes while the window is still hidden; No lets the
-# window appear; Yes tries to set the clock, which Wine refuses, so the failure box follows
-# with its exact text. Uses the program built with the local page's URL.
+# window appear; Yes tries to set the clock, which Wine refuses for want of the privilege, so
+# the program runs itself "elevated" to do it, that run is refused too, and the failure box
+# follows with its exact text. Then the private request of that run, made by hand: it starts no
+# window and no clock check. Uses the program built with the local page's URL.
 source "$(dirname "$0")/common.sh"
 
 TIME_PORT=${YF_TIME_PORT:-47613}
@@ -63,4 +65,19 @@ driver wait-window 30000 >/dev/null || fail "window did not appear after the fai
 exit_program
 requests=$(grep -c '^GET /special/time/ HTTP/1.0$' "$server_log")
 (( requests == 2 + 4 )) || fail "expected 2 + 4 requests in all, saw $requests"
+
+# Wine refuses every clock set, so a well-formed request ends with 1 and any other with 2.
+private_run() {  # private_run EXPECTED_EXIT_CODE ARGUMENTS...
+    local expected=$1 code
+    shift
+    "$RUN" "$PROGRAM" "$@" >/dev/null 2>&1
+    code=$?
+    [[ $code == "$expected" ]] || fail "private request '$*' ended with $code, expected $expected"
+}
+private_run 1 --set-clock-offset-ms=-30000
+private_run 2 --set-clock-offset-ms=abc
+private_run 2 --set-clock-offset-ms=1000 more
+(( $(grep -c '^GET /special/time/ HTTP/1.0$' "$server_log") == 6 )) ||
+    fail "a private request read the web time, as only a normal start does"
+[[ $(driver window-state) == none ]] || fail "a main window is left after the private requests"
 echo "clock_check: ok"

@@ -8,25 +8,6 @@ source "$(dirname "$0")/common.sh"
 
 LEAD_SECONDS=40  # time for the driver to set the fields and check the warning box
 
-# steps FROM TO MODULUS: presses from FROM to TO, as "up N" or "down N", whichever is fewer.
-steps() {
-    local up=$(( ($2 - $1 + $3) % $3 ))
-    if (( up <= $3 - up )); then echo "up $up"; else echo "down $(( $3 - up ))"; fi
-}
-spin_to() {  # spin_to SPINNER LABEL VALUE MODULUS
-    local current direction count
-    current=$(driver text "$2") || fail "cannot read $2"
-    read -r direction count <<<"$(steps $((10#$current)) "$3" "$4")"
-    (( count > 0 )) && driver spin "$1" "$direction" "$count"
-    [[ $(driver text "$2") == $(printf '%02d' "$3") ]] || fail "$2 did not reach $3"
-}
-remaining_seconds() {  # "H小时MM分SS秒" -> seconds
-    local caption=$1 h m s
-    [[ $caption =~ ^([0-9]+)小时([0-9]+)分([0-9]+)秒$ ]] || { echo -1; return; }
-    h=${BASH_REMATCH[1]}; m=${BASH_REMATCH[2]}; s=${BASH_REMATCH[3]}
-    echo $(( 10#$h * 3600 + 10#$m * 60 + 10#$s ))
-}
-
 # A target that would fall after midnight is rejected by design: wait for the new day.
 while [[ $(date +%H%M) > 2357 ]]; do sleep 5; done
 

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The real program under each of its eight skins, switched through the tray menu's items:
-# a screenshot per skin (kept with the others), each skin visibly different from the one
-# before, the texts unchanged by switching; then the caption's minimize button hides the window
-# and 显示窗口 brings it back unchanged, and exit path B through the caption's close button
-# ends the program with code 0.
+# The real program under each of its eight skins, switched through the tray menu's items (the
+# first one as a user does it: a click on the tray icon, the menu its half-second timer opens and
+# the item chosen in it; the others by the items' commands): a screenshot per skin (kept with
+# the others), each skin visibly different from the one before, the texts unchanged by
+# switching; then the caption's minimize button hides the window, 显示窗口 chosen from the tray
+# menu brings it back unchanged, and exit path B through the caption's close button ends the
+# program with code 0.
 source "$(dirname "$0")/common.sh"
 
 # Wine's server (and its services) started here with quiet output, not by the program: a server
@@ -18,7 +20,11 @@ texts_before=$(driver texts | grep -v '^透明标签_现在时间=') || fail "co
 
 previous=$SHOTS/skin-start.png
 for k in 1 2 3 4 5 6 7 8; do
-    driver skin "$k" || fail "could not choose skin $k"
+    if [[ $k == 1 ]]; then
+        driver tray-choose 皮肤1 || fail "could not choose skin 1 from the tray menu"
+    else
+        driver skin "$k" || fail "could not choose skin $k"
+    fi
     sleep 1
     screenshot "skin$k"
     # Pixels that differ (by more than a little) from the previous skin's screenshot.
@@ -43,7 +49,7 @@ read -r _ _ width _ <<<"$(driver rect)"
 driver press $((width - 52)) 10
 for _ in $(seq 50); do [[ $(driver window-state) == hidden ]] && break; sleep 0.1; done
 [[ $(driver window-state) == hidden ]] || fail "minimize button did not hide the window"
-driver show-window
+driver tray-choose 显示窗口 || fail "could not choose 显示窗口 from the tray menu"
 driver wait-window 10000 >/dev/null || fail "显示窗口 did not bring the window back"
 sleep 1
 screenshot skin-restored

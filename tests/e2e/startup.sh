@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program starts, shows its window with the layout's texts (read from outside the
-# process), keeps a screenshot, and ends with code 0 through its exit button.
+# process) and its icon in the notification area, keeps a screenshot, and ends with code 0
+# through its exit button, leaving no icon behind.
 source "$(dirname "$0")/common.sh"
 
 start_program
@@ -13,7 +14,9 @@ for expected in "透明标签1=当前时间：" "透明标签_选择功能=选�
 done
 sleep 1
 screenshot startup
+[[ $(driver tray-icons) == 1 ]] || fail "no tray icon: $(driver tray-icons) icons"
 driver click 超级按钮2
 wait_program
 [[ $EXIT_CODE == 0 ]] || fail "exit code $EXIT_CODE"
+[[ $(driver tray-icons) == 0 ]] || fail "a tray icon was left behind"
 echo "startup: ok"

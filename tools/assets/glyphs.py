@@ -7,6 +7,8 @@ Outputs (committed, so the build needs no Python), all 32-bit RGBA PNG in assets
       white symbols with a soft dark rim, so they read on any skin picture;
   arrow_up.png, arrow_down.png, arrow_combo.png (7 x 4), arrow_left.png, arrow_right.png (4 x 7):
       dark, anti-aliased marks for the light translucent faces of spinners and drop-down buttons;
+  check_box.png, check_mark.png (13 x 13): the skinned check box's square (a light face in a
+      dark rounded rim, translucent enough to let the skin tint it) and its tick, drawn over it;
   preview.png: every glyph enlarged on a dark, a light and a mid-toned ground, for review.
 Shapes are drawn SCALE times larger and box-filtered down, which gives exact pixel coverage.
 """
@@ -170,6 +172,44 @@ def arrow(direction):
     return clean(out)
 
 
+CHECK_SIZE = (13, 13)
+CHECK_RIM_RGB = (52, 60, 78)
+TICK_RGB = (24, 34, 56)
+
+
+def check_box():
+    """A rounded square: a dark rim one pixel wide round a light face that fades downwards."""
+    outer = Pen(CHECK_SIZE)
+    outer.rounded(0.5, 0.5, 12.5, 12.5, 2.2)
+    inner = Pen(CHECK_SIZE)
+    inner.rounded(1.5, 1.5, 11.5, 11.5, 1.4)
+    rim_alpha = ImageChops.subtract(outer.coverage(), inner.coverage())
+    face_alpha = inner.coverage()
+    face = Image.new("RGBA", CHECK_SIZE, (0, 0, 0, 0))
+    px = face.load()
+    fa = face_alpha.load()
+    for y in range(13):
+        shade = round(255 - 34 * y / 12)  # white at the top, a cool grey at the bottom
+        for x in range(13):
+            px[x, y] = (shade, shade, min(255, shade + 6), round(fa[x, y] * 0.82))
+    rim = Image.new("RGBA", CHECK_SIZE, CHECK_RIM_RGB + (0,))
+    rim.putalpha(rim_alpha.point(lambda a: round(a * 0.85)))
+    out = Image.new("RGBA", CHECK_SIZE, (0, 0, 0, 0))
+    out.alpha_composite(face)
+    out.alpha_composite(rim)
+    return clean(out)
+
+
+def check_mark():
+    """The tick: a short stroke down to the bottom left third and a long one up to the right."""
+    pen = Pen(CHECK_SIZE)
+    pen.line(3.4, 6.6, 5.6, 9.0, 1.7)
+    pen.line(5.6, 9.0, 9.8, 3.6, 1.7)
+    out = Image.new("RGBA", CHECK_SIZE, TICK_RGB + (0,))
+    out.putalpha(pen.coverage())
+    return clean(out)
+
+
 def glyphs():
     return {
         "help": help_bubble(),
@@ -183,6 +223,8 @@ def glyphs():
         "arrow_left": arrow("left"),
         "arrow_right": arrow("right"),
         "arrow_combo": arrow("down"),
+        "check_box": check_box(),
+        "check_mark": check_mark(),
     }
 
 
@@ -196,7 +238,10 @@ def preview(images):
     for row, img in enumerate(images.values()):
         for col, ground in enumerate(grounds):
             cell = Image.new("RGBA", (40, 20), ground + (255,))
-            if img.width <= 7:  # arrows sit on a light translucent face, as in a spinner
+            if img.size == CHECK_SIZE:  # the tick lies on the box, as the painter draws it
+                cell.alpha_composite(images["check_box"], (2, 3))
+                cell.alpha_composite(img, (2, 3))
+            elif img.width <= 7:  # arrows sit on a light translucent face, as in a spinner
                 face = Image.new("RGBA", (13, 10), (255, 255, 255, 160))
                 cell.alpha_composite(face, (2, 5))
                 cell.alpha_composite(img, (2 + (13 - img.width) // 2, 5 + (10 - img.height) // 2))

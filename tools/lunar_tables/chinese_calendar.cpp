@@ -27,9 +27,9 @@ ChineseCalendar::ChineseCalendar(std::vector<CalendarMoment> newMoons,
       exceptions_(std::move(exceptions)),
       exceptionUsed_(exceptions_.size(), false) {}
 
-// The UTC+8 day, unless the moment is listed as one where the published calendar, reckoned at the
-// Beijing meridian, put it on another day. Any such moment left off the list is an error, so the
-// list stays complete.
+// The UTC+8 day, unless the moment is listed as one where the published calendar put it on the
+// day before, as the Beijing meridian does. Any moment that differs there and is left off the list
+// is an error, so the list stays complete.
 std::int64_t ChineseCalendar::LocalDay(const CalendarMoment& moment, MomentKind kind,
                                        std::string& error) {
     for (std::size_t i = 0; i < exceptions_.size(); ++i) {
@@ -41,7 +41,15 @@ std::int64_t ChineseCalendar::LocalDay(const CalendarMoment& moment, MomentKind 
                 return moment.chinaDay;
             }
             exceptionUsed_[i] = true;
-            return moment.beijingDay;
+            switch (e.published) {
+                case PublishedDay::BeijingMeridian:
+                    return moment.beijingDay;
+                case PublishedDay::Unsettled:
+                    unsettledDays_.emplace_back(moment.chinaDay, moment.beijingDay);
+                    return moment.chinaDay;
+                case PublishedDay::ChinaStandard:
+                    return moment.chinaDay;
+            }
         }
     }
     if (moment.beijingDay != moment.chinaDay) {
@@ -65,6 +73,23 @@ bool ChineseCalendar::CheckExceptionsUsed(std::string& error) const {
     return true;
 }
 
+// An unsettled moment may sit on either of its days only if both lie in one month: then no month
+// start and no month's principal term depends on which day the published calendar chose.
+bool ChineseCalendar::CheckUnsettledDays(const std::vector<std::int64_t>& starts,
+                                         std::string& error) const {
+    const auto monthOf = [&starts](std::int64_t day) {
+        return std::upper_bound(starts.begin(), starts.end(), day) - starts.begin();
+    };
+    for (const auto& [chinaDay, otherDay] : unsettledDays_) {
+        if (monthOf(chinaDay) != monthOf(otherDay)) {
+            error = "the tables depend on the unsettled day of the moment of " +
+                    DateText(chinaDay) + " (or " + DateText(otherDay) + ")";
+            return false;
+        }
+    }
+    return true;
+}
+
 bool ChineseCalendar::Build(std::string& error) {
     std::vector<std::int64_t> starts, termDays;
     for (const CalendarMoment& m : newMoons_) {
@@ -75,7 +100,7 @@ bool ChineseCalendar::Build(std::string& error) {
         termDays.push_back(LocalDay(m, MomentKind::PrincipalTerm, error));
         if (!error.empty()) return false;
     }
-    if (!CheckExceptionsUsed(error)) return false;
+    if (!CheckExceptionsUsed(error) || !CheckUnsettledDays(starts, error)) return false;
 
     // The last new moon only closes the month before it.
     months_.assign(starts.size() - 1, LunarMonth{});
@@ -169,28 +194,32 @@ bool ChineseCalendar::Year(int year, LunarYear& result, std::string& error) cons
 }
 
 // Until the end of 1928 the calendar was reckoned in the mean solar time of the Beijing meridian
-// (116 deg 25 min E, UTC+7:45:40): by the Qing court's astronomers to 1911 and by the Central
-// Observatory in Beijing from 1912. Calendars published since, which are the standard for these
-// years, keep those dates. So a new moon or principal term in the first 14 min 20 s of a UTC+8 day
-// before 1929 belongs to the day before. Build() checks that this list names exactly those moments.
+// (116 deg 25 min E, UTC+7:45:40). The Central Observatory in Beijing computed the calendars of
+// 1912 to 1928 from modern tables at that meridian, so a new moon or principal term in the first
+// 14 min 20 s of a UTC+8 day belongs to the day before, and calendars published since keep those
+// dates. The calendars to 1911 were the Qing court's, reckoned by its own older theory of the Sun
+// and the Moon, whose moments can be off by more than those minutes (the new moon of 1906 is one
+// such): for them the Beijing meridian settles nothing, and the published calendar decides.
+// Build() checks that this list names exactly the moments that differ at the Beijing meridian.
 std::vector<PublishedException> PublishedCalendarExceptions() {
-    constexpr const char* kQing =
-        "Qing calendar reckoned at the Beijing meridian: 23:5x on the day before";
     constexpr const char* kRepublic =
         "Central Observatory calendar reckoned at the Beijing meridian: 23:5x on the day before";
     return {
-        // The fourth month of 1906 starts on 23 April.
-        {MomentKind::NewMoon, 1906, 4, 24, kQing},
-        // Major Cold of 1909 on 20 January (no month boundary moves).
-        {MomentKind::PrincipalTerm, 1909, 1, 21, kQing},
+        {MomentKind::NewMoon, 1906, 4, 24, PublishedDay::ChinaStandard,
+         "Qing court calendar, reckoned by its own older lunar theory: the published tables "
+         "start the fourth month on 24 April (23 April is the thirtieth of the third month)"},
+        {MomentKind::PrincipalTerm, 1909, 1, 21, PublishedDay::Unsettled,
+         "Qing court calendar, reckoned by its own older solar theory: Major Cold 3 minutes before "
+         "midnight at Beijing is not settled by the meridian; 20 and 21 January both lie in the "
+         "twelfth month, so no month depends on it"},
         // The tenth month of 1914 starts on 17 November.
-        {MomentKind::NewMoon, 1914, 11, 18, kRepublic},
+        {MomentKind::NewMoon, 1914, 11, 18, PublishedDay::BeijingMeridian, kRepublic},
         // Lunar New Year 1916 on 3 February.
-        {MomentKind::NewMoon, 1916, 2, 4, kRepublic},
+        {MomentKind::NewMoon, 1916, 2, 4, PublishedDay::BeijingMeridian, kRepublic},
         // The tenth month of 1920 starts on 10 November.
-        {MomentKind::NewMoon, 1920, 11, 11, kRepublic},
+        {MomentKind::NewMoon, 1920, 11, 11, PublishedDay::BeijingMeridian, kRepublic},
         // Summer Solstice of 1928 on 21 June (no month boundary moves).
-        {MomentKind::PrincipalTerm, 1928, 6, 22, kRepublic},
+        {MomentKind::PrincipalTerm, 1928, 6, 22, PublishedDay::BeijingMeridian, kRepublic},
     };
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lunar_tables {
@@ -19,10 +20,23 @@ struct CalendarMoment {
 
 enum class MomentKind { NewMoon, PrincipalTerm };
 
-// A date on which the published calendar departs from the UTC+8 reckoning.
+// Which day the published calendar gives a moment that falls on one day at UTC+8 and on the day
+// before at the Beijing meridian.
+enum class PublishedDay {
+    // The calendar was reckoned at the Beijing meridian: the day before.
+    BeijingMeridian,
+    // The calendar, by its own theory, put the moment after midnight: the UTC+8 day.
+    ChinaStandard,
+    // Not settled by any reasoning here; the UTC+8 day is used and Build() fails unless both
+    // days lie in the same lunar month, so the tables do not depend on it.
+    Unsettled,
+};
+
+// A moment on which the published calendar may depart from the UTC+8 reckoning.
 struct PublishedException {
     MomentKind kind;
     int year, month, day;  // local date of the moment at UTC+8
+    PublishedDay published;
     const char* reason;
 };
 
@@ -58,10 +72,13 @@ class ChineseCalendar {
   private:
     std::int64_t LocalDay(const CalendarMoment& moment, MomentKind kind, std::string& error);
     bool CheckExceptionsUsed(std::string& error) const;
+    bool CheckUnsettledDays(const std::vector<std::int64_t>& starts, std::string& error) const;
 
     std::vector<CalendarMoment> newMoons_, principalTerms_;
     std::vector<PublishedException> exceptions_;
     std::vector<bool> exceptionUsed_;
+    // The two candidate days of each unsettled moment met, UTC+8 first.
+    std::vector<std::pair<std::int64_t, std::int64_t>> unsettledDays_;
     std::vector<LunarMonth> months_;
 };
 

@@ -129,6 +129,7 @@ void SkinEngine::PaintCaptionButton(int index, int button, gfx::Graphics* onImag
                             WindowText(record->hwnd));
     }
     if (onImage) return;
+    record->bandVersion = NextVersion();
     own.Delete();
     WindowDc dc(record->hwnd);
     if (dc.get()) {
@@ -146,10 +147,9 @@ void SkinEngine::PaintPressedFace(gfx::Graphics& graphics, int index, int button
     graphics.Flush();
     RestoreTopBand(index, {box.x, box.y, box.x + box.width, box.y + box.height});
     if (b.kind == CaptionButtonKind::Close) {
-        FillVertical(graphics,
-                     TopRoundRectFigure(area.x, area.y, area.width, area.height, kCloseCorner),
-                     area.x, area.y, area.height, MakeArgb(kRed, 255),
-                     MakeArgb(gfx::kWhiteRef, 30));
+        FillVertical(
+            graphics, TopRoundRectFigure(area.x, area.y, area.width, area.height, kCloseCorner),
+            area.x, area.y, area.height, MakeArgb(kRed, 255), MakeArgb(gfx::kWhiteRef, 30));
     } else {
         gfx::LinearGradientBrush shade;
         if (shade.Create({area.x, area.y}, {area.x, area.y + area.height},

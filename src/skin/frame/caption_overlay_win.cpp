@@ -53,8 +53,9 @@ void SkinEngine::PaintButtonFace(gfx::Graphics& graphics, WindowRecord& record, 
     const CaptionButton& b = record.strip.Button(button);
     const ButtonGlyphs& glyphs = record.glyphs[static_cast<std::size_t>(button - 1)];
     const gfx::Bitmap& glyph =
-        b.kind == CaptionButtonKind::Maximize && record.state.maximized && glyphs.image2 ? glyphs.image2
-                                                                                   : glyphs.image;
+        b.kind == CaptionButtonKind::Maximize && record.state.maximized && glyphs.image2
+            ? glyphs.image2
+            : glyphs.image;
     const PixelBox box = ButtonPaintBox(record.strip, button);
     const gfx::RectF area{static_cast<float>(box.x), static_cast<float>(box.y),
                           static_cast<float>(box.width), static_cast<float>(box.height)};

@@ -48,6 +48,7 @@ void SkinEngine::PaintTitle(int index, gfx::Graphics* onImage, std::optional<std
     }
     BlendCaptionOverlay(index, area, text ? *text : WindowText(record->hwnd));
     if (onImage) return;
+    record->bandVersion = NextVersion();
     ClippedWindowDc dc(record->hwnd);
     if (!dc) return;
     ::BitBlt(dc.get(), area.x, area.y, area.width, area.height, record->windowImage.Dc(), area.x,

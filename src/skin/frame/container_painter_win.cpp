@@ -112,6 +112,7 @@ int ContainerPainter::Register(HWND control, bool painted, gfx::ColourRef colour
     }
     prop::Set(control, prop::kImageAncestor,
               reinterpret_cast<std::intptr_t>(OwnImageAncestor(control)));
+    PanelsChanged(added);
     ::InvalidateRect(control, nullptr, TRUE);
     return added.index;
 }
@@ -120,6 +121,7 @@ bool ContainerPainter::SetAlpha(HWND control, int alpha) {
     const Ref ref = Find(control);
     if (!ref || ref.record->colour == 0) return false;
     ref.record->alpha = std::clamp(alpha, 0, 255);
+    PanelsChanged(ref);
     ::InvalidateRect(control, nullptr, FALSE);
     return true;
 }
@@ -172,21 +174,47 @@ void ContainerPainter::LayPanels(HDC snapshot, HWND control, const RECT& rect) {
     }
 }
 
-BackgroundSnapshot ContainerPainter::Compose(const ControlRecord& record) {
-    if (!engine_.GdiplusRunning()) return {};
+const DibSurface* ContainerPainter::Face(ControlRecord& record, BackgroundSnapshot& fresh) {
+    if (!engine_.GdiplusRunning()) return nullptr;
     const RECT client = ClientAreaOf(record.hwnd);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    if (width <= 0 || height <= 0) return {};
+    if (width <= 0 || height <= 0) return nullptr;
+    const ContainerFaceKey key{
+        engine_.StampOf(record.hwnd, client),
+        record.colour,
+        record.alpha,
+        record.border,
+        record.isGroupBox,
+        WindowText(record.hwnd),
+        static_cast<std::uint32_t>(::GetWindowLongW(record.hwnd, GWL_STYLE)),
+        static_cast<gfx::ColourRef>(prop::Get(record.hwnd, prop::kTextColour))};
+    if (const DibSurface* kept = record.faces.Find(key, key.background.keepable)) return kept;
     // The snapshot already carries the panel.
-    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(record.hwnd, client);
-    if (!snapshot) return {};
+    fresh = engine_.TakeBackgroundSnapshot(record.hwnd, client);
+    if (!fresh) return nullptr;
     if (record.isGroupBox) {
-        PaintGroupBox(snapshot.Dc(), record.hwnd, record, width, height);
+        PaintGroupBox(fresh.Dc(), record.hwnd, record, width, height);
     } else if (record.border) {
-        DrawDoubleFrame(snapshot.Dc(), ContainerBorder(width, height), kBorderLightAlpha);
+        DrawDoubleFrame(fresh.Dc(), ContainerBorder(width, height), kBorderLightAlpha);
     }
-    return snapshot;
+    if (!key.background.keepable) return &fresh;
+    return &record.faces.Keep(key, std::move(fresh).Keep());
+}
+
+void ContainerPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window) return;
+    for (int i = 1; i < ListOf(*window).Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !ref.record->painted || !::IsWindowVisible(ref.control)) continue;
+        BackgroundSnapshot fresh;
+        Face(*ref.record, fresh);
+    }
+}
+
+void ContainerPainter::PanelsChanged(const Ref& ref) {
+    ref.window->panelsVersion = engine_.NextVersion();
 }
 
 void ContainerPainter::PaintGroupBox(HDC snapshot, HWND control, const ControlRecord& container,
@@ -227,11 +255,11 @@ void ContainerPainter::PaintGroupBox(HDC snapshot, HWND control, const ControlRe
 void ContainerPainter::PaintContainer(int windowIndex, int container, HDC dc) {
     const Ref ref = At(windowIndex, container);
     if (!ref) return;
-    BackgroundSnapshot snapshot = Compose(*ref.record);
-    if (!snapshot) return;
+    BackgroundSnapshot fresh;
+    const DibSurface* face = Face(*ref.record, fresh);
+    if (!face) return;
     if (ClippedWindowDc target(ref.control, dc); target) {
-        ::BitBlt(target.get(), 0, 0, snapshot.Width(), snapshot.Height(), snapshot.Dc(), 0, 0,
-                 SRCCOPY);
+        ::BitBlt(target.get(), 0, 0, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
     }
     ref.record->dirty = false;
     RECT whole{};
@@ -242,19 +270,20 @@ void ContainerPainter::PaintContainer(int windowIndex, int container, HDC dc) {
 void ContainerPainter::RepaintContainer(int windowIndex, int container, const RECT& area) {
     const Ref ref = At(windowIndex, container);
     if (!ref) return;
-    BackgroundSnapshot snapshot = Compose(*ref.record);
-    if (!snapshot) return;
+    BackgroundSnapshot fresh;
+    const DibSurface* face = Face(*ref.record, fresh);
+    if (!face) return;
     if (ClippedWindowDc target(ref.control); target) {
         // Only what was asked for: the rest of the container is still right on the screen.
         ::IntersectClipRect(target.get(), area.left, area.top, area.right, area.bottom);
-        ::BitBlt(target.get(), 0, 0, snapshot.Width(), snapshot.Height(), snapshot.Dc(), 0, 0,
-                 SRCCOPY);
+        ::BitBlt(target.get(), 0, 0, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
     }
     InvalidateSeeThroughChildren(ref.control, area);
 }
 
 void ContainerPainter::OnSize(Ref& ref) {
     ref.record->dirty = true;
+    PanelsChanged(ref);
     RECT client{};
     ::GetClientRect(ref.control, &client);
     for (const auto& [docked, top] : ref.record->docked) {
@@ -303,6 +332,14 @@ LRESULT ContainerPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARA
         case WM_NOTIFY:
             RefreshAfterTreeChange(lParam);
             break;
+        case WM_DRAWITEM: {
+            // An owner-drawn button of the container is painted by its family's painter.
+            LRESULT answer = 0;
+            if (engine_.OfferChildMessage(ref.control, message, wParam, lParam, answer)) {
+                return answer;
+            }
+            break;
+        }
         case WM_COMMAND:
             if (seeThrough) RefreshAfterNotification(engine_, wParam, lParam);
             break;
@@ -310,9 +347,9 @@ LRESULT ContainerPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARA
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
-            if (const auto brush = AnswerColourRequest(engine_, message,
-                                                       reinterpret_cast<HDC>(wParam),
-                                                       reinterpret_cast<HWND>(lParam))) {
+            if (const auto brush =
+                    AnswerColourRequest(engine_, message, reinterpret_cast<HDC>(wParam),
+                                        reinterpret_cast<HWND>(lParam))) {
                 return *brush;
             }
             break;

@@ -12,9 +12,26 @@
 
 #include "gfx/argb.h"
 #include "skin/background_snapshot_win.h"
+#include "skin/background_stamp.h"
 #include "skin/child_painter_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
 
 namespace yf {
+
+// What a container's face (the skin behind it with its panel, frame and caption) is composed
+// from.
+struct ContainerFaceKey {
+    BackgroundStamp background;
+    gfx::ColourRef colour = 0;
+    int alpha = 0;
+    bool border = false;
+    bool isGroupBox = false;
+    std::string text;
+    std::uint32_t style = 0;
+    gfx::ColourRef textColour = 0;
+    bool operator==(const ContainerFaceKey&) const = default;
+};
 
 struct ControlRecord : ChildRecord {
     gfx::ColourRef colour = 0;  // panel colour; 0 = no panel
@@ -27,6 +44,7 @@ struct ControlRecord : ChildRecord {
     int fontSize = 0;
     int fontStyle = 0;
     std::vector<std::pair<HWND, int>> docked;  // windows filling the container below `top`
+    FaceCache<ContainerFaceKey, DibSurface, 1> faces;
 };
 
 class ContainerPainter
@@ -48,6 +66,8 @@ class ContainerPainter
     // over a snapshot of `rect` (outer coordinates of `control`).
     void LayPanels(HDC snapshot, HWND control, const RECT& rect);
 
+    void PrepareFaces(int windowIndex) override;
+
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -55,8 +75,11 @@ class ContainerPainter
     void Forget(HWND control) override;
 
   private:
-    // A snapshot of the container's client area with its panel, frame and caption.
-    BackgroundSnapshot Compose(const ControlRecord& record);
+    // The container's client area with its panel, frame and caption: kept while nothing it is
+    // made from changes; null when it cannot be composed.
+    const DibSurface* Face(ControlRecord& record, BackgroundSnapshot& fresh);
+    // Everything under the panels of the window changes with this.
+    void PanelsChanged(const Ref& ref);
     void PaintGroupBox(HDC snapshot, HWND control, const ControlRecord& container, int width,
                        int height);
     void OnSize(Ref& ref);

@@ -5,12 +5,14 @@
 
 #include "core/wide_text_win.h"
 #include "gfx/pixels_win.h"
+#include "skin/frame/clipped_window_dc_win.h"
 #include "skin/frame/picture_layout.h"
+#include "skin/handed_background_win.h"
 #include "skin/picture_average.h"
 #include "skin/picture_fade_win.h"
+#include "skin/see_through_win.h"
 #include "skin/shapes.h"
 #include "skin/skin_engine_win.h"
-#include "skin/frame/clipped_window_dc_win.h"
 #include "skin/window_properties_win.h"
 
 namespace yf {
@@ -196,7 +198,19 @@ void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
         // Title and buttons in their normal state, as one decoration.
         BlendCaptionOverlay(index, {0, 0, width, record->captionHeight}, WindowText(record->hwnd));
     }
+    if (record->statusBar.height > 0) PaintStatusCells(index);
+    record->imageVersion = NextVersion();
     record->state.needsRender = false;
+    // Every face the children will show is made over the new image now, in one pass, and so
+    // are the brushes handed to children that paint over the skin themselves.
+    for (int family = 0; family < kFamilyCount; ++family) {
+        if (ChildPainter* painter = painters_.Find(static_cast<ControlFamily>(family))) {
+            painter->PrepareFaces(index);
+        }
+    }
+    for (HWND child : HandedBackground::HoldersOver(record->hwnd)) {
+        if (::IsWindowVisible(child)) PrepareSkinBrush(*this, child);
+    }
     if (!showNow) return;
     if (ClippedWindowDc dc(record->hwnd, target); dc) {
         ::BitBlt(dc.get(), 0, 0, width, height, imageDc, 0, 0, SRCCOPY);

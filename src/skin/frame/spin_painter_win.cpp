@@ -29,18 +29,25 @@ int SpinPainter::SpinHitPart(int windowIndex, int spin, LPARAM position) {
                            GET_Y_LPARAM(position));
 }
 
-void SpinPainter::DrawHalves(HDC snapshot, const SpinRecord& record, SIZE size, bool hover,
-                             bool pressed, LPARAM mouse) {
-    const bool horizontal = record.horizontal;
-    // Decoded at each paint: two tiny PNGs cost less than keeping them per control.
-    const gfx::Bitmap glyphs[2] = {
-        LoadGlyph(horizontal ? L"ARROW_LEFT" : L"ARROW_UP", engine_.Module()),
-        LoadGlyph(horizontal ? L"ARROW_RIGHT" : L"ARROW_DOWN", engine_.Module())};
-    const int glyphWidth = glyphs[0] ? static_cast<int>(glyphs[0].Width()) : (horizontal ? 4 : 7);
-    const int glyphHeight = glyphs[0] ? static_cast<int>(glyphs[0].Height()) : (horizontal ? 7 : 4);
-    const SpinLayout layout = LayoutSpin(size.cx, size.cy, horizontal, glyphWidth, glyphHeight);
-    const int hot = SpinHotHalf(layout, horizontal, hover, GET_X_LPARAM(mouse), GET_Y_LPARAM(mouse));
+const gfx::Bitmap* SpinPainter::Arrows(bool horizontal) {
+    const int at = horizontal ? 1 : 0;
+    if (!decoded_[at]) {
+        decoded_[at] = true;
+        arrows_[at][0] = LoadGlyph(horizontal ? L"ARROW_LEFT" : L"ARROW_UP", engine_.Module());
+        arrows_[at][1] = LoadGlyph(horizontal ? L"ARROW_RIGHT" : L"ARROW_DOWN", engine_.Module());
+    }
+    return arrows_[at];
+}
 
+void SpinPainter::ReleaseGraphics() {
+    for (int at = 0; at < 2; ++at) {
+        for (gfx::Bitmap& arrow : arrows_[at]) arrow.Dispose();
+        decoded_[at] = false;
+    }
+}
+
+void SpinPainter::DrawHalves(HDC snapshot, const SpinFaceKey& key, const SpinLayout& layout) {
+    const gfx::Bitmap* glyphs = Arrows(key.horizontal);
     gfx::Graphics graphics;
     gfx::SolidBrush plate;
     if (!graphics.FromHdc(snapshot) ||
@@ -52,9 +59,8 @@ void SpinPainter::DrawHalves(HDC snapshot, const SpinRecord& record, SIZE size, 
     FillRoundRect(graphics, plate, layout.plate, kSpinCorner);
     for (int half = 0; half < 2; ++half) {
         const SpinHalf& part = layout.halves[half];
-        const SpinHalfColours colours = SpinHalfStyle(hot == half, pressed,
-                                                      !horizontal && half == 0,
-                                                      Settings().accentColour);
+        const SpinHalfColours colours = SpinHalfStyle(key.hotHalf == half, key.pressed,
+                                                      !key.horizontal && half == 0, key.accent);
         gfx::LinearGradientBrush fill;
         if (fill.Create(part.gradientFrom, part.gradientTo, colours.gradientFrom,
                         colours.gradientTo)) {
@@ -65,21 +71,52 @@ void SpinPainter::DrawHalves(HDC snapshot, const SpinRecord& record, SIZE size, 
     }
 }
 
+const DibSurface* SpinPainter::Face(const Ref& ref, std::optional<bool> hover,
+                                    std::optional<bool> pressed, std::optional<LPARAM> position,
+                                    BackgroundSnapshot& fresh) {
+    const SIZE size = OuterSizeOf(ref.control);
+    if (size.cx <= 0 || size.cy <= 0) return nullptr;
+    SpinRecord& record = *ref.record;
+    const gfx::Bitmap* glyphs = Arrows(record.horizontal);
+    const int glyphWidth =
+        glyphs[0] ? static_cast<int>(glyphs[0].Width()) : (record.horizontal ? 4 : 7);
+    const int glyphHeight =
+        glyphs[0] ? static_cast<int>(glyphs[0].Height()) : (record.horizontal ? 7 : 4);
+    const SpinLayout layout =
+        LayoutSpin(size.cx, size.cy, record.horizontal, glyphWidth, glyphHeight);
+    const LPARAM mouse = position.value_or(record.mousePos);
+    const SpinFaceKey key{engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}), record.horizontal,
+                          SpinHotHalf(layout, record.horizontal, hover.value_or(record.hover),
+                                      GET_X_LPARAM(mouse), GET_Y_LPARAM(mouse)),
+                          pressed.value_or(record.pressed), Settings().accentColour};
+    if (const DibSurface* kept = record.faces.Find(key, key.background.keepable)) return kept;
+    fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
+    if (!fresh) return nullptr;
+    DrawHalves(fresh.Dc(), key, layout);
+    return key.background.keepable ? &record.faces.Keep(key, std::move(fresh).Keep()) : &fresh;
+}
+
+void SpinPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window || !engine_.GdiplusRunning()) return;
+    for (int i = 1; i < ListOf(*window).Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !::IsWindowVisible(ref.control)) continue;
+        BackgroundSnapshot fresh;
+        Face(ref, std::nullopt, std::nullopt, std::nullopt, fresh);
+    }
+}
+
 void SpinPainter::PaintSpin(int windowIndex, int spin, std::optional<bool> hover,
                             std::optional<bool> pressed, std::optional<LPARAM> position) {
     const Ref ref = At(windowIndex, spin);
     if (!ref || !engine_.GdiplusRunning()) return;
-    const SIZE size = OuterSizeOf(ref.control);
-    if (size.cx <= 0 || size.cy <= 0) return;
-    const SpinRecord& record = *ref.record;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
-    if (!snapshot) return;
-    DrawHalves(snapshot.Dc(), record, size, hover.value_or(record.hover),
-               pressed.value_or(record.pressed), position.value_or(record.mousePos));
+    BackgroundSnapshot fresh;
+    const DibSurface* face = Face(ref, hover, pressed, position, fresh);
+    if (!face) return;
     {
         WindowDc target(ref.control, WindowDc::Area::Whole);
-        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.Dc(), 0, 0, SRCCOPY);
+        ::BitBlt(target.get(), 0, 0, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
     }
     RefreshSeeThroughAbove(ref.control);
 }

@@ -7,9 +7,25 @@
 
 #include <optional>
 
+#include "gfx/image_win.h"
+#include "skin/background_snapshot_win.h"
+#include "skin/background_stamp.h"
 #include "skin/child_painter_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
+#include "skin/frame/spin_layout.h"
 
 namespace yf {
+
+// What an up-down's face is composed from.
+struct SpinFaceKey {
+    BackgroundStamp background;
+    bool horizontal = false;
+    int hotHalf = -1;  // -1 none
+    bool pressed = false;
+    gfx::ColourRef accent = 0;
+    bool operator==(const SpinFaceKey&) const = default;
+};
 
 struct SpinRecord : ChildRecord {
     bool hover = false;
@@ -17,6 +33,7 @@ struct SpinRecord : ChildRecord {
     bool pressed = false;
     bool horizontal = false;
     LPARAM mousePos = 0;  // client coordinates, x in the low word
+    FaceCache<SpinFaceKey, DibSurface> faces;
 };
 
 class SpinPainter : public FamilyPainter<SpinPainter, SpinRecord, ControlFamily::Spins> {
@@ -26,6 +43,7 @@ class SpinPainter : public FamilyPainter<SpinPainter, SpinRecord, ControlFamily:
     // Up-down controls among the direct children of `parent`.
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Repaint; }
+    void PrepareFaces(int windowIndex) override;
 
     // 0: the up (left) half, 1: the down (right) half.
     int SpinHitPart(int windowIndex, int spin, LPARAM position);
@@ -36,10 +54,18 @@ class SpinPainter : public FamilyPainter<SpinPainter, SpinRecord, ControlFamily:
 
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
+    void ReleaseGraphics() override;
 
   private:
-    void DrawHalves(HDC snapshot, const SpinRecord& record, SIZE size, bool hover, bool pressed,
-                    LPARAM mouse);
+    // The two arrows of an up-down of that orientation, decoded once.
+    const gfx::Bitmap* Arrows(bool horizontal);
+    void DrawHalves(HDC snapshot, const SpinFaceKey& key, const SpinLayout& layout);
+    // The face for those states (omitted ones from the record), kept when it may be.
+    const DibSurface* Face(const Ref& ref, std::optional<bool> hover, std::optional<bool> pressed,
+                           std::optional<LPARAM> position, BackgroundSnapshot& fresh);
+
+    gfx::Bitmap arrows_[2][2];  // [horizontal][half]
+    bool decoded_[2] = {false, false};
 };
 
 }  // namespace yf

@@ -57,13 +57,122 @@ void PressSpinner(HWND spin, bool up) {
     ::Sleep(60);
 }
 
+// The notification area as Wine shows it without a desktop tray: a window of its own with one
+// child per icon, in the order the icons were added.
+std::vector<HWND> TrayIcons() {
+    std::vector<HWND> icons;
+    HWND tray = ::FindWindowW(L"__winex11_standalone_tray", nullptr);
+    for (HWND icon = tray ? ::FindWindowExW(tray, nullptr, L"__winex11_tray_icon", nullptr)
+                          : nullptr;
+         icon; icon = ::FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr)) {
+        if (::IsWindowVisible(icon)) icons.push_back(icon);
+    }
+    return icons;
+}
+
+// A left click of the real mouse, so the shell sees it and reports it to the icon's owner.
+void ClickAt(POINT at) {
+    ::SetCursorPos(at.x, at.y);
+    ::Sleep(50);
+    INPUT press[2] = {};
+    press[0].type = press[1].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, &press[0], sizeof(INPUT));
+    ::Sleep(50);
+    ::SendInput(1, &press[1], sizeof(INPUT));
+}
+
+// The program's open pop-up menu (the newest one when a sub-menu is open too).
+HWND OpenMenuOf(DWORD process) {
+    HWND found = nullptr;
+    for (HWND menu = ::FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu;
+         menu = ::FindWindowExW(nullptr, menu, L"#32768", nullptr)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(menu, &owner);
+        if (owner == process && ::IsWindowVisible(menu)) found = menu;
+    }
+    return found;
+}
+
+HWND WaitForMenuOf(DWORD process, DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (HWND menu = OpenMenuOf(process)) return menu;
+        if (::GetTickCount() - start > timeoutMs) return nullptr;
+        ::Sleep(50);
+    }
+}
+
+// The keys a user presses in the just opened tray menu to choose the item with this text: down
+// to it (separators are skipped), right into the sub-menu for a nested item, then Enter.
+std::vector<WORD> KeysFor(const std::string& text) {
+    int topPosition = -1;
+    int subPosition = -1;
+    int parentPosition = -1;
+    for (const MenuEntry& entry : TrayMenu()) {
+        if (entry.text.empty()) continue;
+        if (entry.level == 1) {
+            ++topPosition;
+            subPosition = -1;
+        } else {
+            ++subPosition;
+        }
+        if (entry.text != text) continue;
+        std::vector<WORD> keys;
+        if (entry.level == 1) {
+            keys.assign(static_cast<std::size_t>(topPosition) + 1, VK_DOWN);
+        } else {
+            parentPosition = topPosition;
+            keys.assign(static_cast<std::size_t>(parentPosition) + 1, VK_DOWN);
+            keys.push_back(VK_RIGHT);
+            keys.insert(keys.end(), static_cast<std::size_t>(subPosition), VK_DOWN);
+        }
+        keys.push_back(VK_RETURN);
+        return keys;
+    }
+    return {};
+}
+
+// Clicks the program's tray icon, waits for the menu its half-second timer opens and chooses
+// the item. The icons are tried newest first: one left behind by an ended process answers with
+// no menu.
+int ChooseFromTray(HWND main, const std::string& item) {
+    const std::vector<WORD> keys = KeysFor(item);
+    if (keys.empty()) {
+        std::fprintf(stderr, "no tray menu item %s\n", item.c_str());
+        return 2;
+    }
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(main, &process);
+    const std::vector<HWND> icons = TrayIcons();
+    for (auto icon = icons.rbegin(); icon != icons.rend(); ++icon) {
+        RECT rect;
+        ::GetWindowRect(*icon, &rect);
+        ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+        HWND menu = WaitForMenuOf(process, 3000);
+        if (!menu) continue;
+        for (WORD key : keys) {
+            ::PostMessageW(menu, WM_KEYDOWN, key, 0);
+            ::PostMessageW(menu, WM_KEYUP, key, 0xC0000000);
+            ::Sleep(100);
+            // A sub-menu that opened takes the keys from here on.
+            if (HWND newest = OpenMenuOf(process)) menu = newest;
+        }
+        return 0;
+    }
+    std::fprintf(stderr, "no tray icon opened the program's menu (%zu icons)\n", icons.size());
+    return 1;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: e2e_driver wait-window MS | rect | texts | text NAME | visible NAME |\n"
                  "       click NAME | spin NAME up|down [COUNT] | select NAME INDEX |\n"
                  "       type NAME TEXT | wait-gone MS | find-box CAPTION MS | answer-box CAPTION yes|no|ok |\n"
-                 "       window-state | skin K | press X Y | show-window |\n"
-                 "       hover NAME | hover-off | free-strips | control-rect NAME\n");
+                 "       window-state | skin K | press X Y | show-window | minimize |\n"
+                 "       hover NAME | hover-off | free-strips | control-rect NAME | balloon |\n"
+                 "       tray-icons | tray-choose ITEM\n");
     return 2;
 }
 
@@ -186,6 +295,18 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
 
+    if (command == "tray-icons") {
+        // How many icons the notification area shows now, whoever owns them.
+        std::printf("%zu\n", TrayIcons().size());
+        return 0;
+    }
+    if (command == "tray-choose" && args.size() >= 2) {
+        // Through the tray as a user goes: the window may be hidden.
+        HWND window = FindMainWindow();
+        if (!window) return 1;
+        return ChooseFromTray(window, args[1]);
+    }
+
     if (command == "show-window") {
         // As the tray menu item 显示窗口 reports its choice; the window may be hidden.
         HWND hidden = FindMainWindow();
@@ -204,6 +325,11 @@ int wmain(int argc, wchar_t** argv) {
         RECT r;
         ::GetWindowRect(main, &r);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (command == "minimize") {
+        // As the caption's minimize button does it: the window goes to the tray.
+        ::PostMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         return 0;
     }
     if (command == "skin" && args.size() >= 2) {
@@ -229,6 +355,32 @@ int wmain(int argc, wchar_t** argv) {
     if (command == "hover-off") {
         // The pointer away from the window, so nothing in it is hot.
         ::SetCursorPos(0, 0);
+        return 0;
+    }
+    if (command == "balloon") {
+        // The reminder balloon: a shown tooltip window that the main window owns, and its text.
+        struct Search {
+            HWND owner;
+            HWND found = nullptr;
+        } search{main};
+        ::EnumWindows(
+            [](HWND window, LPARAM param) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(param);
+                wchar_t name[64] = {};
+                ::GetClassNameW(window, name, 64);
+                if (::GetWindow(window, GW_OWNER) == s.owner && ::IsWindowVisible(window) &&
+                    std::wstring(name) == TOOLTIPS_CLASSW) {
+                    s.found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (!search.found) return 1;
+        // From another process GetWindowText reads no control's text; the message is answered.
+        wchar_t text[512] = {};
+        ::SendMessageW(search.found, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", Narrow(text).c_str());
         return 0;
     }
     if (command == "texts") {

@@ -125,6 +125,60 @@ TEST(LunarNamesTest, NamesOutsideTheKnownDates) {
     EXPECT_EQ(ZodiacName(61), "");
 }
 
+// The Qing court's calendar of 1906 started its fourth month on 24 April, the day after the
+// meridian of Beijing alone would put it.
+TEST(ToLunarTest, FourthMonthOf1906StartsOn24April) {
+    EXPECT_EQ(FormatLunar(At(1906, 4, 23), "%M%D"), "三月三十");
+    EXPECT_EQ(FormatLunar(At(1906, 4, 24), "%M%D"), "四月初一");
+    EXPECT_EQ(FormatLunar(At(1906, 5, 22), "%M%D"), "四月廿九");
+    EXPECT_EQ(FormatLunar(At(1906, 5, 23), "%M%D"), "闰四月初一");
+}
+
+// Every other day of 1906 and 1909 keeps its date: the first days of the months that cover those
+// years, in order.
+TEST(ToLunarTest, TheRestOf1906And1909AsPublished) {
+    struct MonthStart {
+        DateTime firstDay;
+        LunarDate lunar;
+    };
+    const MonthStart starts[] = {
+        {{1905, 12, 26}, {1905, 12, 1, false}}, {{1906, 1, 25}, {1906, 1, 1, false}},
+        {{1906, 2, 23}, {1906, 2, 1, false}},   {{1906, 3, 25}, {1906, 3, 1, false}},
+        {{1906, 4, 24}, {1906, 4, 1, false}},   {{1906, 5, 23}, {1906, 4, 1, true}},
+        {{1906, 6, 22}, {1906, 5, 1, false}},   {{1906, 7, 21}, {1906, 6, 1, false}},
+        {{1906, 8, 20}, {1906, 7, 1, false}},   {{1906, 9, 18}, {1906, 8, 1, false}},
+        {{1906, 10, 18}, {1906, 9, 1, false}},  {{1906, 11, 16}, {1906, 10, 1, false}},
+        {{1906, 12, 16}, {1906, 11, 1, false}}, {{1907, 1, 14}, {1906, 12, 1, false}},
+        {{1908, 12, 23}, {1908, 12, 1, false}}, {{1909, 1, 22}, {1909, 1, 1, false}},
+        {{1909, 2, 20}, {1909, 2, 1, false}},   {{1909, 3, 22}, {1909, 2, 1, true}},
+        {{1909, 4, 20}, {1909, 3, 1, false}},   {{1909, 5, 19}, {1909, 4, 1, false}},
+        {{1909, 6, 18}, {1909, 5, 1, false}},   {{1909, 7, 17}, {1909, 6, 1, false}},
+        {{1909, 8, 16}, {1909, 7, 1, false}},   {{1909, 9, 14}, {1909, 8, 1, false}},
+        {{1909, 10, 14}, {1909, 9, 1, false}},  {{1909, 11, 13}, {1909, 10, 1, false}},
+        {{1909, 12, 13}, {1909, 11, 1, false}}, {{1910, 1, 11}, {1909, 12, 1, false}},
+    };
+    for (int year : {1906, 1909}) {
+        for (DateTime day{year, 1, 1}; day.year == year; day = day.AddDays(1)) {
+            const MonthStart* month = nullptr;
+            for (const MonthStart& start : starts) {
+                if (start.firstDay <= day) month = &start;
+            }
+            ASSERT_NE(month, nullptr);
+            LunarDate expected = month->lunar;
+            expected.day = static_cast<int>(SecondsBetween(month->firstDay, day) / 86400) + 1;
+            EXPECT_EQ(ToLunar(day.year, day.month, day.day), expected)
+                << day.year << "-" << day.month << "-" << day.day;
+        }
+    }
+    // Major Cold of 1909 keeps its UTC+8 day in the solar-term table, and the year still turns
+    // at that table's Start of Spring.
+    const auto majorCold = lunar_tables::SolarTerm(1909, 2);
+    ASSERT_TRUE(majorCold.has_value());
+    EXPECT_EQ(majorCold->month * 100 + majorCold->day, 121);
+    EXPECT_EQ(FormatLunar(At(1909, 2, 4, 18, 32, 30), "%Y"), "戊申");
+    EXPECT_EQ(FormatLunar(At(1909, 2, 4, 18, 32, 31), "%Y"), "己酉");
+}
+
 // Every day of the range converts, and consecutive days step through the lunar calendar by one.
 TEST(ToLunarTest, WholeRangeStepsDayByDay) {
     DateTime day{1901, 2, 19};

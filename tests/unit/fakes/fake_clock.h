@@ -12,13 +12,19 @@ public:
 
     DateTime Now() const override { return now_; }
     DateTime NowUtc() const override { return now_.AddSeconds(-utcOffset_); }
+    std::int64_t UtcMilliseconds() const override {
+        return Clock::UtcMilliseconds() + milliseconds_;
+    }
 
     void Set(DateTime now) { now_ = now; }
     void Advance(long long seconds) { now_ = now_.AddSeconds(seconds); }
+    // The part of the current second that has passed, 0 to 999.
+    void SetMilliseconds(int milliseconds) { milliseconds_ = milliseconds; }
 
 private:
     DateTime now_;
     long long utcOffset_;
+    int milliseconds_ = 0;
 };
 
 }  // namespace yf::testing

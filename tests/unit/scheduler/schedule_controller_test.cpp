@@ -156,6 +156,52 @@ TEST_F(ScheduleControllerTest, LeadRaisedAboveTheTimeLeftGivesNoReminder) {
     EXPECT_EQ(out_.log, std::vector<std::string>{"power 3 force"});
 }
 
+TEST_F(ScheduleControllerTest, LoweringTheLeadAfterItsReminderGivesTheLowerOneToo) {
+    TypeLead("5");
+    Start(2, "22", "10", "00");
+    Run(300);
+    TypeLead("1");
+    Run(240);
+    EXPECT_EQ(out_.log,
+              (std::vector<std::string>{"remind 系统将在5分钟后注销，请注意保存您的资料！",
+                                        "remind 系统将在1分钟后注销，请注意保存您的资料！"}));
+    Run(60);
+    EXPECT_EQ(out_.log.back(), "power 3 force");
+}
+
+TEST_F(ScheduleControllerTest, ATickUpToAMinuteLateActsAtOnce) {
+    TypeLead("0");
+    Start(1, "22", "10", "00");
+    Run(1);
+    clock_.Set({2024, 5, 20, 22, 11, 0});
+    controller_.CountdownTick();
+    EXPECT_EQ(out_.log,
+              (std::vector<std::string>{"remind 系统将在0分钟后重新启动，请注意保存您的资料！",
+                                        "power 2 force"}));
+    EXPECT_EQ(Caption(), "0小时00分00秒");
+}
+
+TEST_F(ScheduleControllerTest, WakingLongAfterTheTargetGivesAMinuteWithTheReminderFirst) {
+    TypeLead("5");
+    Start(0, "22", "10", "00");
+    Run(1);
+    clock_.Set({2024, 5, 21, 8, 0, 0});  // the laptop slept through the night
+    controller_.CountdownTick();
+    EXPECT_EQ(out_.log,
+              std::vector<std::string>{"remind 系统将在1分钟后关闭，请注意保存您的资料！"});
+    EXPECT_EQ(Caption(), "0小时01分00秒");
+    EXPECT_EQ(controller_.State().target, (DateTime{2024, 5, 21, 8, 1, 0}));
+    Run(30);
+    clock_.Set({2024, 5, 21, 7, 50, 30});  // and the clock is set back ten minutes
+    controller_.CountdownTick();
+    EXPECT_EQ(Caption(), "0小时10分30秒");
+    Run(629);
+    EXPECT_EQ(out_.log.size(), 1u);  // neither early nor a second reminder at five minutes
+    Run(1);
+    EXPECT_EQ(out_.log.back(), "power 1 force");
+    EXPECT_EQ(out_.log.size(), 2u);
+}
+
 TEST_F(ScheduleControllerTest, RejectedStartAfterAnAcceptedOneNeverFires) {
     Start(1, "22", "00", "30");
     Run(1);

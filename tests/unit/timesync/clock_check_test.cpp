@@ -19,6 +19,8 @@ using Readings = std::vector<std::optional<std::int64_t>>;
 const std::string kQuestion = "询问：|询问：本机系统时间不准确，是否同步到北京时间？|8228";
 const std::string kSuccess = "恭喜：|恭喜：时间同步成功！|8256";
 const std::string kFailure = "错误：|错误：时间同步失败，请检查网络是否可以连接到因特网~|8208";
+constexpr DateTime kBuildDay{2024, 5, 1};
+constexpr std::int64_t kDay = 86400;
 
 // Everything a check touches. Reading i (two requests each) of the page is readings[i] seconds
 // ahead of the clock's universal time, or a page without a time for nullopt; the last repeats.
@@ -27,20 +29,28 @@ struct Rig {
         : clock({2024, 5, 17, 9, 30, 0}, utcOffset), readings(std::move(pageReadings)) {}
 
     ClockCheck MakeCheck() {
-        return ClockCheck(
-            [this] {
+        ClockCheckSeams seams;
+        seams.read = [this] {
+            return FetchWebTime([this] {
                 const auto reading = static_cast<std::size_t>(requests++ / 2);
                 const auto& ahead = readings[std::min(reading, readings.size() - 1)];
                 if (!ahead) return std::string("<html>try again later</html>");
                 const std::int64_t unix = SecondsBetween({1970, 1, 1}, clock.NowUtc()) + *ahead;
                 return "window.baidu_time(" + std::to_string(unix * 1000 + 370) + ");";
-            },
-            clock, boxes,
-            [this](const DateTime& utc) {
-                setTo.push_back(utc);
-                return setterWorks;
-            },
-            [this] { ++refreshes; });
+            });
+        };
+        seams.setClock = [this](const DateTime& utc) {
+            setTo.push_back(utc);
+            return setterError;
+        };
+        if (canElevate) {
+            seams.setElevated = [this](std::int64_t offsetMs) {
+                elevations.push_back(offsetMs);
+                return elevatedWorks;
+            };
+        }
+        seams.refreshCalendar = [this] { ++refreshes; };
+        return ClockCheck(std::move(seams), clock, boxes, kBuildDay);
     }
 
     struct Boxes : MessageBoxes {
@@ -60,7 +70,10 @@ struct Rig {
     Boxes boxes;
     int requests = 0;
     std::vector<DateTime> setTo;
-    bool setterWorks = true;
+    std::uint32_t setterError = 0;
+    bool canElevate = true;
+    bool elevatedWorks = true;
+    std::vector<std::int64_t> elevations;
     int refreshes = 0;
 };
 
@@ -81,6 +94,16 @@ TEST(ClockCheckTest, AsksOnlyFromTenSecondsOn) {
         {"ahead on the first reading only", {-30, 0}, false, 4},
         {"no time on the page", {std::nullopt}, false, 4},
         {"page says 1970", {-SecondsBetween({1970, 1, 1}, {2024, 5, 17, 1, 30, 0})}, false, 4},
+        {"page says 5 s after 1970",
+         {5 - SecondsBetween({1970, 1, 1}, {2024, 5, 17, 1, 30, 0})},
+         false,
+         4},
+        {"page a day before the build day", {-17 * kDay}, false, 4},
+        {"page on the build day", {-16 * kDay}, true, 4},
+        {"page says 2106",
+         {SecondsBetween({2024, 5, 17, 1, 30, 0}, {2106, 2, 7, 6, 28, 16})},
+         false,
+         4},
     };
     for (const Case& c : cases) {
         Rig rig(c.readings);
@@ -107,23 +130,23 @@ TEST(ClockCheckTest, OutcomeOfTheAnswer) {
         const char* what;
         Readings readings;
         int answer;
-        bool setterWorks;
+        std::uint32_t setterError;
         bool refreshFlag;
         std::vector<std::string> boxes;
         int refreshes;
     };
     const int yes = box::kAnswerYes;
     const Case cases[] = {
-        {"No", {15}, box::kAnswerNo, true, true, {kQuestion}, 0},
-        {"set, periodic check", {15, 16}, yes, true, true, {kQuestion, kSuccess}, 1},
-        {"set, start-up check", {15, 16}, yes, true, false, {kQuestion, kSuccess}, 0},
-        {"setting refused", {15, 16}, yes, false, true, {kQuestion, kFailure}, 0},
-        {"third reading fails", {15, std::nullopt}, yes, true, true, {kQuestion, kFailure}, 0},
+        {"No", {15}, box::kAnswerNo, 0, true, {kQuestion}, 0},
+        {"set, periodic check", {15, 16}, yes, 0, true, {kQuestion, kSuccess}, 1},
+        {"set, start-up check", {15, 16}, yes, 0, false, {kQuestion, kSuccess}, 0},
+        {"setting refused", {15, 16}, yes, 5, true, {kQuestion, kFailure}, 0},
+        {"third reading fails", {15, std::nullopt}, yes, 0, true, {kQuestion, kFailure}, 0},
     };
     for (const Case& c : cases) {
         Rig rig(c.readings, -3 * 3600);
         rig.boxes.answer = c.answer;
-        rig.setterWorks = c.setterWorks;
+        rig.setterError = c.setterError;
         rig.MakeCheck().CheckClock(c.refreshFlag);
         EXPECT_EQ(rig.boxes.shown, c.boxes) << c.what;
         EXPECT_EQ(rig.refreshes, c.refreshes) << c.what;
@@ -131,6 +154,38 @@ TEST(ClockCheckTest, OutcomeOfTheAnswer) {
         const bool setTried = c.answer == yes && c.readings[1].has_value();
         EXPECT_EQ(rig.setTo, setTried ? std::vector{rig.clock.NowUtc().AddSeconds(16)}
                                       : std::vector<DateTime>{})
+            << c.what;
+    }
+}
+
+TEST(ClockCheckTest, AMissingPrivilegeHandsTheSetToAnElevatedRun) {
+    struct Case {
+        const char* what;
+        std::uint32_t setterError;
+        bool canElevate, elevatedWorks;
+        std::string box;
+        bool elevated;
+    };
+    const Case cases[] = {
+        {"set in the process", 0, true, true, kSuccess, false},
+        {"elevated run sets it", kErrorPrivilegeNotHeld, true, true, kSuccess, true},
+        {"elevated run fails or is declined", kErrorPrivilegeNotHeld, true, false, kFailure, true},
+        {"no way to elevate", kErrorPrivilegeNotHeld, false, true, kFailure, false},
+        {"another error is no reason to elevate", 5, true, true, kFailure, false},
+    };
+    for (const Case& c : cases) {
+        Rig rig({15, 16});
+        rig.clock.SetMilliseconds(250);
+        rig.boxes.answer = box::kAnswerYes;
+        rig.setterError = c.setterError;
+        rig.canElevate = c.canElevate;
+        rig.elevatedWorks = c.elevatedWorks;
+        rig.MakeCheck().CheckClock(true);
+        EXPECT_EQ(rig.boxes.shown, (std::vector{kQuestion, c.box})) << c.what;
+        EXPECT_EQ(rig.setTo.size(), 1u) << c.what;
+        // The page's whole second, 16 s ahead, less the 250 ms the clock is into its second.
+        EXPECT_EQ(rig.elevations,
+                  c.elevated ? std::vector<std::int64_t>{15'750} : std::vector<std::int64_t>{})
             << c.what;
     }
 }

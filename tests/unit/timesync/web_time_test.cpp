@@ -2,6 +2,8 @@
 // pages give no time at all.
 #include "timesync/web_time.h"
 
+#include "timesync/build_day.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -74,6 +76,39 @@ TEST(WebTimeTest, FetchReadsTwiceAndTakesTheSecondAnswer) {
         EXPECT_EQ(time ? std::optional(time->unixSeconds) : std::nullopt, c.seconds);
         EXPECT_EQ(requests, c.requests);
     }
+}
+
+TEST(WebTimeTest, PlausibleFromTheBuildDayToThirtyYearsOn) {
+    const DateTime buildDay{2025, 3, 10};
+    const auto at = [](const DateTime& utc) { return WebTime{SecondsBetween({1970, 1, 1}, utc)}; };
+    const std::pair<WebTime, bool> cases[] = {
+        {WebTime{0}, false},
+        {WebTime{5}, false},  // 5000 ms
+        {at({2025, 3, 9, 9, 59, 59}), false},
+        {at({2025, 3, 9, 10, 0, 0}), true},  // midnight of the build day at UTC+14
+        {at({2025, 3, 10, 12, 0, 0}), true},
+        {at({2040, 7, 1}), true},
+        {at({2055, 3, 9, 10, 0, 0}), true},  // thirty years on
+        {at({2055, 3, 9, 10, 0, 1}), false},
+        {WebTime{4294967296}, false},  // 2106: a 32-bit count wrapped round
+    };
+    for (const auto& [time, plausible] : cases) {
+        EXPECT_EQ(IsPlausible(time, buildDay), plausible) << time.unixSeconds;
+    }
+    // Thirty years after a 29 February is the last day of that February.
+    EXPECT_TRUE(IsPlausible(at({2054, 2, 27, 10, 0, 0}), {2024, 2, 29}));
+    EXPECT_FALSE(IsPlausible(at({2054, 2, 27, 10, 0, 1}), {2024, 2, 29}));
+}
+
+TEST(WebTimeTest, CompilerDates) {
+    const std::pair<const char*, std::optional<DateTime>> cases[] = {
+        {"Jan  5 2025", DateTime{2025, 1, 5}},  {"Dec 31 1999", DateTime{1999, 12, 31}},
+        {"Feb 29 2024", DateTime{2024, 2, 29}}, {"Feb 29 2023", std::nullopt},
+        {"Foo 10 2025", std::nullopt},          {"Jan 5 2025", std::nullopt},
+        {"Jan  5 20x5", std::nullopt},          {"", std::nullopt},
+    };
+    for (const auto& [text, day] : cases) EXPECT_EQ(ParseCompilerDate(text), day) << text;
+    EXPECT_GE(BuildDay(), (DateTime{2025, 1, 1}));
 }
 
 }  // namespace

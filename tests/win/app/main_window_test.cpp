@@ -1,10 +1,14 @@
 // MainWindow under Wine: the controls the layout promises, the label repaint rule, the tray
-// clicks, hiding to the tray and exit path A.
+// clicks, the tray icon a refusing shell gets later, hiding to the tray only with an icon there,
+// exit path A and the spinners.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <shellapi.h>
+
+#include <climits>
 #include <memory>
 
 #include "app/layout.h"
@@ -13,7 +17,6 @@
 #include "core/wide_text_win.h"
 #include "support/message_pump.h"
 #include "support/pixels.h"
-#include "widgets/spin_control_win.h"
 
 namespace yf {
 namespace {
@@ -27,12 +30,52 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
+// Asks the shell itself whether it holds the window's tray icon (the program's icon is number 1).
+bool ShellHoldsIcon(HWND window) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = window;
+    data.uID = 1;
+    return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+// The real notification area, except that it refuses adds while `refusals` is above 0, as the
+// shell does before the notification area exists.
+struct RefusingShell {
+    int refusals = 0;
+    int adds = 0;
+    TrayNotifier Notifier() {
+        return [this](DWORD message, NOTIFYICONDATAW& data) {
+            if (message == NIM_ADD) {
+                ++adds;
+                if (refusals > 0) {
+                    --refusals;
+                    return false;
+                }
+            }
+            return ::Shell_NotifyIconW(message, &data) != FALSE;
+        };
+    }
+};
+
+void AnnounceNewTaskbar(HWND window) {
+    ::SendMessageW(window, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        window_ = std::make_unique<MainWindow>(::GetModuleHandleW(nullptr), clock_);
+    void SetUp() override { Recreate({}); }
+    void Recreate(WindowSeams seams) {
+        window_.reset();
+        window_ =
+            std::make_unique<MainWindow>(::GetModuleHandleW(nullptr), clock_, std::move(seams));
         ASSERT_TRUE(window_->Create());
         window_->SetProcessEnder([this](int code) { exitCodes_.push_back(code); });
+    }
+    void WithRefusingShell() {
+        WindowSeams seams;
+        seams.trayNotify = shell_.Notifier();
+        Recreate(std::move(seams));
     }
     void TearDown() override { window_.reset(); PumpFor(20); }
 
@@ -56,6 +99,7 @@ protected:
     }
 
     SystemClock clock_;
+    RefusingShell shell_;
     std::unique_ptr<MainWindow> window_;
     std::vector<int> exitCodes_;
 };
@@ -270,6 +314,8 @@ TEST_F(MainWindowTest, DoubleClickShowsTheHiddenWindowCentredAndRightClickDoesNo
 }
 
 TEST_F(MainWindowTest, MinimizeHidesAndShowWindowBringsItBackWhereItWas) {
+    window_->RunCreatedSequence();
+    ASSERT_TRUE(ShellHoldsIcon(window_->Handle()));
     ShowAndSettle();
     HWND main = window_->Handle();
     ::SetWindowPos(main, nullptr, 40, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -298,17 +344,127 @@ TEST_F(MainWindowTest, SizeChangesAreUndone) {
 }
 
 TEST_F(MainWindowTest, ExitButtonRemovesTheTrayIconAndEndsWithCodeZero) {
-    window_->RunCreatedSequence();
-    ASSERT_TRUE(window_->Tray()->IsShown());
-    ::SendMessageW(window_->Control(ControlId::超级按钮2), BM_CLICK, 0, 0);
-    EXPECT_FALSE(window_->Tray()->IsShown());
-    ASSERT_EQ(exitCodes_.size(), 1u);
-    EXPECT_EQ(exitCodes_[0], 0);
+    const struct {
+        const char* way;
+        std::function<void()> choose;
+    } ways[] = {
+        {"exit button",
+         [this] { ::SendMessageW(window_->Control(ControlId::超级按钮2), BM_CLICK, 0, 0); }},
+        {"tray menu",
+         [this] {
+             ::SendMessageW(window_->Handle(), WM_COMMAND,
+                            MainWindow::kMenuIdBase + static_cast<int>(MenuCommand::Exit), 0);
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.way);
+        exitCodes_.clear();
+        window_->RunCreatedSequence();
+        ASSERT_TRUE(ShellHoldsIcon(window_->Handle()));
+        way.choose();
+        // The handler has returned and the process still runs; the icon is already gone.
+        EXPECT_TRUE(exitCodes_.empty());
+        EXPECT_FALSE(window_->Tray()->IsShown());
+        EXPECT_FALSE(ShellHoldsIcon(window_->Handle()));
+        EXPECT_TRUE(PumpUntil([this] { return !exitCodes_.empty(); }, 2000));
+        EXPECT_EQ(exitCodes_, std::vector<int>{0});
+        EXPECT_TRUE(::IsWindow(window_->Handle()));
+    }
+}
 
+// With the window's own ending, exit path A ends the message loop with code 0, after which the
+// application runs its exit handler and returns that code.
+TEST(MainWindowEndingTest, ExitPathAEndsTheMessageLoopWithCodeZero) {
+    SystemClock clock;
+    MainWindow window(::GetModuleHandleW(nullptr), clock);
+    ASSERT_TRUE(window.Create());
+    window.RunCreatedSequence();
+    ::SendMessageW(window.Control(ControlId::超级按钮2), BM_CLICK, 0, 0);
+    bool quit = false;
+    WPARAM code = 99;
+    const DWORD start = ::GetTickCount();
+    MSG msg;
+    while (!quit && ::GetTickCount() - start < 2000) {
+        while (!quit && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                quit = true;
+                code = msg.wParam;
+            } else {
+                ::DispatchMessageW(&msg);
+            }
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    EXPECT_TRUE(quit);
+    EXPECT_EQ(code, 0u);
+    EXPECT_FALSE(ShellHoldsIcon(window.Handle()));
+}
+
+TEST_F(MainWindowTest, RefusedTrayIconIsAddedByALaterTry) {
+    shell_.refusals = 1;
+    WithRefusingShell();
     window_->RunCreatedSequence();
-    ::SendMessageW(window_->Handle(), WM_COMMAND, MainWindow::kMenuIdBase + static_cast<int>(MenuCommand::Exit), 0);
+    EXPECT_EQ(shell_.adds, 1);
     EXPECT_FALSE(window_->Tray()->IsShown());
-    EXPECT_EQ(exitCodes_.size(), 2u);
+    EXPECT_FALSE(ShellHoldsIcon(window_->Handle()));
+    ASSERT_TRUE(
+        PumpUntil([this] { return window_->Tray()->IsShown(); }, 3 * MainWindow::kTrayRetryMs));
+    EXPECT_EQ(shell_.adds, 2);
+    EXPECT_TRUE(ShellHoldsIcon(window_->Handle()));
+}
+
+TEST_F(MainWindowTest, NewTaskbarTakesARefusedIconAtOnce) {
+    shell_.refusals = 1;
+    WithRefusingShell();
+    window_->RunCreatedSequence();
+    ASSERT_FALSE(window_->Tray()->IsShown());
+    AnnounceNewTaskbar(window_->Handle());
+    EXPECT_TRUE(window_->Tray()->IsShown());
+    EXPECT_TRUE(ShellHoldsIcon(window_->Handle()));
+}
+
+TEST_F(MainWindowTest, WithoutATrayIconMinimizeLeavesTheWindowOnTheTaskbar) {
+    shell_.refusals = INT_MAX;
+    WithRefusingShell();
+    window_->RunCreatedSequence();
+    ShowAndSettle();
+    HWND main = window_->Handle();
+    ::ShowWindow(main, SW_MINIMIZE);
+    PumpFor(100);
+    EXPECT_TRUE(::IsIconic(main));
+    EXPECT_TRUE(::IsWindowVisible(main)) << "hidden with no icon to bring it back";
+    EXPECT_TRUE(::GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+
+    // Once the shell takes the icon, minimizing hides the window in the tray again.
+    shell_.refusals = 0;
+    ASSERT_TRUE(
+        PumpUntil([this] { return window_->Tray()->IsShown(); }, 3 * MainWindow::kTrayRetryMs));
+    ::ShowWindow(main, SW_RESTORE);
+    ::ShowWindow(main, SW_MINIMIZE);
+    PumpFor(100);
+    EXPECT_FALSE(::IsWindowVisible(main));
+}
+
+TEST_F(MainWindowTest, HiddenWindowReturnsToTheTaskbarWhenTheIconIsLost) {
+    WithRefusingShell();
+    window_->RunCreatedSequence();
+    ShowAndSettle();
+    HWND main = window_->Handle();
+    ::ShowWindow(main, SW_MINIMIZE);
+    PumpFor(100);
+    ASSERT_FALSE(::IsWindowVisible(main));
+
+    // The shell restarts without the icon and refuses it for now.
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = main;
+    data.uID = 1;
+    ::Shell_NotifyIconW(NIM_DELETE, &data);
+    shell_.refusals = INT_MAX;
+    AnnounceNewTaskbar(main);
+    EXPECT_FALSE(window_->Tray()->IsShown());
+    EXPECT_TRUE(::IsWindowVisible(main));
+    EXPECT_TRUE(::IsIconic(main));
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowRemovesTheTrayIconAndEndsTheLoop) {
@@ -321,16 +477,40 @@ TEST_F(MainWindowTest, ClosingTheWindowRemovesTheTrayIconAndEndsTheLoop) {
     EXPECT_FALSE(window_->Tray()->IsShown());
 }
 
+// A press on the upper or lower half of each real spinner steps its own field, and only that.
 TEST_F(MainWindowTest, SpinnerPressReportsUpAndDown) {
-    HWND spin = window_->Control(ControlId::调节器_分钟);
-    NMUPDOWN change{};
-    change.hdr.hwndFrom = spin;
-    change.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(spin));
-    change.hdr.code = UDN_DELTAPOS;
-    change.iDelta = 1;
-    EXPECT_EQ(SpinControl::Direction(change.hdr), 1);
-    change.iDelta = -1;
-    EXPECT_EQ(SpinControl::Direction(change.hdr), -1);
+    const struct {
+        ControlId spinner, label;
+    } fields[] = {
+        {ControlId::调节器_小时, ControlId::透明标签_小时},
+        {ControlId::调节器_分钟, ControlId::透明标签_分钟},
+        {ControlId::调节器_秒钟, ControlId::透明标签_秒钟},
+    };
+    const ControlId labels[] = {ControlId::透明标签_小时, ControlId::透明标签_分钟,
+                                ControlId::透明标签_秒钟};
+    for (const auto& field : fields) {
+        SCOPED_TRACE(LayoutOf(field.spinner).name.data());
+        for (ControlId label : labels) window_->SetText(label, "10");
+        HWND spin = window_->Control(field.spinner);
+        RECT client;
+        ::GetClientRect(spin, &client);
+        const auto press = [&](bool upper) {
+            const LPARAM at =
+                MAKELPARAM(client.right / 2, upper ? client.bottom / 4 : client.bottom * 3 / 4);
+            ::SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            ::SendMessageW(spin, WM_LBUTTONUP, 0, at);
+            PumpFor(20);
+            return window_->Text(field.label);
+        };
+        EXPECT_EQ(press(true), "11");
+        EXPECT_EQ(press(false), "10");
+        EXPECT_EQ(press(false), "09");
+        for (ControlId label : labels) {
+            if (label != field.label) {
+                EXPECT_EQ(window_->Text(label), "10");
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // MainWindow as the program starts it, with the skin engine and the created sequence: the group
 // boxes and the controls in them show the skin picture under every skin, the labels lying on
-// skinned boxes repaint without traces, and the children's events still reach the event map.
+// skinned boxes repaint without traces, the XP look's frames stay on the quiet boxes, and the
+// children's events still reach the event map.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -144,6 +145,102 @@ TEST_F(SkinnedWindowTest, ChangingTheHourLabelLeavesNoTraceUnderEverySkin) {
         testing::DumpIfAsked(afterChange, "skinned-label-after-change");
         testing::DumpIfAsked(fresh, "skinned-label-fresh");
         EXPECT_EQ(testing::CountDifferentPixels(afterChange, fresh), 0);
+    }
+}
+
+// The XP look's frames stay on the skinned boxes while they are quiet: blue outside, inside the
+// face colour for a read-only box and the window colour for one the user types into. Under the
+// pointer the skin lights its own frame instead, and the quiet frame returns when it leaves.
+TEST_F(SkinnedWindowTest, QuietBoxesKeepTheXpLookFramesUnderEverySkin) {
+    const auto rgb = [](COLORREF c) {
+        return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+    };
+    const std::uint32_t blue = rgb(RGB(123, 158, 189));
+    const struct {
+        ControlId box;
+        int innerColour;
+    } boxes[] = {
+        {ControlId::编辑框_小时, COLOR_BTNFACE},
+        {ControlId::编辑框_秒钟, COLOR_BTNFACE},
+        {ControlId::编辑框1, COLOR_WINDOW},
+        {ControlId::编辑框3, COLOR_WINDOW},
+    };
+    for (int skin = 1; skin <= 8; ++skin) {
+        SCOPED_TRACE(skin);
+        ChooseSkin(skin);
+        RepaintEverything();
+        for (const auto& b : boxes) {
+            SCOPED_TRACE(LayoutOf(b.box).name.data());
+            const testing::Pixels shown = testing::CaptureWindow(Control(b.box));
+            const int middle = shown.height / 2;
+            // The left edge and the bottom's left end: no label or spinner lies there.
+            EXPECT_EQ(shown.At(0, middle), blue);
+            EXPECT_EQ(shown.At(2, shown.height - 1), blue);
+            EXPECT_EQ(shown.At(1, middle), rgb(::GetSysColor(b.innerColour)));
+            EXPECT_EQ(shown.At(2, shown.height - 2), rgb(::GetSysColor(b.innerColour)));
+        }
+    }
+
+    HWND reminder = Control(ControlId::编辑框1);
+    RECT at{};
+    ::GetWindowRect(reminder, &at);
+    const auto leftEdge = [reminder] {
+        const testing::Pixels shown = testing::CaptureWindow(reminder);
+        return shown.At(0, shown.height / 2);
+    };
+    // The platform notices the pointer's arrival and departure on its own timer.
+    ::SetCursorPos(at.left + 6, (at.top + at.bottom) / 2);
+    EXPECT_TRUE(PumpUntil([&] { return leftEdge() != blue; }, 2000))
+        << "the skin's lit frame is covered";
+    ::SetCursorPos(0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return leftEdge() == blue; }, 2000));
+    const testing::Pixels quiet = testing::CaptureWindow(reminder);
+    EXPECT_EQ(quiet.At(1, quiet.height / 2), rgb(::GetSysColor(COLOR_WINDOW)));
+}
+
+// The opened list of 组合框1 is the XP look's to frame as well: blue outside, window white
+// inside, painted when the pointer comes over it.
+TEST_F(SkinnedWindowTest, OpenedFunctionListGetsTheXpLookFrame) {
+    HWND combo = Control(ControlId::组合框1);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(::GetComboBoxInfo(combo, &info));
+    ASSERT_EQ(xp::TakenOverAs(info.hwndList), xp::Kind::DropList);
+    ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    PumpFor(200);
+    ASSERT_TRUE(::IsWindowVisible(info.hwndList));
+    ::SendMessageW(info.hwndList, WM_MOUSEMOVE, 0, MAKELPARAM(10, 5));
+    const testing::Pixels shown = testing::CaptureWindow(info.hwndList);
+    ::SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    PumpFor(100);
+    const auto rgb = [](COLORREF c) {
+        return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+    };
+    EXPECT_EQ(shown.At(0, shown.height / 2), rgb(RGB(123, 158, 189)));
+    EXPECT_EQ(shown.At(1, shown.height / 2), rgb(::GetSysColor(COLOR_WINDOW)));
+}
+
+TEST_F(SkinnedWindowTest, IconButtonsKeepTheirOwnFaceAndColoursUnderEverySkin) {
+    for (int skin = 1; skin <= 8; ++skin) {
+        SCOPED_TRACE(skin);
+        ChooseSkin(skin);
+        for (ControlId id : {ControlId::超级按钮1, ControlId::超级按钮2}) {
+            HWND button = Control(id);
+            // Not one of the engine's buttons: still drawn by the window's own code.
+            EXPECT_EQ(::GetPropW(button, L"Hw_lbID"), nullptr);
+            RepaintEverything();
+            const testing::Pixels pixels = testing::CaptureWindow(button);
+            int face = 0, orange = 0;
+            for (int y = 0; y < pixels.height; ++y) {
+                for (int x = 0; x < pixels.width; ++x) {
+                    face += pixels.At(x, y) == 0xF0F0F0u;
+                    orange += pixels.At(x, y) == 0xFF8000u;
+                }
+            }
+            // The flat light face fills most of it, the caption is in the layout's orange.
+            EXPECT_GT(face, pixels.width * pixels.height / 2);
+            EXPECT_GT(orange, 10);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // The schedule entry as the window delivers it: real spinner presses, typing, list choices and
 // the "确定" button reach the scheduler, and the real countdown timer ticks until the recorded
-// power call. The clock runs at real speed from a chosen time.
+// power call. The clock runs at real speed from a chosen time, or jumps where a test moves it:
+// waking from sleep and a clock change run the countdown at once.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "app/main_window_win.h"
+#include "calendar/calendar_panel.h"
 #include "core/wide_text_win.h"
 #include "support/message_pump.h"
 
@@ -111,6 +113,73 @@ TEST_F(ScheduleWiringTest, OkButtonStartsTheCountdownThatFiresOnTheTargetSecond)
     EXPECT_EQ(captions[captions.size() - 2], "0小时00分01秒");
     EXPECT_EQ(captions.back(), "0小时00分00秒");
     EXPECT_TRUE(window_.Balloon()->IsShown());
+}
+
+// A clock that stands still until the test moves it.
+class JumpingClock : public Clock {
+  public:
+    DateTime Now() const override { return now; }
+    DateTime NowUtc() const override { return now.AddHours(-8); }
+    DateTime now{2024, 5, 20, 22, 0, 0};
+};
+
+TEST(ScheduleWakeTest, ResumeAndClockChangeRunTheCountdownAtOnce) {
+    struct Case {
+        const char* what;
+        UINT message;
+        WPARAM event;
+        int secondsLate;
+        std::vector<std::string> log;
+        const char* caption;  // "--": no tick ran
+        bool balloon;
+    };
+    const Case cases[] = {
+        {"clock set 30 s past the target",
+         WM_TIMECHANGE,
+         0,
+         30,
+         {"power 1 force"},
+         "0小时00分00秒",
+         true},
+        {"clock set 10 min past", WM_TIMECHANGE, 0, 600, {}, "0小时01分00秒", true},
+        {"woken by a timer 10 min past",
+         WM_POWERBROADCAST,
+         PBT_APMRESUMEAUTOMATIC,
+         600,
+         {},
+         "0小时01分00秒",
+         true},
+        {"woken by the user",
+         WM_POWERBROADCAST,
+         PBT_APMRESUMESUSPEND,
+         600,
+         {},
+         "0小时01分00秒",
+         true},
+        {"going to sleep", WM_POWERBROADCAST, PBT_APMSUSPEND, 600, {}, "--", false},
+        {"power source changed", WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 600, {}, "--", false},
+    };
+    for (const Case& c : cases) {
+        JumpingClock clock;
+        Recorder out;
+        MainWindow window(::GetModuleHandleW(nullptr), clock, WindowSeams{&out, &out});
+        ASSERT_TRUE(window.Create());
+        window.SetText(ControlId::透明标签_小时, "22");
+        window.SetText(ControlId::透明标签_分钟, "10");
+        ::SendMessageW(window.Control(ControlId::超级按钮1), BM_CLICK, 0, 0);
+        ASSERT_TRUE(window.Scheduler().Armed()) << c.what;
+        window.SetText(ControlId::透明标签_距离关机时间, "--");
+        clock.now = DateTime{2024, 5, 20, 22, 10, 0}.AddSeconds(c.secondsLate);
+        // No message loop runs: only the notification itself can have ticked.
+        ::SendMessageW(window.Handle(), c.message, c.event, 0);
+        EXPECT_EQ(out.log, c.log) << c.what;
+        EXPECT_EQ(window.Text(ControlId::透明标签_距离关机时间), c.caption) << c.what;
+        EXPECT_EQ(window.Balloon()->IsShown(), c.balloon) << c.what;
+        const bool ticked = std::string(c.caption) != "--";
+        EXPECT_EQ(window.Text(ControlId::透明标签_现在时间) == ClockText(clock.now), ticked)
+            << c.what;
+        ::DestroyWindow(window.Handle());
+    }
 }
 
 }  // namespace

@@ -145,7 +145,8 @@ TEST_F(SkinnedControlsTest, OnlyControlsOfARegisteredContainerAreTakenOver) {
     const auto nativeSpinProc = ::GetWindowLongPtrW(spin_, GWLP_WNDPROC);
     EXPECT_EQ(prop::Get(spin_, prop::kListIndex), 0);
     RegisterAndShow();
-    const auto spinProc = reinterpret_cast<LONG_PTR>(engine_->PainterOf<SpinPainter>()->Procedure());
+    const auto spinProc =
+        reinterpret_cast<LONG_PTR>(engine_->PainterOf<SpinPainter>()->Procedure());
     EXPECT_EQ(::GetWindowLongPtrW(spin_, GWLP_WNDPROC), spinProc);
     EXPECT_EQ(prop::Get(spin_, prop::kOldProc), nativeSpinProc);
     EXPECT_EQ(prop::Get(spin_, prop::kOwnerIndex), 1);
@@ -428,6 +429,74 @@ TEST_F(SkinnedControlsTest, ARenderRefreshesTheControlsStandingOnTheWindow) {
     EXPECT_FALSE(got(spin, WM_ERASEBKGND));
 }
 
+TEST_F(SkinnedControlsTest, RepaintsThatChangeNothingComposeNothing) {
+    RegisterAndShow();
+    const auto repaint = [](HWND control) {
+        ::RedrawWindow(control, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    };
+    for (HWND control : {group_, edit_, readOnly_, list_, spin_}) repaint(control);
+    const testing::Pixels editBefore = testing::CaptureWindow(edit_);
+    const std::size_t taken = BackgroundSnapshot::TakenCount();
+    for (int round = 0; round < 3; ++round) {
+        for (HWND control : {group_, edit_, readOnly_, list_, spin_}) repaint(control);
+    }
+    EXPECT_EQ(BackgroundSnapshot::TakenCount(), taken);
+    EXPECT_EQ(testing::CaptureWindow(edit_).At(1, 10), editBefore.At(1, 10));
+    // Hover is a state of its own: composed once, then kept like the plain face.
+    ::SendMessageW(spin_, WM_MOUSEMOVE, 0, MAKELPARAM(9, 3));
+    ::SendMessageW(spin_, WM_MOUSELEAVE, 0, 0);
+    const std::size_t afterHover = BackgroundSnapshot::TakenCount();
+    EXPECT_EQ(afterHover, taken + 1);
+    ::SendMessageW(spin_, WM_MOUSEMOVE, 0, MAKELPARAM(9, 3));
+    ::SendMessageW(spin_, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(BackgroundSnapshot::TakenCount(), afterHover);
+}
+
+TEST_F(SkinnedControlsTest, WhatAFaceIsMadeFromChangingComposesItAnew) {
+    RegisterAndShow();
+    // Moved over a part of the picture that looks different: the frame must follow.
+    const testing::Pixels before = testing::CaptureWindow(edit_);
+    ASSERT_EQ(before.At(1, 10), kGrey);
+    ::SetWindowPos(edit_, nullptr, 10, 150, 80, 20, SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(100);
+    EXPECT_EQ(testing::CaptureWindow(edit_).At(1, 10), kGrey);
+    // A text colour the kept face did not have.
+    engine_->SetControlTextColour(list_, kAccent);
+    ::InvalidateRect(list_, nullptr, TRUE);
+    PumpFor(100);
+    const testing::Pixels list = testing::CaptureWindow(list_);
+    int red = 0;
+    for (int y = 0; y < list.height; ++y) {
+        for (int x = 2; x < list.width - 20; ++x) red += IsReddish(list.At(x, y));
+    }
+    EXPECT_GT(red, 10);
+    // A panel laid over the container changes what every child there stands on.
+    ASSERT_TRUE(engine_->SetContainerAlpha(group_, 255));
+    ::RedrawWindow(group_, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpFor(100);
+    EXPECT_EQ(testing::CaptureWindow(edit_).At(1, 10), 0xF0F0F0u);
+}
+
+TEST_F(SkinnedControlsTest, ASkinSwitchRepaintsTheChildrenFromFacesMadeWithTheImage) {
+    RegisterAndShow();
+    const std::vector<std::uint8_t> blue = testing::FlatPicture(20, 20, 0xFF0000FF);
+    SkinPictureArgs args;
+    args.bytes = blue;
+    args.themeColour = 0xC0C0C0;
+    args.accentColour = kAccent;
+    args.mode = PictureMode::Stretched;
+    engine_->SetSkinPicture(args);
+    const std::size_t afterSwitch = BackgroundSnapshot::TakenCount();
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Nothing composed while the children repainted, and they show the new picture.
+    EXPECT_EQ(BackgroundSnapshot::TakenCount(), afterSwitch);
+    EXPECT_EQ(testing::CaptureWindow(edit_).At(1, 10), 0x0000FFu);
+    const std::uint32_t spinEdge = testing::CaptureWindow(spin_).At(0, 12);
+    EXPECT_GT(spinEdge & 0xFF, (spinEdge >> 16) & 0xFF) << std::hex << spinEdge;  // bluish
+}
+
 TEST_F(SkinnedControlsTest, ControlsGetTheirProceduresBackWhenTheEngineGoes) {
     const auto own = ::GetWindowLongPtrW(edit_, GWLP_WNDPROC);
     RegisterAndShow();
@@ -443,15 +512,28 @@ TEST_F(SkinnedControlsTest, ControlsGetTheirProceduresBackWhenTheEngineGoes) {
     EXPECT_STREQ(text, L"12");
 }
 
-TEST_F(SkinnedControlsTest, XpLookLeavesSkinnedControlsToTheSkin) {
+// Over the skin the XP look keeps only the frame of a quiet edit box (blue outside, window white
+// inside); the faces of the list and the spinner stay the skin's, and so does the lit frame of an
+// edit under the mouse.
+TEST_F(SkinnedControlsTest, XpLookLeavesSkinnedControlsToTheSkinButQuietEditFrames) {
+    constexpr std::uint32_t kXpBlue = 0x7B9EBD;
     ASSERT_EQ(xp::SwitchXpLook(1), 1);
     RegisterAndShow();
-    ::RedrawWindow(edit_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    for (HWND control : {edit_, list_, spin_}) {
+        ::RedrawWindow(control, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    }
     PumpFor(100);
-    const testing::Pixels pixels = testing::CaptureWindow(edit_);
-    // Neither the look's blue outer frame nor its white inner one: the skin's line and picture.
-    EXPECT_NE(pixels.At(0, 10), 0x7B9EBDu);
-    EXPECT_EQ(pixels.At(1, 10), kGrey);
+    const testing::Pixels quiet = testing::CaptureWindow(edit_);
+    EXPECT_EQ(quiet.At(0, 10), kXpBlue);
+    EXPECT_EQ(quiet.At(1, 10), 0xFFFFFFu);
+    EXPECT_NE(testing::CaptureWindow(list_).At(0, 10), kXpBlue);
+    const testing::Pixels spin = testing::CaptureWindow(spin_);
+    EXPECT_NE(spin.At(0, spin.height / 2), kXpBlue);
+    EXPECT_NE(spin.At(spin.width / 2, 2), kXpBlue);
+
+    ::SendMessageW(edit_, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(IsReddish(testing::CaptureWindow(edit_).At(1, 10)));
     xp::SwitchXpLook(0);
 }
 

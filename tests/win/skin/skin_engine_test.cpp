@@ -420,8 +420,8 @@ TEST_F(SkinEngineTest, HoveringFadesTheCloseButtonInRed) {
     ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(box.x + box.width / 2, 10));
     ::SendMessageW(window, WM_MOUSEHOVER, 0, 0);
     ASSERT_EQ(engine_->Record(1)->captionHover.hotButton, 3);
-    ASSERT_TRUE(
-        PumpUntil([&] { return engine_->Record(1)->captionHover.fadeIn.step >= kFadeSteps; }, 3000));
+    ASSERT_TRUE(PumpUntil(
+        [&] { return engine_->Record(1)->captionHover.fadeIn.step >= kFadeSteps; }, 3000));
     const std::uint32_t after = ImagePixel(window, box.x + 3, box.y + 3);
     EXPECT_GT((after >> 16) & 0xFF, ((before >> 16) & 0xFF) + 60)
         << std::hex << before << " " << after;
@@ -434,6 +434,26 @@ TEST_F(SkinEngineTest, HoveringFadesTheCloseButtonInRed) {
         },
         3000));
     EXPECT_EQ(ImagePixel(window, box.x + 3, box.y + 3), before);
+}
+
+TEST_F(SkinEngineTest, OnceTheHoverHasComeOnlyTheLeaveIsTracked) {
+    HWND window = MakeWindow();
+    Apply(window);
+    ::ShowWindow(window, SW_SHOWNOACTIVATE);
+    PumpFor(50);
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    // The real pointer comes in: its move asks for the hover at 1 ms, and the hover comes.
+    ::SetCursorPos(rect.left + 150, rect.top + 100);
+    ASSERT_TRUE(PumpUntil([&] { return engine_->Record(1)->captionHover.mouseInside; }, 2000));
+    TRACKMOUSEEVENT query{sizeof(query), TME_QUERY, window, 0};
+    ::TrackMouseEvent(&query);
+    EXPECT_EQ(query.hwndTrack, window);
+    EXPECT_EQ(query.dwFlags & (TME_HOVER | TME_LEAVE), static_cast<DWORD>(TME_LEAVE));
+    // Not the hover's 1 ms any more, which would keep the pointer polled until the leave.
+    EXPECT_NE(query.dwHoverTime, 1u);
+    ::SetCursorPos(0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !engine_->Record(1)->captionHover.mouseInside; }, 3000));
 }
 
 TEST_F(SkinEngineTest, ChildrenGetTheSkinBehindThemAsTheirBrush) {

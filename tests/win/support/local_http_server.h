@@ -1,5 +1,6 @@
 // A tiny HTTP server on 127.0.0.1 for tests of the program's HTTP client: it answers every
-// connection with one canned response, or never answers at all, and keeps the last request.
+// connection with one canned response, never answers at all, or answers a byte at a time with
+// long pauses, and keeps the last request.
 #pragma once
 
 #include <winsock2.h>
@@ -14,7 +15,10 @@ namespace yf::testing {
 
 class LocalHttpServer {
   public:
-    enum class Mode { Answer, Silent };
+    // Trickle: the response's head at once, then one byte of its body per kTrickleGapMs, going on
+    // with "x" past its end until the server goes.
+    enum class Mode { Answer, Silent, Trickle };
+    static constexpr DWORD kTrickleGapMs = 3000;
 
     explicit LocalHttpServer(std::string response, Mode mode = Mode::Answer)
         : response_(std::move(response)), mode_(mode), listener_(BoundSocket(port_)) {
@@ -24,6 +28,7 @@ class LocalHttpServer {
     ~LocalHttpServer() {
         stop_ = true;
         thread_.join();
+        for (std::thread& trickle : trickles_) trickle.join();
         for (SOCKET held : held_) ::closesocket(held);
         ::closesocket(listener_);
     }
@@ -80,17 +85,12 @@ class LocalHttpServer {
                 held_.push_back(client);  // closed only when the server goes
                 continue;
             }
-            std::string request;
-            char buffer[4096];
-            int got = 0;
-            while (request.find("\r\n\r\n") == std::string::npos &&
-                   (got = ::recv(client, buffer, sizeof(buffer), 0)) > 0) {
-                request.append(buffer, static_cast<std::size_t>(got));
+            if (mode_ == Mode::Trickle) {
+                // Each on its own thread, so a second request is answered while one trickles.
+                trickles_.emplace_back([this, client] { Trickle(client); });
+                continue;
             }
-            {
-                std::lock_guard lock(mutex_);
-                lastRequest_ = request;
-            }
+            ReadRequest(client);
             for (std::size_t sent = 0; sent < response_.size();) {
                 const int now = ::send(client, response_.data() + sent,
                                        static_cast<int>(response_.size() - sent), 0);
@@ -102,6 +102,30 @@ class LocalHttpServer {
         }
     }
 
+    void ReadRequest(SOCKET client) {
+        std::string request;
+        char buffer[4096];
+        int got = 0;
+        while (request.find("\r\n\r\n") == std::string::npos &&
+               (got = ::recv(client, buffer, sizeof(buffer), 0)) > 0) {
+            request.append(buffer, static_cast<std::size_t>(got));
+        }
+        std::lock_guard lock(mutex_);
+        lastRequest_ = request;
+    }
+
+    void Trickle(SOCKET client) {
+        ReadRequest(client);
+        const std::size_t head = response_.find("\r\n\r\n") + 4;
+        bool open = ::send(client, response_.data(), static_cast<int>(head), 0) > 0;
+        for (std::size_t at = head; open && !stop_; ++at) {
+            for (DWORD waited = 0; waited < kTrickleGapMs && !stop_; waited += 20) ::Sleep(20);
+            const char byte = at < response_.size() ? response_[at] : 'x';
+            open = !stop_ && ::send(client, &byte, 1, 0) == 1;
+        }
+        ::closesocket(client);
+    }
+
     std::string response_;
     Mode mode_;
     int port_ = 0;
@@ -109,6 +133,7 @@ class LocalHttpServer {
     std::atomic<bool> stop_{false};
     std::atomic<int> connections_{0};
     std::vector<SOCKET> held_;
+    std::vector<std::thread> trickles_;
     mutable std::mutex mutex_;
     std::string lastRequest_;
     std::thread thread_;

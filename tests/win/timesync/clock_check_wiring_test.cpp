@@ -1,24 +1,46 @@
 // The clock check as the window runs it: once while the window is still hidden at start-up, and
-// on every tick of the calibration timer, with the calendar redrawn after a successful set.
-// The page, the boxes and the clock setter are fakes; the window and its timer are real.
+// on every tick of the calibration timer, with the calendar redrawn after a successful set; a
+// set that lacks the privilege handed to an elevated run; and readings from hosts that never
+// answer, which end at their deadline while the window goes on ticking.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/main_window_win.h"
+#include "support/local_http_server.h"
 #include "support/message_pump.h"
+#include "timesync/elevated_clock_set_win.h"
+#include "timesync/read_chunk.h"
+#include "timesync/web_client_win.h"
 
 namespace yf {
 namespace {
 
 class FixedClock : public Clock {
   public:
-    DateTime Now() const override { return {2024, 5, 17, 9, 30, 0}; }
-    DateTime NowUtc() const override { return {2024, 5, 17, 1, 30, 0}; }
+    // After the build day, as every true reading is.
+    DateTime Now() const override { return {2030, 5, 17, 9, 30, 0}; }
+    DateTime NowUtc() const override { return {2030, 5, 17, 1, 30, 0}; }
+};
+
+// Runs at real speed from a chosen time, so the clock label changes every second.
+class RunningClock : public Clock {
+  public:
+    DateTime Now() const override {
+        return DateTime{2030, 5, 17, 9, 30, 0}.AddSeconds(
+            static_cast<std::int64_t>((::GetTickCount64() - start_) / 1000));
+    }
+    DateTime NowUtc() const override { return Now().AddHours(-8); }
+
+  private:
+    ULONGLONG start_ = ::GetTickCount64();
 };
 
 // Notes each box's caption, and whether the main window was visible while it was up.
@@ -34,20 +56,29 @@ class WatchingBoxes : public MessageBoxes {
     std::vector<std::string> shown;
 };
 
+struct Launch {
+    std::wstring program, parameters;
+};
+
 class ClockCheckWiringTest : public ::testing::Test {
   protected:
     void Start(std::int64_t webAheadSeconds, bool withPage = true) {
         WindowSeams seams{&boxes_};
-        if (withPage) {
-            seams.webTimePage = [this, webAheadSeconds] {
-                const std::int64_t unix =
-                    SecondsBetween({1970, 1, 1}, clock_.NowUtc()) + webAheadSeconds;
-                return "window.baidu_time(" + std::to_string(unix * 1000) + ");";
-            };
-        }
+        seams.webTimePage = [this, webAheadSeconds, withPage](ULONGLONG) {
+            ++pageReads_;
+            // A page that cannot be read comes back empty.
+            if (!withPage) return std::string();
+            const std::int64_t unix =
+                SecondsBetween({1970, 1, 1}, clock_.NowUtc()) + webAheadSeconds;
+            return "window.baidu_time(" + std::to_string(unix * 1000) + ");";
+        };
         seams.setClock = [this](const DateTime& utc) {
             setTo_.push_back(utc);
-            return setterWorks_;
+            return setterError_;
+        };
+        seams.launchElevated = [this](const std::wstring& program, const std::wstring& parameters) {
+            launches_.push_back({program, parameters});
+            return elevatedExit_;
         };
         window_ = std::make_unique<MainWindow>(::GetModuleHandleW(nullptr), clock_, seams);
         ASSERT_TRUE(window_->Create());
@@ -65,7 +96,10 @@ class ClockCheckWiringTest : public ::testing::Test {
     FixedClock clock_;
     WatchingBoxes boxes_;
     std::vector<DateTime> setTo_;
-    bool setterWorks_ = true;
+    int pageReads_ = 0;
+    std::uint32_t setterError_ = 0;
+    std::vector<Launch> launches_;
+    std::optional<DWORD> elevatedExit_;
     std::unique_ptr<MainWindow> window_;
 };
 
@@ -81,24 +115,120 @@ TEST_F(ClockCheckWiringTest, StartUpAsksWhileTheWindowIsHidden) {
 }
 
 TEST_F(ClockCheckWiringTest, CalibrationTickRedrawsTheCalendarOnlyAfterASet) {
-    for (bool works : {true, false}) {
+    for (std::uint32_t error : {0u, 5u}) {
         Start(30);
-        setterWorks_ = works;
+        setterError_ = error;
         boxes_.shown.clear();
         window_->SetText(ControlId::透明标签_公历日, "--");
         CalibrationTick();
-        EXPECT_EQ(boxes_.shown, (std::vector<std::string>{"询问：", works ? "恭喜：" : "错误："}));
-        EXPECT_EQ(window_->Text(ControlId::透明标签_公历日), works ? "17" : "--");
+        EXPECT_EQ(boxes_.shown, (std::vector<std::string>{"询问：", error ? "错误：" : "恭喜："}));
+        EXPECT_EQ(window_->Text(ControlId::透明标签_公历日), error ? "--" : "17");
     }
     ASSERT_EQ(setTo_.size(), 2u);
-    EXPECT_EQ(setTo_[0], (DateTime{2024, 5, 17, 1, 30, 30}));
+    EXPECT_EQ(setTo_[0], (DateTime{2030, 5, 17, 1, 30, 30}));
+    EXPECT_TRUE(launches_.empty());  // access denied is no matter of elevation
 }
 
+TEST_F(ClockCheckWiringTest, AMissingPrivilegeAsksForOneElevatedRunWhoseExitCodeDecides) {
+    const std::pair<std::optional<DWORD>, const char*> cases[] = {
+        {0, "恭喜："},
+        {1, "错误："},
+        {2, "错误："},
+        {std::nullopt, "错误："}};  // nullopt: declined
+    for (const auto& [exitCode, report] : cases) {
+        Start(30);
+        setterError_ = kErrorPrivilegeNotHeld;
+        elevatedExit_ = exitCode;
+        launches_.clear();
+        boxes_.shown.clear();
+        CalibrationTick();
+        EXPECT_EQ(boxes_.shown, (std::vector<std::string>{"询问：", report}));
+        ASSERT_EQ(launches_.size(), 1u);
+        EXPECT_EQ(launches_[0].program, OwnExecutablePath());
+        EXPECT_EQ(launches_[0].parameters, L"--set-clock-offset-ms=30000");
+    }
+}
+
+// The check runs, at start-up and on the tick, but a page it cannot read raises no question and
+// leaves the clock alone.
 TEST_F(ClockCheckWiringTest, NoPageMeansNoCheck) {
     Start(30, false);
     window_->RunCreatedSequence();
+    const int readsAtStart = pageReads_;
+    EXPECT_GT(readsAtStart, 0);
     CalibrationTick();
+    EXPECT_GT(pageReads_, readsAtStart);
     EXPECT_TRUE(boxes_.shown.empty());
+    EXPECT_TRUE(setTo_.empty());
+    EXPECT_EQ(window_->Text(ControlId::透明标签_公历日), "17");
+}
+
+// Reads the clock label from another thread, as the system's hung-window check would: only a
+// window that goes on handling messages answers.
+class LabelWatcher {
+  public:
+    explicit LabelWatcher(HWND label)
+        : thread_([this, label] {
+              std::wstring last;
+              while (!stop_) {
+                  wchar_t text[32] = {};
+                  DWORD_PTR copied = 0;
+                  if (::SendMessageTimeoutW(label, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(text),
+                                            SMTO_NORMAL, 300, &copied) &&
+                      text != last) {
+                      if (!last.empty()) ++changes_;
+                      last = text;
+                  }
+                  ::Sleep(100);
+              }
+          }) {}
+    ~LabelWatcher() {
+        stop_ = true;
+        thread_.join();
+    }
+    int Changes() const { return changes_; }
+
+  private:
+    std::atomic<bool> stop_{false};
+    std::atomic<int> changes_{0};
+    std::thread thread_;
+};
+
+TEST(ClockCheckReadingTest, HostsThatNeverAnswerEndAtTheDeadlineWhileTheClockTicks) {
+    using testing::LocalHttpServer;
+    const std::string trickled = "HTTP/1.0 200 OK\r\n\r\nwindow.baidu_time(1747445400000);";
+    for (LocalHttpServer::Mode mode :
+         {LocalHttpServer::Mode::Silent, LocalHttpServer::Mode::Trickle}) {
+        const bool trickle = mode == LocalHttpServer::Mode::Trickle;
+        LocalHttpServer server(trickle ? trickled : "", mode);
+        RunningClock clock;
+        WatchingBoxes boxes;
+        WindowSeams seams{&boxes};
+        auto client = std::make_shared<WebClient>();
+        seams.webTimePage = [client, url = server.Url(L"/special/time/")](ULONGLONG deadline) {
+            return client->ReadWebPage(url, {deadline, kLongestTimePage});
+        };
+        MainWindow window(::GetModuleHandleW(nullptr), clock, seams);
+        ASSERT_TRUE(window.Create());
+        window.SetTimerInterval(TimerId::时钟1, 1000);
+        window.ShowAfterStartUp();
+        ULONGLONG elapsed = 0;
+        int changes = 0;
+        {
+            LabelWatcher watcher(window.Control(ControlId::透明标签_现在时间));
+            const ULONGLONG start = ::GetTickCount64();
+            ::SendMessageW(window.Handle(), WM_TIMER,
+                           static_cast<WPARAM>(TimerId::时钟_时间校准) + 1, 0);
+            elapsed = ::GetTickCount64() - start;
+            changes = watcher.Changes();
+        }
+        // Two readings, each failed at its 5 s deadline: the first found no difference.
+        EXPECT_LE(elapsed, 2 * BoundedWebTimeReader::kBudgetMs + 1500) << trickle;
+        EXPECT_GE(changes, 2) << trickle;
+        EXPECT_GE(server.Connections(), 1) << trickle;
+        EXPECT_TRUE(boxes.shown.empty()) << trickle;
+        ::DestroyWindow(window.Handle());
+    }
 }
 
 }  // namespace

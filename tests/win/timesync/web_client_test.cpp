@@ -1,5 +1,5 @@
 // The HTTP client against a server the test runs on 127.0.0.1: what goes over the wire, bodies
-// of every size and status, and the ways a host can fail to answer.
+// of every size and status, the ways a host can fail to answer, and the bounds of a reading.
 #include "timesync/web_client_win.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "support/local_http_server.h"
+#include "timesync/read_chunk.h"
 
 namespace yf {
 namespace {
@@ -88,6 +89,42 @@ TEST(WebClientTest, ASilentServerIsGivenUpOn) {
     reader.join();
     ASSERT_TRUE(finished) << "the read waited for a host that never answers";
     EXPECT_EQ(page.get(), "");
+}
+
+TEST(WebClientTest, ATimePageLongerThanTheLargestChunkIsNone) {
+    WebClient client;
+    for (bool withLength : {true, false}) {
+        for (std::size_t size :
+             {std::size_t{kLongestTimePage}, std::size_t{kLongestTimePage} + 1}) {
+            LocalHttpServer server(Response("200 OK", std::string(size, 'z'), withLength));
+            const std::string got =
+                client.ReadWebPage(server.Url(L"/special/time/"), {0, kLongestTimePage});
+            EXPECT_EQ(got.size(), size <= kLongestTimePage ? size : 0u) << size << withLength;
+        }
+    }
+}
+
+TEST(WebClientTest, NothingComesAfterTheDeadline) {
+    LocalHttpServer server(Response("200 OK", "window.baidu_time(1417392000000);", true));
+    WebClient client;
+    EXPECT_EQ(client.ReadWebPage(server.Url(L"/special/time/"), {::GetTickCount64() - 1}), "");
+    EXPECT_EQ(server.Connections(), 0);
+    EXPECT_EQ(client.ReadWebPage(server.Url(L"/special/time/"), {::GetTickCount64() + 4000}),
+              "window.baidu_time(1417392000000);");
+
+    // A body that trickles in, a byte every 3 s, is given up on soon after the deadline instead
+    // of being waited for to its end (its 33 bytes would take over a minute and a half).
+    auto trickling = std::make_unique<LocalHttpServer>(
+        "HTTP/1.0 200 OK\r\n\r\nwindow.baidu_time(1417392000000);", LocalHttpServer::Mode::Trickle);
+    std::packaged_task<std::string(std::wstring)> read(
+        [](std::wstring url) { return WebClient().ReadWebPage(url, {::GetTickCount64() + 2000}); });
+    std::future<std::string> page = read.get_future();
+    std::thread reader(std::move(read), trickling->Url(L"/special/time/"));
+    const bool finished = page.wait_for(std::chrono::seconds(15)) == std::future_status::ready;
+    trickling.reset();
+    reader.join();
+    ASSERT_TRUE(finished) << "the read waited for the whole trickling body";
+    EXPECT_EQ(page.get(), "");  // not the bytes that came before the deadline
 }
 
 }  // namespace

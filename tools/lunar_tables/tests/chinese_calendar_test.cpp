@@ -105,17 +105,60 @@ TEST(ChineseCalendarTest, BeijingMeridianDifferencesMustBeListed) {
     }
     {
         error.clear();
-        ChineseCalendar listed(moons, Terms(moons, OnePerMonth(0, 23)),
-                               {{MomentKind::NewMoon, y, m, d, "test"}});
-        ASSERT_TRUE(listed.Build(error)) << error;
-        EXPECT_EQ(listed.Months()[5].firstDay, moons[5].chinaDay - 1);
-    }
-    {
-        error.clear();
-        ChineseCalendar stale(moons, Terms(moons, OnePerMonth(0, 23)),
-                              {{MomentKind::NewMoon, y, m, d, "test"},
-                               {MomentKind::NewMoon, y, m, d + 1, "no such moment"}});
+        ChineseCalendar stale(
+            moons, Terms(moons, OnePerMonth(0, 23)),
+            {{MomentKind::NewMoon, y, m, d, PublishedDay::BeijingMeridian, "test"},
+             {MomentKind::NewMoon, y, m, d + 1, PublishedDay::BeijingMeridian, "no such moment"}});
         EXPECT_FALSE(stale.Build(error));
+    }
+}
+
+// A listed moment lands on the day its entry names; an unsettled one is accepted only where the
+// tables cannot depend on it.
+TEST(ChineseCalendarTest, ListedMomentsFollowThePublishedDay) {
+    struct Case {
+        const char* what;
+        MomentKind kind;
+        int termOffset;  // day of month 5 the moved term falls on (new moons: unused)
+        PublishedDay published;
+        bool builds;
+        std::int64_t shift;  // of the moment's day against UTC+8, when it builds
+    };
+    const Case cases[] = {
+        {"new moon at Beijing", MomentKind::NewMoon, 0, PublishedDay::BeijingMeridian, true, -1},
+        {"new moon kept", MomentKind::NewMoon, 0, PublishedDay::ChinaStandard, true, 0},
+        {"new moon unsettled", MomentKind::NewMoon, 0, PublishedDay::Unsettled, false, 0},
+        {"term inside a month unsettled", MomentKind::PrincipalTerm, 10, PublishedDay::Unsettled,
+         true, 0},
+        {"term on a month's first day unsettled", MomentKind::PrincipalTerm, 0,
+         PublishedDay::Unsettled, false, 0},
+        {"term on a month's first day at Beijing", MomentKind::PrincipalTerm, 0,
+         PublishedDay::BeijingMeridian, true, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto moons = Lunations(30);
+        auto placement = OnePerMonth(0, 23);
+        placement[5].second = c.termOffset;
+        auto terms = Terms(moons, placement);
+        CalendarMoment& moved = c.kind == MomentKind::NewMoon ? moons[5] : terms[5];
+        moved.beijingDay = moved.chinaDay - 1;
+        int y = 0, m = 0, d = 0;
+        CivilFromDayNumber(moved.chinaDay, y, m, d);
+        const std::int64_t chinaDay = moved.chinaDay;
+        ChineseCalendar calendar(moons, terms, {{c.kind, y, m, d, c.published, "test"}});
+        std::string error;
+        ASSERT_EQ(calendar.Build(error), c.builds) << error;
+        if (!c.builds) continue;
+        const auto& months = calendar.Months();
+        if (c.kind == MomentKind::NewMoon) {
+            EXPECT_EQ(months[5].firstDay, chinaDay + c.shift);
+        } else {
+            // A term moved to the day before a month start belongs to the month before.
+            const bool movedOut = chinaDay + c.shift < months[5].firstDay;
+            EXPECT_EQ(months[5].hasPrincipalTerm, !movedOut);
+            EXPECT_EQ(months[4].hasPrincipalTerm, true);
+        }
     }
 }
 
