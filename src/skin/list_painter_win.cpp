@@ -11,11 +11,6 @@
 namespace yf {
 namespace {
 
-gfx::RectF ToRectF(const RECT& rect) {
-    return {static_cast<float>(rect.left), static_cast<float>(rect.top),
-            static_cast<float>(rect.right - rect.left), static_cast<float>(rect.bottom - rect.top)};
-}
-
 std::uint32_t StyleOf(HWND control) {
     return static_cast<std::uint32_t>(::GetWindowLongW(control, GWL_STYLE));
 }
@@ -105,76 +100,150 @@ void ListPainter::SetKeyScroll(Ref& ref, bool on) {
     }
 }
 
-void ListPainter::PaintListFrame(int windowIndex, int list, std::optional<bool> hover,
-                                 std::optional<bool> focused) {
-    const Ref ref = At(windowIndex, list);
-    if (!ref || !engine_.GdiplusRunning()) return;
-    HWND control = ref.control;
-    if (!DrawsListFrame(ref.record->kind, HasBorder(control))) return;
-    const SIZE size = OuterSizeOf(control);
-    if (size.cx <= 0 || size.cy <= 0) return;
-    const RECT interior = ListInteriorRect(control);
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(control, {0, 0, size.cx, size.cy});
-    if (!snapshot) return;
+ListFrameKey ListPainter::FrameKeyOf(const Ref& ref, std::optional<bool> hover,
+                                     std::optional<bool> focused) {
+    const SIZE size = OuterSizeOf(ref.control);
+    const RECT interior = ListInteriorRect(ref.control);
+    return {engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+            {interior.left, interior.top, interior.right - interior.left,
+             interior.bottom - interior.top},
+            focused.value_or(ref.record->focused),
+            hover.value_or(ref.record->hover),
+            Settings().accentColour};
+}
+
+const DibSurface* ListPainter::FrameFace(const Ref& ref, const ListFrameKey& key,
+                                         BackgroundSnapshot& fresh) {
+    const bool keepable = key.background.keepable;
+    if (const DibSurface* kept = ref.record->frames.Find(key, keepable)) return kept;
+    const int width = key.background.width;
+    const int height = key.background.height;
+    fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, width, height});
+    if (!fresh) return nullptr;
     {
         gfx::Graphics graphics;
-        if (!graphics.FromHdc(snapshot.Dc())) return;
-        const gfx::RectF whole{0, 0, static_cast<float>(size.cx), static_cast<float>(size.cy)};
+        if (!graphics.FromHdc(fresh.Dc())) return nullptr;
+        const gfx::RectF whole{0, 0, static_cast<float>(width), static_cast<float>(height)};
+        const PixelBox& inside = key.interior;
         // The border ring only: the interior is the control's and the system's scroll bars'.
         graphics.SetClipRect(whole);
-        graphics.SetClipRect(ToRectF(interior), gfx::gp::CombineModeExclude);
+        graphics.SetClipRect({static_cast<float>(inside.x), static_cast<float>(inside.y),
+                              static_cast<float>(inside.width), static_cast<float>(inside.height)},
+                             gfx::gp::CombineModeExclude);
         gfx::SolidBrush fill;
         const int fillAlpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
         if (fill.Create(gfx::MakeArgb(gfx::kWhiteRef, fillAlpha))) {
             graphics.FillRectangle(fill, whole);
         }
         const EditFrameStyle frame =
-            ChooseListFrame(size.cx, size.cy, focused.value_or(ref.record->focused),
-                            hover.value_or(ref.record->hover), Settings().accentColour);
+            ChooseListFrame(width, height, key.focused, key.hover, key.accent);
         gfx::Pen pen;
         if (pen.Create(frame.colour, frame.penWidth)) graphics.DrawRectangle(pen, frame.rect);
     }
+    return keepable ? &ref.record->frames.Keep(key, std::move(fresh).Keep()) : &fresh;
+}
+
+const DibSurface* ListPainter::VeiledBackground(const Ref& ref, BackgroundSnapshot& fresh) {
+    const BackgroundStamp stamp = engine_.StampOf(ref.control, ClientAreaOf(ref.control));
+    if (const DibSurface* kept = ref.record->backgrounds.Find(stamp, stamp.keepable)) return kept;
+    RECT area;
+    fresh = engine_.TakeVeiledClientSnapshot(ref.control, area);
+    if (!fresh) return nullptr;
+    return stamp.keepable ? &ref.record->backgrounds.Keep(stamp, std::move(fresh).Keep()) : &fresh;
+}
+
+void ListPainter::ShowFrame(const Ref& ref, std::optional<bool> hover,
+                            std::optional<bool> focused, bool onlyWhenChanged) {
+    if (!ref || !engine_.GdiplusRunning()) return;
+    HWND control = ref.control;
+    if (!DrawsListFrame(ref.record->kind, HasBorder(control))) return;
+    const SIZE size = OuterSizeOf(control);
+    if (size.cx <= 0 || size.cy <= 0) return;
+    const ListFrameKey key = FrameKeyOf(ref, hover, focused);
+    if (onlyWhenChanged && key.background.keepable && ref.record->shownFrame == key) return;
+    BackgroundSnapshot fresh;
+    const DibSurface* face = FrameFace(ref, key, fresh);
+    if (!face) return;
     {
         WindowDc target(control, WindowDc::Area::Whole);
-        ::ExcludeClipRect(target.get(), interior.left, interior.top, interior.right,
-                          interior.bottom);
-        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.Dc(), 0, 0, SRCCOPY);
+        const PixelBox& inside = key.interior;
+        ::ExcludeClipRect(target.get(), inside.x, inside.y, inside.x + inside.width,
+                          inside.y + inside.height);
+        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, face->Dc(), 0, 0, SRCCOPY);
     }
+    ref.record->shownFrame = key;
     RefreshSeeThroughAbove(control);
 }
 
+void ListPainter::PrepareFaces(int windowIndex) {
+    WindowRecord* window = WindowAt(windowIndex);
+    if (!window || !engine_.GdiplusRunning()) return;
+    ChildList<ListRecord>& list = ListOf(*window);
+    for (int i = 1; i < list.Size(); ++i) {
+        const Ref ref = At(windowIndex, i);
+        if (!ref || !::IsWindowVisible(ref.control)) continue;
+        BackgroundSnapshot frame;
+        BackgroundSnapshot background;
+        if (DrawsListFrame(ref.record->kind, HasBorder(ref.control))) {
+            FrameFace(ref, FrameKeyOf(ref, std::nullopt, std::nullopt), frame);
+        }
+        if (ChooseListPaint(ref.record->kind, Settings().transparentControls) != ListPaint::PassOn ||
+            ChooseListErase(ref.record->kind, StyleOf(ref.control),
+                            Settings().transparentControls) == ListErase::Veiled) {
+            VeiledBackground(ref, background);
+        }
+    }
+}
+
+void ListPainter::PaintListFrame(int windowIndex, int list, std::optional<bool> hover,
+                                 std::optional<bool> focused) {
+    ShowFrame(At(windowIndex, list), hover, focused, false);
+}
+
+namespace {
+
+// `surface` at `width` x `height`, keeping its DC when the size is already right.
+bool Fit(DibSurface& surface, int width, int height) {
+    if (surface && surface.Width() == width && surface.Height() == height) return true;
+    return surface.Resize(width, height);
+}
+
+}  // namespace
+
 LRESULT ListPainter::OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam) {
     HWND control = ref.control;
-    PaintListFrame(ref.windowIndex, ref.index);
+    // A paint of the client area leaves the frame as it was, unless its look changed.
+    ShowFrame(ref, std::nullopt, std::nullopt, true);
     const ListPaint how = ChooseListPaint(ref.record->kind, Settings().transparentControls);
     if (how == ListPaint::PassOn) return Forward(ref, WM_PAINT, wParam, lParam);
 
-    RECT area;
-    BackgroundSnapshot veiled = engine_.TakeVeiledClientSnapshot(control, area);
-    if (!veiled) return Forward(ref, WM_PAINT, wParam, lParam);
-    const int width = veiled.Width();
-    const int height = veiled.Height();
+    BackgroundSnapshot fresh;
+    const DibSurface* veiled = VeiledBackground(ref, fresh);
+    ListRecord& record = *ref.record;
+    if (!veiled || !Fit(record.canvas, veiled->Width(), veiled->Height())) {
+        return Forward(ref, WM_PAINT, wParam, lParam);
+    }
+    const int width = veiled->Width();
+    const int height = veiled->Height();
+    HDC canvas = record.canvas.Dc();
+    ::BitBlt(canvas, 0, 0, width, height, veiled->Dc(), 0, 0, SRCCOPY);
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(control, &paint);
     if (how == ListPaint::IntoVeil) {
-        Forward(ref, WM_PAINT, reinterpret_cast<WPARAM>(veiled.Dc()), 0);
-    } else {
+        Forward(ref, WM_PAINT, reinterpret_cast<WPARAM>(canvas), 0);
+    } else if (Fit(record.keyed, width, height)) {
         // What the control leaves in the key colour (its background) shows the picture.
         const COLORREF key =
             how == ListPaint::KeyedOverVeil ? gfx::kMagenta : ::GetSysColor(COLOR_WINDOW);
-        DibSurface own(width, height);
-        if (own) {
-            UniqueBrush fill(::CreateSolidBrush(key));
-            const RECT all{0, 0, width, height};
-            ::FillRect(own.Dc(), &all, fill.get());
-            ::SetBkColor(own.Dc(), key);
-            Forward(ref, WM_PAINT, reinterpret_cast<WPARAM>(own.Dc()), 0);
-            ::TransparentBlt(veiled.Dc(), 0, 0, width, height, own.Dc(), 0, 0, width, height,
-                             key);
-        }
+        HDC own = record.keyed.Dc();
+        UniqueBrush fill(::CreateSolidBrush(key));
+        const RECT all{0, 0, width, height};
+        ::FillRect(own, &all, fill.get());
+        ::SetBkColor(own, key);
+        Forward(ref, WM_PAINT, reinterpret_cast<WPARAM>(own), 0);
+        ::TransparentBlt(canvas, 0, 0, width, height, own, 0, 0, width, height, key);
     }
-    if (dc) ::BitBlt(dc, 0, 0, width, height, veiled.Dc(), 0, 0, SRCCOPY);
+    if (dc) ::BitBlt(dc, 0, 0, width, height, canvas, 0, 0, SRCCOPY);
     ::EndPaint(control, &paint);
     // A list view's header lies on the new picture: it draws again over it.
     InvalidateVisibleChildren(control);
@@ -194,9 +263,9 @@ LRESULT ListPainter::OnEraseBackground(Ref& ref, WPARAM wParam, LPARAM lParam) {
             break;
     }
     ::SetBkMode(dc, TRANSPARENT);
-    RECT area;
-    if (BackgroundSnapshot veiled = engine_.TakeVeiledClientSnapshot(control, area)) {
-        ::BitBlt(dc, 0, 0, veiled.Width(), veiled.Height(), veiled.Dc(), 0, 0, SRCCOPY);
+    BackgroundSnapshot fresh;
+    if (const DibSurface* veiled = VeiledBackground(ref, fresh)) {
+        ::BitBlt(dc, 0, 0, veiled->Width(), veiled->Height(), veiled->Dc(), 0, 0, SRCCOPY);
     }
     ::SetTextColor(dc, static_cast<COLORREF>(prop::Get(control, prop::kTextColour)));
     return 1;

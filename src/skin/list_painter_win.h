@@ -10,10 +10,25 @@
 #include <vector>
 
 #include "core/unique_handle_win.h"
+#include "skin/background_snapshot_win.h"
+#include "skin/background_stamp.h"
+#include "skin/caption_strip.h"
 #include "skin/child_painter_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
 #include "skin/list_frame.h"
 
 namespace yf {
+
+// What a list control's frame is composed from.
+struct ListFrameKey {
+    BackgroundStamp background;
+    PixelBox interior;  // outer coordinates
+    bool focused = false;
+    bool hover = false;
+    gfx::ColourRef accent = 0;
+    bool operator==(const ListFrameKey&) const = default;
+};
 
 struct ListRecord : ChildRecord {
     bool focused = false;
@@ -22,6 +37,12 @@ struct ListRecord : ChildRecord {
     // pixels, picture and all, so it is repainted whole before each message it gets meanwhile.
     bool keyScroll = false;
     ListKind kind = ListKind::Other;
+    FaceCache<ListFrameKey, DibSurface> frames;
+    // The frame on the screen now, as long as nothing but the control's own paints touched it.
+    std::optional<ListFrameKey> shownFrame;
+    FaceCache<BackgroundStamp, DibSurface, 1> backgrounds;  // the veiled skin behind the client
+    DibSurface canvas;  // what the control paints into, reused from paint to paint
+    DibSurface keyed;
 };
 
 class ListPainter : public FamilyPainter<ListPainter, ListRecord, ControlFamily::Lists> {
@@ -30,6 +51,7 @@ class ListPainter : public FamilyPainter<ListPainter, ListRecord, ControlFamily:
 
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::EraseWithChildren; }
+    void PrepareFaces(int windowIndex) override;
 
     // An omitted state comes from the record.
     void PaintListFrame(int windowIndex, int list, std::optional<bool> hover = std::nullopt,
@@ -46,6 +68,14 @@ class ListPainter : public FamilyPainter<ListPainter, ListRecord, ControlFamily:
 
   private:
     void TakeOverList(int windowIndex, HWND control, ListKind kind);
+    ListFrameKey FrameKeyOf(const Ref& ref, std::optional<bool> hover,
+                            std::optional<bool> focused);
+    // The frame to show, kept or composed into `fresh`; null when there is none to draw.
+    const DibSurface* FrameFace(const Ref& ref, const ListFrameKey& key,
+                                BackgroundSnapshot& fresh);
+    const DibSurface* VeiledBackground(const Ref& ref, BackgroundSnapshot& fresh);
+    void ShowFrame(const Ref& ref, std::optional<bool> hover, std::optional<bool> focused,
+                   bool onlyWhenChanged);
     LRESULT OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam);
     LRESULT OnEraseBackground(Ref& ref, WPARAM wParam, LPARAM lParam);
     LRESULT OnNcPaint(Ref& ref);

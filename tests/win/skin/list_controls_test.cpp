@@ -176,6 +176,25 @@ TEST(ListPainterTest, AddressFieldsAndDatePickerShowTheSkin) {
     }
 }
 
+TEST(ListPainterTest, ARepaintWithNothingChangedComposesNothing) {
+    SkinnedHost host;
+    HWND box = Child(host.window, WC_LISTBOXW, WS_BORDER | WS_VSCROLL, 0, 10, 30, 120, 100);
+    AddItems(box, 20);
+    host.SkinAndShow();
+    SkinnedHost::Repaint(box);
+    const std::size_t taken = BackgroundSnapshot::TakenCount();
+    SkinnedHost::Poison(box);
+    SkinnedHost::Repaint(box);
+    EXPECT_EQ(BackgroundSnapshot::TakenCount(), taken);
+    EXPECT_EQ(CaptureClient(box, ClientOf(box)).At(100, 5), kSkinRgb);  // copied out again
+    // A frame in a new state is composed once, then kept too.
+    ::SendMessageW(box, WM_MOUSEMOVE, 0, MAKELPARAM(30, 30));
+    EXPECT_EQ(BackgroundSnapshot::TakenCount(), taken + 1);
+    ::SendMessageW(box, WM_MOUSELEAVE, 0, 0);
+    ::SendMessageW(box, WM_MOUSEMOVE, 0, MAKELPARAM(30, 30));
+    EXPECT_EQ(BackgroundSnapshot::TakenCount(), taken + 1);
+}
+
 TEST(ListPainterTest, WithoutSeeThroughListsKeepTheirBackgroundAndOnlyTheFrameChanges) {
     SkinnedHost host(false);
     HWND box = Child(host.window, WC_LISTBOXW, WS_BORDER | LBS_NOINTEGRALHEIGHT, 0, 10, 30, 120,
