@@ -216,30 +216,34 @@ void ButtonPainter::Paint(const Ref& ref, HDC dc, std::uint32_t state, const REC
     if (!dc || !engine_.GdiplusRunning() || rect.right <= rect.left || rect.bottom <= rect.top) {
         return;
     }
-    switch (ref.record->kind) {
-        case ButtonKind::Push:
-            PaintPushButton(ref, dc, state, rect);
-            break;
-        case ButtonKind::Glass:
-            PaintGlassButton(ref, dc, state, rect);
-            break;
-        case ButtonKind::Picture:
-            PaintPictureButton(ref, dc, state, rect);
-            break;
-        case ButtonKind::CheckBox:
-        case ButtonKind::Radio:
-            PaintMark(ref, state, dc, ref.record->kind == ButtonKind::Radio);
-            break;
+    const ButtonKind kind = ref.record->kind;
+    if (IsMarkKind(kind)) {
+        PaintMark(ref, state, dc, kind == ButtonKind::Radio);
+        return;
     }
-}
-
-void ButtonPainter::PaintPushButton(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, InOuter(ref.control, {0, 0, width, height}));
-    gfx::Graphics graphics;
-    if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
+    const RECT outerRect = InOuter(ref.control, {0, 0, width, height});
+    const ButtonFaceKey key = FaceKeyOf(ref, state, outerRect);
+    if (ShowKept(ref, key, dc, rect.left, rect.top)) return;
+    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(ref.control, outerRect);
+    if (!snapshot) return;
+    {
+        gfx::Graphics graphics;
+        if (!graphics.FromHdc(snapshot.Dc())) return;
+        if (kind == ButtonKind::Push) {
+            DrawPushButton(graphics, ref, state, width, height);
+        } else if (kind == ButtonKind::Glass) {
+            DrawGlassButton(graphics, ref, state, width, height);
+        } else {
+            DrawPictureButton(graphics, ref, state);
+        }
+    }
+    ShowAndKeep(ref, key, dc, rect.left, rect.top, std::move(snapshot));
+}
+
+void ButtonPainter::DrawPushButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state,
+                                   int width, int height) {
     const PushButtonShape shape = LayoutPushButton(0, 0, width, height);
     const PushButtonLook look = ChoosePushLook(state);
     const gfx::ColourRef accent = Settings().accentColour;
@@ -285,20 +289,12 @@ void ButtonPainter::PaintPushButton(const Ref& ref, HDC dc, std::uint32_t state,
     }
     DrawCaption(graphics, ref.control, ref.record->text, ref.record->font, shape.caption,
                 gfx::gp::StringAlignmentCenter, gfx::gp::StringAlignmentCenter);
-    graphics.Delete();
-    ::BitBlt(dc, rect.left, rect.top, width, height, snapshot.Dc(), 0, 0, SRCCOPY);
 }
 
-void ButtonPainter::PaintGlassButton(const Ref& ref, HDC dc, std::uint32_t state,
-                                     const RECT& rect) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
+void ButtonPainter::DrawGlassButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state,
+                                    int width, int height) {
     const auto w = static_cast<float>(width);
     const auto h = static_cast<float>(height);
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, InOuter(ref.control, {0, 0, width, height}));
-    gfx::Graphics graphics;
-    if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
     const ButtonRecord& record = *ref.record;
     const bool hot = state & kItemHot;
     const bool focused = state & kItemFocus;
@@ -343,18 +339,10 @@ void ButtonPainter::PaintGlassButton(const Ref& ref, HDC dc, std::uint32_t state
                                                        : gfx::gp::StringAlignmentCenter;
     DrawCaption(graphics, ref.control, record.text, record.font, layout.caption, across, down,
                 layout.align == Align::CentreTop);
-    graphics.Delete();
-    ::BitBlt(dc, rect.left, rect.top, width, height, snapshot.Dc(), 0, 0, SRCCOPY);
 }
 
-void ButtonPainter::PaintPictureButton(const Ref& ref, HDC dc, std::uint32_t state,
-                                       const RECT& rect) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, InOuter(ref.control, {0, 0, width, height}));
-    gfx::Graphics graphics;
-    if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
+void ButtonPainter::DrawPictureButton(gfx::Graphics& graphics, const Ref& ref,
+                                      std::uint32_t state) {
     const auto& pictures = ref.record->pictures;
     const PictureButtonLook look =
         ChoosePictureLook(state, !pictures[kHover].empty(), !pictures[kPressed].empty(),
@@ -392,8 +380,6 @@ void ButtonPainter::PaintPictureButton(const Ref& ref, HDC dc, std::uint32_t sta
     } else {
         DrawAtNaturalSize(graphics, Decode(pictures[face]), 2, 2);
     }
-    graphics.Delete();
-    ::BitBlt(dc, rect.left, rect.top, width, height, snapshot.Dc(), 0, 0, SRCCOPY);
 }
 
 void ButtonPainter::PaintCheckBox(const Ref& ref, std::uint32_t state, HDC dc) {
@@ -404,6 +390,76 @@ void ButtonPainter::PaintRadio(const Ref& ref, std::uint32_t state, HDC dc) {
     PaintMark(ref, state, dc, true);
 }
 
+void ButtonPainter::DrawRadioMark(gfx::Graphics& graphics, const CheckMarkLayout& layout,
+                                  std::uint32_t state, bool checked) {
+    const gfx::ColourRef accent = Settings().accentColour;
+    const gfx::RectF& box = layout.box;
+    const gfx::PointF boxTop{box.x, box.y};
+    const gfx::PointF boxBottom{box.x, box.y + box.height};
+    graphics.SetSmoothingMode(gfx::gp::SmoothingModeAntiAlias);
+    gfx::GraphicsPath ring, inner;
+    gfx::Pen ringPen, whitePen;
+    gfx::SolidBrush white;
+    gfx::LinearGradientBrush shade;
+    if (ring.Create() && ring.AddEllipse(box) && ringPen.Create(Argb(gfx::kBlackRef, 200), 1)) {
+        graphics.DrawPath(ringPen, ring);
+    }
+    const gfx::RectF& disc = layout.inner;
+    if (inner.Create() && inner.AddEllipse(disc) && white.Create(Argb(gfx::kWhiteRef, 255)) &&
+        whitePen.Create(Argb(gfx::kWhiteRef, 255), 1)) {
+        graphics.FillPath(white, inner);
+        graphics.DrawPath(whitePen, inner);
+        if (shade.Create({disc.x, disc.y}, {disc.x, disc.y + disc.height},
+                         Argb(gfx::kBlackRef, 100), Argb(gfx::kBlackRef, 0))) {
+            graphics.FillPath(shade, inner);
+        }
+    }
+    if (state & kItemHot) {
+        gfx::LinearGradientBrush light;
+        if (light.Create(boxTop, boxBottom, Argb(accent, 100), Argb(gfx::kBlackRef, 0))) {
+            graphics.FillPath(light, ring);
+        }
+        for (const float penWidth : {1.0f, 2.0f}) {
+            gfx::Pen glow;
+            if (glow.Create(Argb(kGlowColour, 30), penWidth)) graphics.DrawPath(glow, ring);
+        }
+    }
+    if (checked) {
+        gfx::GraphicsPath dot;
+        gfx::PathGradientBrush centre;
+        gfx::Pen rim;
+        const gfx::Argb edge[] = {gfx::MakeArgb(gfx::MakeColourRef(0, 128, 128))};
+        if (dot.Create() && dot.AddEllipse(layout.dot) && centre.FromPath(dot) &&
+            centre.SetCenterColor(Argb(gfx::kWhiteRef, 100)) && centre.SetSurroundColors(edge)) {
+            graphics.FillPath(centre, dot);
+        }
+        if (rim.Create(Argb(gfx::kBlackRef, 200), 1)) graphics.DrawPath(rim, dot);
+    }
+}
+
+void ButtonPainter::DrawCheckMark(gfx::Graphics& graphics, const CheckMarkLayout& layout,
+                                  std::uint32_t state, bool checked) {
+    const gfx::ColourRef accent = Settings().accentColour;
+    const gfx::RectF& box = layout.box;
+    const gfx::PointF boxTop{box.x, box.y};
+    const gfx::PointF boxBottom{box.x, box.y + box.height};
+    const gfx::Bitmap square = LoadGlyph(L"CHECK_BOX", engine_.Module());
+    DrawAtNaturalSize(graphics, square, box.x, box.y);
+    if (checked) {
+        DrawAtNaturalSize(graphics, LoadGlyph(L"CHECK_MARK", engine_.Module()), box.x, box.y);
+    }
+    if (state & kItemHot) {
+        gfx::LinearGradientBrush light;
+        if (light.Create(boxTop, boxBottom, Argb(accent, 100), Argb(gfx::kBlackRef, 0))) {
+            graphics.FillRectangle(light, box);
+        }
+        for (const float penWidth : {1.0f, 2.0f}) {
+            gfx::Pen glow;
+            if (glow.Create(Argb(kGlowColour, 30), penWidth)) graphics.DrawRectangle(glow, box);
+        }
+    }
+}
+
 void ButtonPainter::PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool radio) {
     if (!engine_.GdiplusRunning()) return;
     RECT client{};
@@ -411,17 +467,15 @@ void ButtonPainter::PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool 
     const int width = client.right;
     const int height = client.bottom;
     if (width <= 0 || height <= 0) return;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, InOuter(ref.control, client));
+    const bool checked = ::SendMessageW(ref.control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    ref.record->checked = checked;
+    const RECT outerRect = InOuter(ref.control, client);
+    const ButtonFaceKey key = FaceKeyOf(ref, state, outerRect);
+    if (ShowKept(ref, key, dc, 0, 0)) return;
+    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(ref.control, outerRect);
     gfx::Graphics graphics;
     if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
     const CheckMarkLayout layout = LayoutCheckMark(0, 0, width, height, radio);
-    const bool checked = ::SendMessageW(ref.control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    ref.record->checked = checked;
-    const gfx::ColourRef accent = Settings().accentColour;
-    const gfx::RectF& box = layout.box;
-    const gfx::PointF boxTop{box.x, box.y};
-    const gfx::PointF boxBottom{box.x, box.y + box.height};
     if (state & kItemDisabled) {
         gfx::SolidBrush grey;
         if (grey.Create(gfx::MakeArgb(kDisabledFace))) {
@@ -432,73 +486,65 @@ void ButtonPainter::PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool 
                       kButtonCorner);
     }
     if (radio) {
-        graphics.SetSmoothingMode(gfx::gp::SmoothingModeAntiAlias);
-        gfx::GraphicsPath ring, inner;
-        gfx::Pen ringPen, whitePen;
-        gfx::SolidBrush white;
-        gfx::LinearGradientBrush shade;
-        if (ring.Create() && ring.AddEllipse(box) && ringPen.Create(Argb(gfx::kBlackRef, 200), 1)) {
-            graphics.DrawPath(ringPen, ring);
-        }
-        const gfx::RectF& disc = layout.inner;
-        if (inner.Create() && inner.AddEllipse(disc) && white.Create(Argb(gfx::kWhiteRef, 255)) &&
-            whitePen.Create(Argb(gfx::kWhiteRef, 255), 1)) {
-            graphics.FillPath(white, inner);
-            graphics.DrawPath(whitePen, inner);
-            if (shade.Create({disc.x, disc.y}, {disc.x, disc.y + disc.height},
-                             Argb(gfx::kBlackRef, 100), Argb(gfx::kBlackRef, 0))) {
-                graphics.FillPath(shade, inner);
-            }
-        }
-        if (state & kItemHot) {
-            gfx::LinearGradientBrush light;
-            if (light.Create(boxTop, boxBottom, Argb(accent, 100), Argb(gfx::kBlackRef, 0))) {
-                graphics.FillPath(light, ring);
-            }
-            for (const float penWidth : {1.0f, 2.0f}) {
-                gfx::Pen glow;
-                if (glow.Create(Argb(kGlowColour, 30), penWidth)) graphics.DrawPath(glow, ring);
-            }
-        }
-        if (checked) {
-            gfx::GraphicsPath dot;
-            gfx::PathGradientBrush centre;
-            gfx::Pen rim;
-            const gfx::Argb edge[] = {gfx::MakeArgb(gfx::MakeColourRef(0, 128, 128))};
-            if (dot.Create() && dot.AddEllipse(layout.dot) && centre.FromPath(dot) &&
-                centre.SetCenterColor(Argb(gfx::kWhiteRef, 100)) &&
-                centre.SetSurroundColors(edge)) {
-                graphics.FillPath(centre, dot);
-            }
-            if (rim.Create(Argb(gfx::kBlackRef, 200), 1)) graphics.DrawPath(rim, dot);
-        }
+        DrawRadioMark(graphics, layout, state, checked);
     } else {
-        const gfx::Bitmap square = LoadGlyph(L"CHECK_BOX", engine_.Module());
-        DrawAtNaturalSize(graphics, square, box.x, box.y);
-        if (checked) {
-            DrawAtNaturalSize(graphics, LoadGlyph(L"CHECK_MARK", engine_.Module()), box.x, box.y);
-        }
-        if (state & kItemHot) {
-            gfx::LinearGradientBrush light;
-            if (light.Create(boxTop, boxBottom, Argb(accent, 100), Argb(gfx::kBlackRef, 0))) {
-                graphics.FillRectangle(light, box);
-            }
-            for (const float penWidth : {1.0f, 2.0f}) {
-                gfx::Pen glow;
-                if (glow.Create(Argb(kGlowColour, 30), penWidth)) graphics.DrawRectangle(glow, box);
-            }
-        }
+        DrawCheckMark(graphics, layout, state, checked);
     }
     graphics.SetSmoothingMode(gfx::gp::SmoothingModeDefault);
     DrawCaption(graphics, ref.control, ref.record->text, ref.record->font, layout.caption,
                 gfx::gp::StringAlignmentNear, gfx::gp::StringAlignmentCenter);
     graphics.Delete();
+    ShowAndKeep(ref, key, dc, 0, 0, std::move(snapshot));
+}
+
+ButtonFaceKey ButtonPainter::FaceKeyOf(const Ref& ref, std::uint32_t state, const RECT& outerRect) {
+    constexpr std::uint32_t kLookBits = kItemPressed | kItemDisabled | kItemFocus | kItemHot;
+    return {engine_.StampOf(ref.control, outerRect),
+            state & kLookBits,
+            ref.record->text,
+            static_cast<gfx::ColourRef>(prop::Get(ref.control, prop::kTextColour)),
+            ref.record->checked,
+            Settings().accentColour};
+}
+
+bool ButtonPainter::ShowKept(const Ref& ref, const ButtonFaceKey& key, HDC dc, int x, int y) {
+    const DibSurface* kept = ref.record->faces.Find(key, key.background.keepable);
+    if (!kept) return false;
+    if (preparing_) return true;
     if (dc) {
-        ::BitBlt(dc, 0, 0, width, height, snapshot.Dc(), 0, 0, SRCCOPY);
+        ::BitBlt(dc, x, y, kept->Width(), kept->Height(), kept->Dc(), 0, 0, SRCCOPY);
     } else {
         WindowDc own(ref.control);
-        ::BitBlt(own.get(), 0, 0, width, height, snapshot.Dc(), 0, 0, SRCCOPY);
+        ::BitBlt(own.get(), x, y, kept->Width(), kept->Height(), kept->Dc(), 0, 0, SRCCOPY);
     }
+    return true;
+}
+
+void ButtonPainter::ShowAndKeep(const Ref& ref, const ButtonFaceKey& key, HDC dc, int x, int y,
+                                BackgroundSnapshot composed) {
+    if (!preparing_) {
+        const int width = composed.Width();
+        const int height = composed.Height();
+        if (dc) {
+            ::BitBlt(dc, x, y, width, height, composed.Dc(), 0, 0, SRCCOPY);
+        } else {
+            WindowDc own(ref.control);
+            ::BitBlt(own.get(), x, y, width, height, composed.Dc(), 0, 0, SRCCOPY);
+        }
+    }
+    if (key.background.keepable) ref.record->faces.Keep(key, std::move(composed).Keep());
+}
+
+void ButtonPainter::PrepareFaces(int windowIndex) {
+    if (!engine_.GdiplusRunning()) return;
+    UniqueMemoryDc scratch(::CreateCompatibleDC(nullptr));
+    preparing_ = true;
+    ForEachVisible(windowIndex, [&](const Ref& ref) {
+        RECT client{};
+        ::GetClientRect(ref.control, &client);
+        Paint(ref, scratch.get(), CurrentState(ref), client);
+    });
+    preparing_ = false;
 }
 
 LRESULT ButtonPainter::OnMarkMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -508,6 +554,28 @@ LRESULT ButtonPainter::OnMarkMessage(Ref& ref, UINT message, WPARAM wParam, LPAR
     const LRESULT result = Forward(ref, message, wParam, lParam);
     if (const Ref still = Find(control)) {
         PaintMark(still, CurrentState(still), nullptr, still.record->kind == ButtonKind::Radio);
+    }
+    return result;
+}
+
+LRESULT ButtonPainter::OnMarkPaint(Ref& ref) {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(ref.control, &paint);
+    PaintMark(ref, CurrentState(ref), dc, ref.record->kind == ButtonKind::Radio);
+    ::EndPaint(ref.control, &paint);
+    return 0;
+}
+
+LRESULT ButtonPainter::OnSetText(Ref& ref, WPARAM wParam, LPARAM lParam) {
+    HWND control = ref.control;
+    const LRESULT result = Forward(ref, WM_SETTEXT, wParam, lParam);
+    const Ref still = Find(control);
+    if (!still) return result;
+    still.record->text = WindowText(control);
+    if (IsMarkKind(still.record->kind)) {
+        PaintMark(still, CurrentState(still), nullptr, still.record->kind == ButtonKind::Radio);
+    } else {
+        ::InvalidateRect(control, nullptr, FALSE);
     }
     return result;
 }
@@ -545,31 +613,14 @@ LRESULT ButtonPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM l
             return 1;
         case WM_PAINT:
             if (!mark) break;
-            {
-                PAINTSTRUCT paint;
-                HDC dc = ::BeginPaint(ref.control, &paint);
-                PaintMark(ref, CurrentState(ref), dc, record.kind == ButtonKind::Radio);
-                ::EndPaint(ref.control, &paint);
-            }
-            return 0;
+            return OnMarkPaint(ref);
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             record.focused = message == WM_SETFOCUS;
             if (mark) return OnMarkMessage(ref, message, wParam, lParam);
             break;
-        case WM_SETTEXT: {
-            HWND control = ref.control;
-            const LRESULT result = Forward(ref, message, wParam, lParam);
-            const Ref still = Find(control);
-            if (!still) return result;
-            still.record->text = WindowText(control);
-            if (mark) {
-                PaintMark(still, CurrentState(still), nullptr, record.kind == ButtonKind::Radio);
-            } else {
-                ::InvalidateRect(ref.control, nullptr, FALSE);
-            }
-            return result;
-        }
+        case WM_SETTEXT:
+            return OnSetText(ref, wParam, lParam);
         case BM_SETSTYLE:
             // The dialog manager moves the default-button style between push buttons; the
             // engine's stay owner-drawn.
@@ -616,6 +667,7 @@ bool ButtonPainter::RegisterPictures(HWND button, ButtonKind kind,
     }
     record.value = value;
     record.text = WindowText(button);
+    record.faces.Clear();  // faces made with the old pictures
     if (!tooltip.empty()) {
         if (record.tooltip.Window()) {
             record.tooltip.SetToolText(1, tooltip);

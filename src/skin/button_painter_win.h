@@ -14,11 +14,27 @@
 #include <string_view>
 #include <vector>
 
+#include "gfx/graphics_win.h"
 #include "gfx/tooltip_win.h"
+#include "skin/background_snapshot_win.h"
+#include "skin/background_stamp.h"
 #include "skin/button_layout.h"
 #include "skin/child_painter_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
 
 namespace yf {
+
+// What a button's face is composed from.
+struct ButtonFaceKey {
+    BackgroundStamp background;
+    std::uint32_t state = 0;  // the item-state bits the looks depend on
+    std::string text;
+    gfx::ColourRef textColour = 0;
+    bool checked = false;
+    gfx::ColourRef accent = 0;
+    bool operator==(const ButtonFaceKey&) const = default;
+};
 
 struct ButtonRecord : ChildRecord {
     ButtonKind kind = ButtonKind::Push;
@@ -31,6 +47,7 @@ struct ButtonRecord : ChildRecord {
     HWND parent = nullptr;
     gfx::ToolTip tooltip;
     ButtonFont font;
+    FaceCache<ButtonFaceKey, DibSurface> faces;
 };
 
 class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlFamily::Buttons> {
@@ -40,6 +57,7 @@ class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlF
     // Push buttons first, then check boxes and automatic radio buttons.
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Repaint; }
+    void PrepareFaces(int windowIndex) override;
     // WM_DRAWITEM of a push or picture button the engine took over.
     bool OnChildMessage(HWND parent, UINT message, WPARAM wParam, LPARAM lParam,
                         LRESULT& result) override;
@@ -66,12 +84,19 @@ class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlF
 
   private:
     void Paint(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect);
-    void PaintPushButton(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect);
-    void PaintGlassButton(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect);
-    void PaintPictureButton(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect);
+    // The looks of push, glass and picture buttons, drawn over the skin behind the button.
+    void DrawPushButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state, int width,
+                        int height);
+    void DrawGlassButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state, int width,
+                         int height);
+    void DrawPictureButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state);
     void PaintCheckBox(const Ref& ref, std::uint32_t state, HDC dc = nullptr);
     void PaintRadio(const Ref& ref, std::uint32_t state, HDC dc = nullptr);
     void PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool radio);
+    void DrawRadioMark(gfx::Graphics& graphics, const CheckMarkLayout& layout, std::uint32_t state,
+                       bool checked);
+    void DrawCheckMark(gfx::Graphics& graphics, const CheckMarkLayout& layout, std::uint32_t state,
+                       bool checked);
     // The state the control is in now: disabled, focused, held down, and hot while the hover
     // tracking names it.
     std::uint32_t CurrentState(const Ref& ref);
@@ -79,6 +104,17 @@ class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlF
                           const std::array<std::span<const std::uint8_t>, 4>& pictures, int value,
                           std::string_view tooltip);
     LRESULT OnMarkMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMarkPaint(Ref& ref);
+    LRESULT OnSetText(Ref& ref, WPARAM wParam, LPARAM lParam);
+    ButtonFaceKey FaceKeyOf(const Ref& ref, std::uint32_t state, const RECT& outerRect);
+    // Copies the face kept for `key` to `dc` at (x, y) (the button's own DC when null); false
+    // when none is kept and the face is to be composed.
+    bool ShowKept(const Ref& ref, const ButtonFaceKey& key, HDC dc, int x, int y);
+    // Copies a freshly composed face out and keeps it.
+    void ShowAndKeep(const Ref& ref, const ButtonFaceKey& key, HDC dc, int x, int y,
+                     BackgroundSnapshot composed);
+
+    bool preparing_ = false;  // PrepareFaces: compose and keep, copy nothing out
 };
 
 }  // namespace yf

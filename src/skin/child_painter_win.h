@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "skin/child_hover.h"
@@ -122,6 +123,18 @@ class FamilyPainter : public ChildPainter {
         return {windowIndex, window, index, record, record->hwnd};
     }
 
+    // Each visible control of the family in window `windowIndex`, in list order.
+    template <typename Each>
+    void ForEachVisible(int windowIndex, Each&& each) {
+        WindowRecord* window = WindowAt(windowIndex);
+        if (!window) return;
+        for (int i = 1; i < ListOf(*window).Size(); ++i) {
+            if (const Ref ref = At(windowIndex, i); ref && ::IsWindowVisible(ref.control)) {
+                each(ref);
+            }
+        }
+    }
+
     bool Holds(int windowIndex, HWND control) {
         WindowRecord* window = WindowAt(windowIndex);
         return window && ListOf(*window).Holds(control);
@@ -146,6 +159,34 @@ class FamilyPainter : public ChildPainter {
   protected:
     static LRESULT Forward(const Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
         return ::CallWindowProcW(ref.record->oldProc, ref.control, message, wParam, lParam);
+    }
+
+    // WM_PAINT, WM_ERASEBKGND, WM_NCPAINT and WM_MOVE of a control the family draws whole, so
+    // that its own procedure never paints: `paint` draws it (on WM_NCPAINT only when
+    // `frameToo`). Nothing for any other message, nor for WM_MOVE, which goes on to the control.
+    template <typename Paint>
+    static std::optional<LRESULT> PaintWhole(const Ref& ref, UINT message, WPARAM wParam,
+                                             bool frameToo, Paint&& paint) {
+        switch (message) {
+            case WM_MOVE:
+                paint();
+                return std::nullopt;
+            case WM_PAINT: {
+                PAINTSTRUCT ps;
+                ::BeginPaint(ref.control, &ps);
+                paint();
+                ::EndPaint(ref.control, &ps);
+                return 0;
+            }
+            case WM_ERASEBKGND:
+                ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+                return 1;
+            case WM_NCPAINT:
+                if (frameToo) paint();
+                return 1;
+            default:
+                return std::nullopt;
+        }
     }
 
     static std::uintptr_t ParentOf(HWND control) {

@@ -39,6 +39,21 @@ void RefreshSeeThroughAbove(HWND control) {
     RefreshSeeThroughAbove(control, whole.get());
 }
 
+void ShowOnControl(HWND control, const DibSurface& face, bool keyed) {
+    {
+        WindowDc target(control, WindowDc::Area::Whole);
+        const int width = face.Width();
+        const int height = face.Height();
+        if (keyed) {
+            ::TransparentBlt(target.get(), 0, 0, width, height, face.Dc(), 0, 0, width, height,
+                             gfx::kMagenta);
+        } else {
+            ::BitBlt(target.get(), 0, 0, width, height, face.Dc(), 0, 0, SRCCOPY);
+        }
+    }
+    RefreshSeeThroughAbove(control);
+}
+
 RECT ClientAreaOf(HWND control) {
     RECT outer{};
     RECT client{};

@@ -9,6 +9,7 @@
 #include "core/window_class_win.h"
 #include "gfx/graphics_win.h"
 #include "gfx/image_win.h"
+#include "skin/dib_surface_win.h"
 
 namespace yf {
 
@@ -17,6 +18,10 @@ namespace yf {
 void RefreshSeeThroughAbove(HWND control, HRGN painted);
 // The same for the whole window rectangle of `control`.
 void RefreshSeeThroughAbove(HWND control);
+
+// Copies `face` over the whole window area of `control` (leaving out its magenta pixels when
+// `keyed`), then lets the see-through labels lying on it draw again.
+void ShowOnControl(HWND control, const DibSurface& face, bool keyed = false);
 
 // The client area of `control` in its outer (window) coordinates.
 RECT ClientAreaOf(HWND control);

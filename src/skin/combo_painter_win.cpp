@@ -6,6 +6,7 @@
 #include "skin/child_painting_win.h"
 #include "skin/combo_layout.h"
 #include "skin/edit_painter_win.h"
+#include "skin/kept_face_win.h"
 #include "skin/see_through.h"
 #include "skin/see_through_win.h"
 #include "skin/skin_engine_win.h"
@@ -125,22 +126,16 @@ const DibSurface* ComboPainter::Face(const Ref& ref, std::optional<bool> hover,
                            WindowText(ref.control),
                            static_cast<gfx::ColourRef>(prop::Get(ref.control, prop::kTextColour)),
                            ChildrenShowingThrough(ref.control, style)};
-    if (const DibSurface* kept = ref.record->faces.Find(key, key.background.keepable)) return kept;
-    fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
-    if (!fresh) return nullptr;
-    DrawFace(fresh.Dc(), key);
-    return key.background.keepable ? &ref.record->faces.Keep(key, std::move(fresh).Keep()) : &fresh;
+    return KeptFace(engine_, ref.control, {0, 0, size.cx, size.cy}, ref.record->faces, key, fresh,
+                    [&](HDC surface) { DrawFace(surface, key); });
 }
 
 void ComboPainter::PrepareFaces(int windowIndex) {
-    WindowRecord* window = WindowAt(windowIndex);
-    if (!window || !engine_.GdiplusRunning()) return;
-    for (int i = 1; i < ListOf(*window).Size(); ++i) {
-        const Ref ref = At(windowIndex, i);
-        if (!ref || !::IsWindowVisible(ref.control)) continue;
+    if (!engine_.GdiplusRunning()) return;
+    ForEachVisible(windowIndex, [this](const Ref& ref) {
         BackgroundSnapshot fresh;
         Face(ref, std::nullopt, std::nullopt, fresh);
-    }
+    });
 }
 
 void ComboPainter::PaintCombo(int windowIndex, int combo, std::optional<bool> hover,
@@ -148,16 +143,10 @@ void ComboPainter::PaintCombo(int windowIndex, int combo, std::optional<bool> ho
     const Ref ref = At(windowIndex, combo);
     if (!ref || !engine_.GdiplusRunning()) return;
     BackgroundSnapshot fresh;
-    const DibSurface* face = Face(ref, hover, focused, fresh);
-    if (!face) return;
-    {
-        const int width = face->Width();
-        const int height = face->Height();
-        WindowDc target(ref.control, WindowDc::Area::Whole);
-        ::TransparentBlt(target.get(), 0, 0, width, height, face->Dc(), 0, 0, width, height,
-                         gfx::kMagenta);
+    // The children keyed out in magenta show through.
+    if (const DibSurface* face = Face(ref, hover, focused, fresh)) {
+        ShowOnControl(ref.control, *face, true);
     }
-    RefreshSeeThroughAbove(ref.control);
 }
 
 LRESULT ComboPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {

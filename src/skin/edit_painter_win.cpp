@@ -3,6 +3,7 @@
 #include "core/unique_handle_win.h"
 #include "skin/child_painting_win.h"
 #include "skin/edit_frame.h"
+#include "skin/kept_face_win.h"
 #include "skin/see_through.h"
 #include "skin/see_through_win.h"
 #include "skin/skin_engine_win.h"
@@ -95,13 +96,8 @@ EditFrameKey EditPainter::FrameKeyOf(const Ref& ref, std::optional<bool> focused
 
 const DibSurface* EditPainter::FrameFace(const Ref& ref, const EditFrameKey& key,
                                          BackgroundSnapshot& fresh) {
-    const bool keepable = key.background.keepable;
-    if (const DibSurface* kept = ref.record->frames.Find(key, keepable)) return kept;
-    fresh = engine_.TakeBackgroundSnapshot(ref.control,
-                                           {0, 0, key.background.width, key.background.height});
-    if (!fresh) return nullptr;
-    DrawFrame(fresh.Dc(), key);
-    return keepable ? &ref.record->frames.Keep(key, std::move(fresh).Keep()) : &fresh;
+    return KeptFace(engine_, ref.control, {0, 0, key.background.width, key.background.height},
+                    ref.record->frames, key, fresh, [&](HDC surface) { DrawFrame(surface, key); });
 }
 
 const DibSurface* EditPainter::BackgroundFace(const Ref& ref, BackgroundSnapshot& fresh) {
@@ -114,19 +110,15 @@ const DibSurface* EditPainter::BackgroundFace(const Ref& ref, BackgroundSnapshot
 }
 
 void EditPainter::PrepareFaces(int windowIndex) {
-    WindowRecord* window = WindowAt(windowIndex);
-    if (!window || !engine_.GdiplusRunning()) return;
-    ChildList<EditRecord>& list = ListOf(*window);
-    for (int i = 1; i < list.Size(); ++i) {
-        const Ref ref = At(windowIndex, i);
-        if (!ref || !::IsWindowVisible(ref.control)) continue;
+    if (!engine_.GdiplusRunning()) return;
+    ForEachVisible(windowIndex, [this](const Ref& ref) {
         BackgroundSnapshot frame;
         BackgroundSnapshot background;
         FrameFace(ref, FrameKeyOf(ref, std::nullopt, std::nullopt), frame);
         BackgroundFace(ref, background);
         // The brush its parent hands it for the text's background.
         PrepareSkinBrush(engine_, ref.control);
-    }
+    });
 }
 
 void EditPainter::ShowFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hover,

@@ -4,6 +4,7 @@
 
 #include "skin/child_painting_win.h"
 #include "skin/control_panel_win.h"
+#include "skin/kept_face_win.h"
 #include "skin/shapes.h"
 #include "skin/skin_engine_win.h"
 #include "skin/trackbar_layout.h"
@@ -29,63 +30,61 @@ void ProgressPainter::Install(int windowIndex, HWND parent) {
     }
 }
 
-void ProgressPainter::PaintProgress(int windowIndex, int bar) {
-    const Ref ref = At(windowIndex, bar);
-    if (!ref || !engine_.GdiplusRunning()) return;
-    const SIZE size = OuterSizeOf(ref.control);
-    if (size.cx <= 0 || size.cy <= 0) return;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
+void ProgressPainter::Draw(HDC snapshot, const ProgressFaceKey& key) {
+    const int width = key.background.width;
+    const int height = key.background.height;
     gfx::Graphics graphics;
-    if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
-    const bool vertical = ref.record->vertical;
-    DrawControlPanel(graphics, LayoutPanel(size.cx, size.cy, vertical), 50, kPanelFillCorner);
-
-    PBRANGE range{};
-    ::SendMessageW(ref.control, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
-    const int position = static_cast<int>(::SendMessageW(ref.control, PBM_GETPOS, 0, 0));
+    if (!graphics.FromHdc(snapshot)) return;
+    DrawControlPanel(graphics, LayoutPanel(width, height, key.vertical), 50, kPanelFillCorner);
     const ProgressBarGeometry g =
-        LayoutProgressBar(size.cx, size.cy, vertical, range.iLow, range.iHigh, position);
+        LayoutProgressBar(width, height, key.vertical, key.low, key.high, key.position);
     gfx::GraphicsPath path;
     gfx::LinearGradientBrush fill;
-    const gfx::ColourRef accent = Settings().accentColour;
     if (g.hasBar && !(g.gradientFrom == g.gradientTo) && path.Create() &&
         path.AddFigure(RoundRectFigure(g.bar.x, g.bar.y, g.bar.width, g.bar.height, kBarCorner)) &&
         fill.Create(g.gradientFrom, g.gradientTo, gfx::MakeArgb(gfx::kWhiteRef, 90),
-                    gfx::MakeArgb(accent, 255))) {
+                    gfx::MakeArgb(key.accent, 255))) {
         graphics.FillPath(fill, path);
         gfx::Pen rim;
-        if (rim.Create(gfx::MakeArgb(accent, 150), 1)) graphics.DrawPath(rim, path);
+        if (rim.Create(gfx::MakeArgb(key.accent, 150), 1)) graphics.DrawPath(rim, path);
     }
-    graphics.Delete();
-    {
-        WindowDc target(ref.control, WindowDc::Area::Whole);
-        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.Dc(), 0, 0, SRCCOPY);
-    }
-    RefreshSeeThroughAbove(ref.control);
+}
+
+const DibSurface* ProgressPainter::Face(const Ref& ref, BackgroundSnapshot& fresh) {
+    const SIZE size = OuterSizeOf(ref.control);
+    if (size.cx <= 0 || size.cy <= 0) return nullptr;
+    PBRANGE range{};
+    ::SendMessageW(ref.control, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    const ProgressFaceKey key{engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+                              ref.record->vertical,
+                              range.iLow,
+                              range.iHigh,
+                              static_cast<int>(::SendMessageW(ref.control, PBM_GETPOS, 0, 0)),
+                              Settings().accentColour};
+    return KeptFace(engine_, ref.control, {0, 0, size.cx, size.cy}, ref.record->faces, key, fresh,
+                    [&](HDC surface) { Draw(surface, key); });
+}
+
+void ProgressPainter::PrepareFaces(int windowIndex) {
+    if (!engine_.GdiplusRunning()) return;
+    ForEachVisible(windowIndex, [this](const Ref& ref) {
+        BackgroundSnapshot fresh;
+        Face(ref, fresh);
+    });
+}
+
+void ProgressPainter::PaintProgress(int windowIndex, int bar) {
+    const Ref ref = At(windowIndex, bar);
+    if (!ref || !engine_.GdiplusRunning()) return;
+    BackgroundSnapshot fresh;
+    if (const DibSurface* face = Face(ref, fresh)) ShowOnControl(ref.control, *face);
 }
 
 LRESULT ProgressPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_MOVE:
-            PaintProgress(ref.windowIndex, ref.index);
-            break;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            ::BeginPaint(ref.control, &paint);
-            PaintProgress(ref.windowIndex, ref.index);
-            ::EndPaint(ref.control, &paint);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return 1;
-        case WM_NCPAINT:
-            // Without a border the whole control is client area, which WM_PAINT draws.
-            if (HasFrame(ref.control)) PaintProgress(ref.windowIndex, ref.index);
-            return 1;
-        default:
-            break;
+    // Without a border the whole control is client area, which WM_PAINT draws.
+    const auto paint = [&] { PaintProgress(ref.windowIndex, ref.index); };
+    if (const auto result = PaintWhole(ref, message, wParam, HasFrame(ref.control), paint)) {
+        return *result;
     }
     return Forward(ref, message, wParam, lParam);
 }

@@ -5,12 +5,28 @@
 
 #include <windows.h>
 
+#include "skin/background_snapshot_win.h"
+#include "skin/background_stamp.h"
 #include "skin/child_painter_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
 
 namespace yf {
 
+// What a progress bar's face is composed from.
+struct ProgressFaceKey {
+    BackgroundStamp background;
+    bool vertical = false;
+    int low = 0;
+    int high = 0;
+    int position = 0;
+    gfx::ColourRef accent = 0;
+    bool operator==(const ProgressFaceKey&) const = default;
+};
+
 struct ProgressRecord : ChildRecord {
     bool vertical = false;
+    FaceCache<ProgressFaceKey, DibSurface> faces;
 };
 
 class ProgressPainter
@@ -20,11 +36,16 @@ class ProgressPainter
 
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Repaint; }
+    void PrepareFaces(int windowIndex) override;
 
     void PaintProgress(int windowIndex, int bar);
 
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    void Draw(HDC snapshot, const ProgressFaceKey& key);
+    const DibSurface* Face(const Ref& ref, BackgroundSnapshot& fresh);
 };
 
 }  // namespace yf

@@ -25,6 +25,7 @@ struct Edges {
     float top = 0;
     float right = 0;
     float bottom = 0;
+    bool operator==(const Edges&) const = default;
 };
 
 // The panel behind a trackbar or progress bar W x H: a rounded outline and a gradient fill
@@ -49,6 +50,7 @@ struct TrackbarFacts {
     int maximum = 0;
     int selectionStart = 0;
     int selectionEnd = 0;
+    bool operator==(const TrackbarFacts&) const = default;
 };
 
 struct TrackbarGeometry {

@@ -4,6 +4,7 @@
 
 #include "skin/child_painting_win.h"
 #include "skin/control_panel_win.h"
+#include "skin/kept_face_win.h"
 #include "skin/shapes.h"
 #include "skin/skin_engine_win.h"
 #include "skin/trackbar_layout.h"
@@ -53,7 +54,7 @@ void TrackbarPainter::Install(int windowIndex, HWND parent) {
     }
 }
 
-void TrackbarPainter::Draw(HDC snapshot, const Ref& ref, SIZE size) {
+TrackbarFacts TrackbarPainter::FactsOf(const Ref& ref) {
     const TrackbarRecord& record = *ref.record;
     HWND control = ref.control;
     RECT channel{};
@@ -72,12 +73,16 @@ void TrackbarPainter::Draw(HDC snapshot, const Ref& ref, SIZE size) {
         facts.selectionStart = static_cast<int>(::SendMessageW(control, TBM_GETSELSTART, 0, 0));
         facts.selectionEnd = static_cast<int>(::SendMessageW(control, TBM_GETSELEND, 0, 0));
     }
-    const TrackbarGeometry g = LayoutTrackbar(facts, record.hover);
+    return facts;
+}
+
+void TrackbarPainter::Draw(HDC snapshot, const TrackbarFaceKey& key, SIZE size) {
+    const TrackbarGeometry g = LayoutTrackbar(key.facts, key.hover);
 
     gfx::Graphics graphics;
     if (!graphics.FromHdc(snapshot)) return;
     if (Settings().trackbarChannel) {
-        DrawControlPanel(graphics, LayoutPanel(size.cx, size.cy, record.vertical), 30,
+        DrawControlPanel(graphics, LayoutPanel(size.cx, size.cy, key.facts.vertical), 30,
                          kPanelFillCorner);
     }
     gfx::GraphicsPath groove;
@@ -101,46 +106,41 @@ void TrackbarPainter::Draw(HDC snapshot, const Ref& ref, SIZE size) {
         graphics.SetSmoothingMode(gfx::gp::SmoothingModeDefault);
     }
     if (g.hasSelection) Outline(graphics, g.selection, gfx::MakeArgb(gfx::kWhiteRef, 160));
-    Outline(graphics, g.progress, gfx::MakeArgb(Settings().accentColour, 200));
+    Outline(graphics, g.progress, gfx::MakeArgb(key.accent, 200));
+}
+
+const DibSurface* TrackbarPainter::Face(const Ref& ref, BackgroundSnapshot& fresh) {
+    const SIZE size = OuterSizeOf(ref.control);
+    if (size.cx <= 0 || size.cy <= 0) return nullptr;
+    const TrackbarFaceKey key{engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}), FactsOf(ref),
+                              ref.record->hover, Settings().accentColour};
+    return KeptFace(engine_, ref.control, {0, 0, size.cx, size.cy}, ref.record->faces, key, fresh,
+                    [&](HDC surface) { Draw(surface, key, size); });
+}
+
+void TrackbarPainter::PrepareFaces(int windowIndex) {
+    if (!engine_.GdiplusRunning()) return;
+    ForEachVisible(windowIndex, [this](const Ref& ref) {
+        BackgroundSnapshot fresh;
+        Face(ref, fresh);
+    });
 }
 
 void TrackbarPainter::PaintTrackbar(int windowIndex, int trackbar) {
     const Ref ref = At(windowIndex, trackbar);
     if (!ref || !engine_.GdiplusRunning()) return;
-    const SIZE size = OuterSizeOf(ref.control);
-    if (size.cx <= 0 || size.cy <= 0) return;
-    BackgroundSnapshot snapshot =
-        engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
-    if (!snapshot) return;
-    Draw(snapshot.Dc(), ref, size);
-    {
-        WindowDc target(ref.control, WindowDc::Area::Whole);
-        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, snapshot.Dc(), 0, 0, SRCCOPY);
-    }
-    RefreshSeeThroughAbove(ref.control);
+    BackgroundSnapshot fresh;
+    if (const DibSurface* face = Face(ref, fresh)) ShowOnControl(ref.control, *face);
 }
 
 LRESULT TrackbarPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
     TrackbarRecord& record = *ref.record;
+    // All of it is the engine's; without a border the whole control is client area.
+    const auto paint = [&] { PaintTrackbar(ref.windowIndex, ref.index); };
+    if (const auto result = PaintWhole(ref, message, wParam, HasFrame(ref.control), paint)) {
+        return *result;
+    }
     switch (message) {
-        case WM_MOVE:
-            PaintTrackbar(ref.windowIndex, ref.index);
-            break;
-        case WM_PAINT: {
-            // The control's own procedure never paints: all of it is the engine's.
-            PAINTSTRUCT paint;
-            ::BeginPaint(ref.control, &paint);
-            PaintTrackbar(ref.windowIndex, ref.index);
-            ::EndPaint(ref.control, &paint);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return 1;
-        case WM_NCPAINT:
-            // Without a border the whole control is client area, which WM_PAINT draws.
-            if (HasFrame(ref.control)) PaintTrackbar(ref.windowIndex, ref.index);
-            return 1;
         case WM_MOUSEMOVE:
             if (NoteMouseMove(ref, kTrackbarHotKind)) {
                 record.hover = true;

@@ -5,15 +5,30 @@
 
 #include <windows.h>
 
+#include "skin/background_snapshot_win.h"
+#include "skin/background_stamp.h"
 #include "skin/child_painter_win.h"
+#include "skin/dib_surface_win.h"
+#include "skin/face_cache.h"
+#include "skin/trackbar_layout.h"
 
 namespace yf {
+
+// What a trackbar's face is composed from.
+struct TrackbarFaceKey {
+    BackgroundStamp background;
+    TrackbarFacts facts;
+    bool hover = false;
+    gfx::ColourRef accent = 0;
+    bool operator==(const TrackbarFaceKey&) const = default;
+};
 
 struct TrackbarRecord : ChildRecord {
     bool vertical = false;
     int tickMode = 1;
     bool hover = false;
     bool selectionRange = false;
+    FaceCache<TrackbarFaceKey, DibSurface> faces;
 };
 
 class TrackbarPainter
@@ -23,6 +38,7 @@ class TrackbarPainter
 
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Repaint; }
+    void PrepareFaces(int windowIndex) override;
 
     void PaintTrackbar(int windowIndex, int trackbar);
 
@@ -30,7 +46,9 @@ class TrackbarPainter
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    void Draw(HDC snapshot, const Ref& ref, SIZE size);
+    TrackbarFacts FactsOf(const Ref& ref);
+    void Draw(HDC snapshot, const TrackbarFaceKey& key, SIZE size);
+    const DibSurface* Face(const Ref& ref, BackgroundSnapshot& fresh);
 };
 
 }  // namespace yf

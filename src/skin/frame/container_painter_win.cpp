@@ -203,14 +203,11 @@ const DibSurface* ContainerPainter::Face(ControlRecord& record, BackgroundSnapsh
 }
 
 void ContainerPainter::PrepareFaces(int windowIndex) {
-    WindowRecord* window = WindowAt(windowIndex);
-    if (!window) return;
-    for (int i = 1; i < ListOf(*window).Size(); ++i) {
-        const Ref ref = At(windowIndex, i);
-        if (!ref || !ref.record->painted || !::IsWindowVisible(ref.control)) continue;
+    ForEachVisible(windowIndex, [this](const Ref& ref) {
+        if (!ref.record->painted) return;
         BackgroundSnapshot fresh;
         Face(*ref.record, fresh);
-    }
+    });
 }
 
 void ContainerPainter::PanelsChanged(const Ref& ref) {

@@ -5,6 +5,7 @@
 
 #include "skin/child_painting_win.h"
 #include "skin/frame/spin_layout.h"
+#include "skin/kept_face_win.h"
 #include "skin/skin_engine_win.h"
 
 namespace yf {
@@ -89,22 +90,16 @@ const DibSurface* SpinPainter::Face(const Ref& ref, std::optional<bool> hover,
                           SpinHotHalf(layout, record.horizontal, hover.value_or(record.hover),
                                       GET_X_LPARAM(mouse), GET_Y_LPARAM(mouse)),
                           pressed.value_or(record.pressed), Settings().accentColour};
-    if (const DibSurface* kept = record.faces.Find(key, key.background.keepable)) return kept;
-    fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, size.cx, size.cy});
-    if (!fresh) return nullptr;
-    DrawHalves(fresh.Dc(), key, layout);
-    return key.background.keepable ? &record.faces.Keep(key, std::move(fresh).Keep()) : &fresh;
+    return KeptFace(engine_, ref.control, {0, 0, size.cx, size.cy}, record.faces, key, fresh,
+                    [&](HDC surface) { DrawHalves(surface, key, layout); });
 }
 
 void SpinPainter::PrepareFaces(int windowIndex) {
-    WindowRecord* window = WindowAt(windowIndex);
-    if (!window || !engine_.GdiplusRunning()) return;
-    for (int i = 1; i < ListOf(*window).Size(); ++i) {
-        const Ref ref = At(windowIndex, i);
-        if (!ref || !::IsWindowVisible(ref.control)) continue;
+    if (!engine_.GdiplusRunning()) return;
+    ForEachVisible(windowIndex, [this](const Ref& ref) {
         BackgroundSnapshot fresh;
         Face(ref, std::nullopt, std::nullopt, std::nullopt, fresh);
-    }
+    });
 }
 
 void SpinPainter::PaintSpin(int windowIndex, int spin, std::optional<bool> hover,
@@ -112,34 +107,17 @@ void SpinPainter::PaintSpin(int windowIndex, int spin, std::optional<bool> hover
     const Ref ref = At(windowIndex, spin);
     if (!ref || !engine_.GdiplusRunning()) return;
     BackgroundSnapshot fresh;
-    const DibSurface* face = Face(ref, hover, pressed, position, fresh);
-    if (!face) return;
-    {
-        WindowDc target(ref.control, WindowDc::Area::Whole);
-        ::BitBlt(target.get(), 0, 0, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
+    if (const DibSurface* face = Face(ref, hover, pressed, position, fresh)) {
+        ShowOnControl(ref.control, *face);
     }
-    RefreshSeeThroughAbove(ref.control);
 }
 
 LRESULT SpinPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
     SpinRecord& record = *ref.record;
+    // Its border and buttons are the engine's; no border is ever drawn.
+    const auto paint = [&] { PaintSpin(ref.windowIndex, ref.index); };
+    if (const auto result = PaintWhole(ref, message, wParam, false, paint)) return *result;
     switch (message) {
-        case WM_MOVE:
-            PaintSpin(ref.windowIndex, ref.index);
-            break;
-        case WM_PAINT: {
-            // The control's own procedure never paints: its border and buttons are the engine's.
-            PAINTSTRUCT paint;
-            ::BeginPaint(ref.control, &paint);
-            PaintSpin(ref.windowIndex, ref.index);
-            ::EndPaint(ref.control, &paint);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return 1;
-        case WM_NCPAINT:
-            return 1;
         case WM_MOUSEMOVE: {
             // Kept for every paint, so a repaint while the mouse rests shows the right half.
             record.mousePos = lParam;

@@ -1,0 +1,30 @@
+// A painter's face for a control, from its kept faces or composed anew over the skin behind it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <utility>
+
+#include "skin/background_snapshot_win.h"
+#include "skin/face_cache.h"
+#include "skin/skin_engine_win.h"
+
+namespace yf {
+
+// The face kept in `cache` for `key`, else one `compose` draws on a snapshot of what lies behind
+// `rect` of `control` (kept when its background may be, else left in `fresh`); null when no
+// snapshot can be taken. `Key` has the `background` stamp the face was made over.
+template <typename Key, std::size_t kSlots, typename Compose>
+const DibSurface* KeptFace(SkinEngine& engine, HWND control, const RECT& rect,
+                           FaceCache<Key, DibSurface, kSlots>& cache, const Key& key,
+                           BackgroundSnapshot& fresh, Compose&& compose) {
+    const bool keepable = key.background.keepable;
+    if (const DibSurface* kept = cache.Find(key, keepable)) return kept;
+    fresh = engine.TakeBackgroundSnapshot(control, rect);
+    if (!fresh) return nullptr;
+    compose(fresh.Dc());
+    return keepable ? &cache.Keep(key, std::move(fresh).Keep()) : &fresh;
+}
+
+}  // namespace yf
