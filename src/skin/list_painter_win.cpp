@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "skin/child_painting_win.h"
+#include "skin/kept_face_win.h"
 #include "skin/see_through_win.h"
 #include "skin/skin_engine_win.h"
 
@@ -114,33 +115,31 @@ ListFrameKey ListPainter::FrameKeyOf(const Ref& ref, std::optional<bool> hover,
 
 const DibSurface* ListPainter::FrameFace(const Ref& ref, const ListFrameKey& key,
                                          BackgroundSnapshot& fresh) {
-    const bool keepable = key.background.keepable;
-    if (const DibSurface* kept = ref.record->frames.Find(key, keepable)) return kept;
     const int width = key.background.width;
     const int height = key.background.height;
-    fresh = engine_.TakeBackgroundSnapshot(ref.control, {0, 0, width, height});
-    if (!fresh) return nullptr;
-    {
-        gfx::Graphics graphics;
-        if (!graphics.FromHdc(fresh.Dc())) return nullptr;
-        const gfx::RectF whole{0, 0, static_cast<float>(width), static_cast<float>(height)};
-        const PixelBox& inside = key.interior;
-        // The border ring only: the interior is the control's and the system's scroll bars'.
-        graphics.SetClipRect(whole);
-        graphics.SetClipRect({static_cast<float>(inside.x), static_cast<float>(inside.y),
-                              static_cast<float>(inside.width), static_cast<float>(inside.height)},
-                             gfx::gp::CombineModeExclude);
-        gfx::SolidBrush fill;
-        const int fillAlpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
-        if (fill.Create(gfx::MakeArgb(gfx::kWhiteRef, fillAlpha))) {
-            graphics.FillRectangle(fill, whole);
-        }
-        const EditFrameStyle frame =
-            ChooseListFrame(width, height, key.focused, key.hover, key.accent);
-        gfx::Pen pen;
-        if (pen.Create(frame.colour, frame.penWidth)) graphics.DrawRectangle(pen, frame.rect);
-    }
-    return keepable ? &ref.record->frames.Keep(key, std::move(fresh).Keep()) : &fresh;
+    return KeptFace(engine_, ref.control, {0, 0, width, height}, ref.record->frames, key, fresh,
+                    [&](HDC snapshot) {
+                        gfx::Graphics graphics;
+                        if (graphics.FromHdc(snapshot)) DrawFrame(graphics, key);
+                    });
+}
+
+void ListPainter::DrawFrame(gfx::Graphics& graphics, const ListFrameKey& key) const {
+    const int width = key.background.width;
+    const int height = key.background.height;
+    const gfx::RectF whole{0, 0, static_cast<float>(width), static_cast<float>(height)};
+    const PixelBox& inside = key.interior;
+    // The border ring only: the interior is the control's and the system's scroll bars'.
+    graphics.SetClipRect(whole);
+    graphics.SetClipRect({static_cast<float>(inside.x), static_cast<float>(inside.y),
+                          static_cast<float>(inside.width), static_cast<float>(inside.height)},
+                         gfx::gp::CombineModeExclude);
+    gfx::SolidBrush fill;
+    const int fillAlpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
+    if (fill.Create(gfx::MakeArgb(gfx::kWhiteRef, fillAlpha))) graphics.FillRectangle(fill, whole);
+    const EditFrameStyle frame = ChooseListFrame(width, height, key.focused, key.hover, key.accent);
+    gfx::Pen pen;
+    if (pen.Create(frame.colour, frame.penWidth)) graphics.DrawRectangle(pen, frame.rect);
 }
 
 const DibSurface* ListPainter::VeiledBackground(const Ref& ref, BackgroundSnapshot& fresh) {
@@ -176,23 +175,20 @@ void ListPainter::ShowFrame(const Ref& ref, std::optional<bool> hover,
 }
 
 void ListPainter::PrepareFaces(int windowIndex) {
-    WindowRecord* window = WindowAt(windowIndex);
-    if (!window || !engine_.GdiplusRunning()) return;
-    ChildList<ListRecord>& list = ListOf(*window);
-    for (int i = 1; i < list.Size(); ++i) {
-        const Ref ref = At(windowIndex, i);
-        if (!ref || !::IsWindowVisible(ref.control)) continue;
+    if (!engine_.GdiplusRunning()) return;
+    const bool seeThrough = Settings().transparentControls;
+    ForEachVisible(windowIndex, [&](const Ref& ref) {
         BackgroundSnapshot frame;
         BackgroundSnapshot background;
         if (DrawsListFrame(ref.record->kind, HasBorder(ref.control))) {
             FrameFace(ref, FrameKeyOf(ref, std::nullopt, std::nullopt), frame);
         }
-        if (ChooseListPaint(ref.record->kind, Settings().transparentControls) != ListPaint::PassOn ||
-            ChooseListErase(ref.record->kind, StyleOf(ref.control),
-                            Settings().transparentControls) == ListErase::Veiled) {
+        if (ChooseListPaint(ref.record->kind, seeThrough) != ListPaint::PassOn ||
+            ChooseListErase(ref.record->kind, StyleOf(ref.control), seeThrough) ==
+                ListErase::Veiled) {
             VeiledBackground(ref, background);
         }
-    }
+    });
 }
 
 void ListPainter::PaintListFrame(int windowIndex, int list, std::optional<bool> hover,

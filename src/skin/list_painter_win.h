@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/unique_handle_win.h"
+#include "gfx/graphics_win.h"
 #include "skin/background_snapshot_win.h"
 #include "skin/background_stamp.h"
 #include "skin/caption_strip.h"
@@ -73,6 +74,7 @@ class ListPainter : public FamilyPainter<ListPainter, ListRecord, ControlFamily:
     // The frame to show, kept or composed into `fresh`; null when there is none to draw.
     const DibSurface* FrameFace(const Ref& ref, const ListFrameKey& key,
                                 BackgroundSnapshot& fresh);
+    void DrawFrame(gfx::Graphics& graphics, const ListFrameKey& key) const;
     const DibSurface* VeiledBackground(const Ref& ref, BackgroundSnapshot& fresh);
     void ShowFrame(const Ref& ref, std::optional<bool> hover, std::optional<bool> focused,
                    bool onlyWhenChanged);
