@@ -31,9 +31,11 @@ struct GallerySection {
 };
 
 extern const GallerySection kButtonSection;  // button_section_win.cpp
+extern const GallerySection kListSection;    // list_section_win.cpp
 
 inline const GallerySection* const kSections[] = {
     &kButtonSection,
+    &kListSection,
 };
 
 }  // namespace yf::gallery

@@ -206,4 +206,11 @@ bool HasScrollBarStyle(HWND control) {
     return (::GetWindowLongW(control, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL)) != 0;
 }
 
+void InvalidateVisibleChildren(HWND control) {
+    for (HWND child = ::GetWindow(control, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::IsWindowVisible(child)) ::InvalidateRect(child, nullptr, TRUE);
+    }
+}
+
 }  // namespace yf

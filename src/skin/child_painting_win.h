@@ -47,4 +47,8 @@ gfx::Bitmap LoadGlyph(const wchar_t* name, HMODULE module);
 UniqueRegion ScrollBarRegion(HWND control);
 bool HasScrollBarStyle(HWND control);
 
+// Every visible direct child of `control` repaints with its background, over what the engine
+// has just painted under it.
+void InvalidateVisibleChildren(HWND control);
+
 }  // namespace yf

@@ -7,6 +7,7 @@ namespace yf {
 namespace {
 
 constexpr std::uint32_t kOwnerDrawnList = 0x10 | 0x20;  // fixed or variable
+constexpr std::uint32_t kChildWindow = 0x40000000;      // WS_CHILD
 
 constexpr unsigned kEditChange = 0x300;
 constexpr unsigned kEditUpdate = 0x400;
@@ -33,10 +34,15 @@ ColourAnswer ChooseColourAnswer(ColourRequest request, const ChildFacts& child) 
                                                                 : ColourAnswer::Pattern;
         case ColourRequest::Static:
             return ColourAnswer::Pattern;
-        case ColourRequest::ListBox:
-            return SameClass(child.className, "ListBox") && !(child.style & kOwnerDrawnList)
-                       ? ColourAnswer::Hollow
-                       : ColourAnswer::Forward;
+        case ColourRequest::ListBox: {
+            // The list of a simple combo box (a child of it, unlike a drop-down's list) is
+            // painted over the skin as a list box is.
+            const bool listBox = SameClass(child.className, "ListBox") ||
+                                 (SameClass(child.className, "ComboLBox") &&
+                                  (child.style & kChildWindow) != 0);
+            return listBox && !(child.style & kOwnerDrawnList) ? ColourAnswer::Hollow
+                                                                : ColourAnswer::Forward;
+        }
         case ColourRequest::Button:
             return ColourAnswer::Hollow;
     }

@@ -5,6 +5,7 @@
 #include "core/window_class_win.h"
 #include "skin/button_painter_win.h"
 #include "skin/frame/container_painter_win.h"
+#include "skin/frame/keyed_painter_win.h"
 #include "skin/see_through.h"
 #include "skin/skin_window_proc_win.h"
 #include "skin/window_properties_win.h"
@@ -147,6 +148,12 @@ int SkinEngine::RegisterContainer(HWND control, bool painted, gfx::ColourRef col
                                   bool border) {
     ContainerPainter* containers = PainterOf<ContainerPainter>();
     return containers ? containers->Register(control, painted, colour, alpha, border) : 0;
+}
+
+int SkinEngine::RegisterKeyedControl(HWND control, std::optional<gfx::ColourRef> keyColour,
+                                     gfx::ColourRef panelColour, int panelAlpha) {
+    KeyedPainter* keyed = PainterOf<KeyedPainter>();
+    return keyed ? keyed->Register(control, keyColour, panelColour, panelAlpha) : 0;
 }
 
 bool SkinEngine::RegisterPictureButton(HWND button, std::span<const std::uint8_t> picture,

@@ -113,6 +113,13 @@ class SkinEngine : public SkinSetup {
     // Only for a registered container with a panel colour.
     bool SetContainerAlpha(HWND control, int alpha);
     RECT GetStripRect(HWND window);
+    // A common control without a painter of its own (tab, toolbar, month calendar, rich edit,
+    // ...) laid over the skin: its pixels of `keyColour` (default: the button face) show the
+    // veiled skin. Returns the container index when the control has children (registered as a
+    // container with that panel, not painted), else 0; 0 and nothing registered when no
+    // ancestor of the control is skinned.
+    int RegisterKeyedControl(HWND control, std::optional<gfx::ColourRef> keyColour = std::nullopt,
+                             gfx::ColourRef panelColour = 0, int panelAlpha = 255);
     // Lays the window's docked windows out again after a size change.
     void RelayoutDocked(int index);
     // The text colour a see-through child paints with ("Kj_Ztys"); a combo box with an edit

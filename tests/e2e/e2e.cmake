@@ -32,7 +32,9 @@ endif()
 add_executable(gallery_driver ${CMAKE_SOURCE_DIR}/tests/e2e/driver/gallery_driver.cpp)
 target_link_libraries(gallery_driver PRIVATE yf_win)
 target_link_options(gallery_driver PRIVATE -municode)
-if(TEST e2e.gallery)
-    set_tests_properties(e2e.gallery PROPERTIES ENVIRONMENT
-        "YF_GALLERY=$<TARGET_FILE:skin_gallery>;YF_GALLERY_DRIVER=$<TARGET_FILE:gallery_driver>")
-endif()
+foreach(gallery_test IN ITEMS e2e.gallery e2e.gallery_lists)
+    if(TEST ${gallery_test})
+        set_tests_properties(${gallery_test} PROPERTIES ENVIRONMENT
+            "YF_GALLERY=$<TARGET_FILE:skin_gallery>;YF_GALLERY_DRIVER=$<TARGET_FILE:gallery_driver>")
+    endif()
+endforeach()

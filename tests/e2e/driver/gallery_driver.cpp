@@ -38,7 +38,7 @@ std::string ClassOf(HWND window) {
 int Usage() {
     std::fprintf(stderr,
                  "usage: gallery_driver wait-window MS | rect | controls | hover X Y |\n"
-                 "       hover-off | key DIGIT | close\n");
+                 "       hover-off | key DIGIT | keep-items CLASS COUNT | close\n");
     return 2;
 }
 
@@ -65,7 +65,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == "controls") {
-        // Every control, the group box's too: class, place, enabled, text (tab-separated).
+        // Every control, the group box's too: class, place, enabled, style, text, the parent's
+        // class (tab-separated).
         struct Out {
             HWND window;
         } out{window};
@@ -78,10 +79,10 @@ int wmain(int argc, wchar_t** argv) {
                 ::GetWindowRect(child, &rect);
                 ::MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&rect), 2);
                 const auto style = static_cast<unsigned>(::GetWindowLongW(child, GWL_STYLE));
-                std::printf("%s\t%ld\t%ld\t%ld\t%ld\t%d\t%x\t%s\n", ClassOf(child).c_str(),
+                std::printf("%s\t%ld\t%ld\t%ld\t%ld\t%d\t%x\t%s\t%s\n", ClassOf(child).c_str(),
                             rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                             ::IsWindowEnabled(child) ? 1 : 0, style & 0xF,
-                            WindowText(child).c_str());
+                            WindowText(child).c_str(), ClassOf(::GetParent(child)).c_str());
                 return TRUE;
             },
             reinterpret_cast<LPARAM>(&out));
@@ -100,6 +101,16 @@ int wmain(int argc, wchar_t** argv) {
         // As the key would reach the window with nothing focused in it.
         ::PostMessageW(window, WM_KEYDOWN, static_cast<WPARAM>(args[1][0]), 0);
         ::PostMessageW(window, WM_KEYUP, static_cast<WPARAM>(args[1][0]), 0);
+        return 0;
+    }
+    if (command == "keep-items" && args.size() >= 3) {
+        // The first list box of that class keeps only its first COUNT items.
+        HWND list = ::FindWindowExW(window, nullptr, Widen(args[1]).c_str(), nullptr);
+        if (!list) return 1;
+        const auto keep = static_cast<LRESULT>(std::atoi(args[2].c_str()));
+        for (LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0); count > keep; --count) {
+            ::SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(count - 1), 0);
+        }
         return 0;
     }
     if (command == "close") {

@@ -21,7 +21,9 @@ TEST(SeeThroughTest, ColourAnswersByRequestClassAndStyle) {
         {ListBox, {"ListBox", "", 0}, Hollow},
         {ListBox, {"ListBox", "", 0x10}, Forward},  // owner-drawn, fixed
         {ListBox, {"ListBox", "", 0x20}, Forward},  // owner-drawn, variable
-        {ListBox, {"ComboLBox", "", 0}, Forward},
+        {ListBox, {"ComboLBox", "", 0}, Forward},  // a drop-down's list, a pop-up
+        {ListBox, {"ComboLBox", "ComboBox", 0x40000000}, Hollow},  // a simple combo box's
+        {ListBox, {"ComboLBox", "ComboBox", 0x40000000 | 0x10}, Forward},
         {Button, {"Button", "", 0}, Hollow},
     };
     for (const Case& c : cases) {
