@@ -27,8 +27,7 @@ void ReadHeaderFont(HWND header, HeaderRecord& record) {
     WindowDc dc(header);
     gfx::Font converted;
     gfx::FontFamily family;
-    if (converted.FromDc(dc.get(), font) && converted.GetFamily(family) &&
-        !family.Name().empty()) {
+    if (converted.FromDc(dc.get(), font) && converted.GetFamily(family) && !family.Name().empty()) {
         record.fontName = family.Name();
         record.fontSize = static_cast<int>(converted.Size());
         record.fontStyle = converted.Style();
@@ -82,6 +81,73 @@ std::vector<HeaderItem> ReadItems(HWND header) {
         items.push_back(std::move(item));
     }
     return items;
+}
+
+float TextWidth(gfx::Graphics& graphics, const gfx::Font& font, std::string_view text) {
+    const auto bounds = graphics.MeasureString(text, font, {0, 0, 100000, 100000}, nullptr);
+    return bounds ? bounds->width : 0.0f;
+}
+
+// What the cells of one paint share.
+struct HeaderTools {
+    gfx::Graphics& graphics;
+    gfx::Font& font;
+    gfx::StringFormat& format;
+    gfx::SolidBrush& ink;
+    bool canWrite;
+    HIMAGELIST images;
+    int iconWidth;
+    int iconHeight;
+    int margin;
+    HDC surface;
+    HeaderCellState state;
+};
+
+// One item's cell, `right` its right edge (a list view's last one reaches the view's).
+void DrawCell(const HeaderTools& tools, const SkinSettings& settings, const HeaderItem& item,
+              int number, int right) {
+    gfx::Graphics& graphics = tools.graphics;
+    const int width = right - item.rect.left;
+    const int height = item.rect.bottom - item.rect.top;
+    const gfx::RectF cell{static_cast<float>(item.rect.left), static_cast<float>(item.rect.top),
+                          static_cast<float>(width), static_cast<float>(height)};
+    const HeaderCellLook look = ChooseHeaderCell(tools.state, number, settings.transparentControls,
+                                                 settings.veilAlpha, settings.accentColour);
+    gfx::SolidBrush base;
+    if (base.Create(look.base)) graphics.FillRectangle(base, cell);
+    FillGradient(graphics, look.face, cell);
+    if (look.hot) FillGradient(graphics, *look.hot, cell);
+    if (look.pressed) FillGradient(graphics, *look.pressed, cell);
+    gfx::LinearGradientBrush fading;
+    gfx::Pen divider;
+    const float lineX = cell.x + cell.width - 1;
+    if (fading.Create({lineX, cell.y}, {lineX, cell.y + cell.height}, look.divider.from,
+                      look.divider.to) &&
+        divider.FromBrush(fading, 1)) {
+        graphics.DrawLine(divider, lineX, cell.y, lineX, cell.y + cell.height);
+    }
+
+    const bool hasIcon = tools.images && item.image >= 0;
+    const int shownIconWidth = hasIcon ? tools.iconWidth : 0;
+    const bool titled = tools.canWrite && !item.title.empty();
+    const int titleWidth =
+        titled ? static_cast<int>(std::floor(TextWidth(graphics, tools.font, item.title))) + 1 : 0;
+    const int iconX =
+        HeaderIconX(HeaderAlignOf(item.format), width, shownIconWidth, tools.margin, titleWidth);
+    if (hasIcon) {
+        graphics.Flush();
+        ImageList_Draw(tools.images, item.image, tools.surface, item.rect.left + iconX,
+                       item.rect.top + (height - tools.iconHeight) / 2, ILD_TRANSPARENT);
+    }
+    if (!titled) return;
+    gfx::RectF title = HeaderTitleRect(iconX, shownIconWidth, width, height, tools.margin);
+    title.x += cell.x;
+    title.y += cell.y;
+    // Trimmed here: not every GDI+ honours the format's ellipsis.
+    const std::string shown = TrimTitle(item.title, title.width, [&](std::string_view text) {
+        return TextWidth(graphics, tools.font, text);
+    });
+    graphics.DrawString(shown, tools.font, title, &tools.format, tools.ink);
 }
 
 }  // namespace
@@ -138,89 +204,46 @@ void HeaderPainter::PaintHeader(int windowIndex, int header, HDC dc) {
     const bool ofListView =
         record.ofListView && ListKindOf(ClassNameOf(::GetParent(control))) == ListKind::ListView;
     const int viewRight = ofListView ? ViewRightInHeader(control) : 0;
-    // The header's image list belongs to whoever set it; it is read at each paint.
-    HIMAGELIST images = Header_GetImageList(control);
-    int iconWidth = 0;
-    int iconHeight = 0;
-    if (images) ImageList_GetIconSize(images, &iconWidth, &iconHeight);
-    const int margin = static_cast<int>(::SendMessageW(control, HDM_GETBITMAPMARGIN, 0, 0));
-    const HeaderCellState state{record.buttons, record.hover.hover, record.hover.hotItem,
-                                record.pressedItem};
-    const SkinSettings& settings = Settings();
-
     gfx::Graphics graphics;
     gfx::Font font;
     gfx::StringFormat format;
     gfx::SolidBrush ink;
     if (!graphics.FromHdc(snapshot.Dc())) return;
-    const bool canWrite =
-        font.Create(record.fontName, static_cast<float>(record.fontSize), record.fontStyle,
-                    gfx::gp::UnitWorld) &&
-        format.Create(gfx::gp::StringFormatFlagsNoWrap) &&
-        format.SetAlignment(gfx::gp::StringAlignmentNear) &&
-        format.SetLineAlignment(gfx::gp::StringAlignmentCenter) &&
-        format.SetTrimming(gfx::gp::StringTrimmingEllipsisCharacter) &&
-        ink.Create(gfx::MakeArgb(gfx::kBlackRef));
-    const auto widthOf = [&](std::string_view text) {
-        const auto bounds = graphics.MeasureString(text, font, {0, 0, 100000, 100000}, nullptr);
-        return bounds ? bounds->width : 0.0f;
-    };
+    // The header's image list belongs to whoever set it; it is read at each paint.
+    HeaderTools tools{
+        graphics,
+        font,
+        format,
+        ink,
+        false,
+        Header_GetImageList(control),
+        0,
+        0,
+        static_cast<int>(::SendMessageW(control, HDM_GETBITMAPMARGIN, 0, 0)),
+        snapshot.Dc(),
+        {record.buttons, record.hover.hover, record.hover.hotItem, record.pressedItem}};
+    if (tools.images) ImageList_GetIconSize(tools.images, &tools.iconWidth, &tools.iconHeight);
+    tools.canWrite = font.Create(record.fontName, static_cast<float>(record.fontSize),
+                                 record.fontStyle, gfx::gp::UnitWorld) &&
+                     format.Create(gfx::gp::StringFormatFlagsNoWrap) &&
+                     format.SetAlignment(gfx::gp::StringAlignmentNear) &&
+                     format.SetLineAlignment(gfx::gp::StringAlignmentCenter) &&
+                     format.SetTrimming(gfx::gp::StringTrimmingEllipsisCharacter) &&
+                     ink.Create(gfx::MakeArgb(gfx::kBlackRef));
     int paintedRight = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const HeaderItem& item = items[i];
-        const int number = static_cast<int>(i) + 1;
-        const int right = HeaderCellRight(item.rect.right, ofListView && i + 1 == items.size(),
-                                          viewRight);
-        const int width = right - item.rect.left;
-        const int height = item.rect.bottom - item.rect.top;
-        if (width <= 0 || height <= 0) continue;
+        const int right =
+            HeaderCellRight(item.rect.right, ofListView && i + 1 == items.size(), viewRight);
+        if (right <= item.rect.left || item.rect.bottom <= item.rect.top) continue;
         paintedRight = std::max(paintedRight, right);
-        const gfx::RectF cell{static_cast<float>(item.rect.left),
-                              static_cast<float>(item.rect.top), static_cast<float>(width),
-                              static_cast<float>(height)};
-        const HeaderCellLook look = ChooseHeaderCell(state, number, settings.transparentControls,
-                                                     settings.veilAlpha, settings.accentColour);
-        gfx::SolidBrush base;
-        if (base.Create(look.base)) graphics.FillRectangle(base, cell);
-        FillGradient(graphics, look.face, cell);
-        if (look.hot) FillGradient(graphics, *look.hot, cell);
-        if (look.pressed) FillGradient(graphics, *look.pressed, cell);
-        gfx::LinearGradientBrush fading;
-        gfx::Pen divider;
-        const float lineX = cell.x + cell.width - 1;
-        if (fading.Create({lineX, cell.y}, {lineX, cell.y + cell.height}, look.divider.from,
-                          look.divider.to) &&
-            divider.FromBrush(fading, 1)) {
-            graphics.DrawLine(divider, lineX, cell.y, lineX, cell.y + cell.height);
-        }
-
-        const bool hasIcon = images && item.image >= 0;
-        const int shownIconWidth = hasIcon ? iconWidth : 0;
-        int titleWidth = 0;
-        if (canWrite && !item.title.empty()) {
-            titleWidth = static_cast<int>(std::floor(widthOf(item.title))) + 1;
-        }
-        const int iconX = HeaderIconX(HeaderAlignOf(item.format), width, shownIconWidth, margin,
-                                      titleWidth);
-        if (hasIcon) {
-            graphics.Flush();
-            ImageList_Draw(images, item.image, snapshot.Dc(), item.rect.left + iconX,
-                           item.rect.top + (height - iconHeight) / 2, ILD_TRANSPARENT);
-        }
-        if (canWrite && !item.title.empty()) {
-            gfx::RectF title = HeaderTitleRect(iconX, shownIconWidth, width, height, margin);
-            title.x += cell.x;
-            title.y += cell.y;
-            // Trimmed here: not every GDI+ honours the format's ellipsis.
-            const std::string shown = TrimTitle(item.title, title.width, widthOf);
-            graphics.DrawString(shown, font, title, &format, ink);
-        }
+        DrawCell(tools, Settings(), item, static_cast<int>(i) + 1, right);
     }
     // Beyond the last item (all of a header without items) only the base fill lies on the
     // picture.
     if (paintedRight < client.right) {
         gfx::SolidBrush base;
-        const int alpha = settings.transparentControls ? settings.veilAlpha : gfx::kOpaque;
+        const int alpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
         if (base.Create(gfx::MakeArgb(gfx::kWhiteRef, alpha))) {
             graphics.FillRectangle(base, {static_cast<float>(paintedRight), 0,
                                           static_cast<float>(client.right - paintedRight),
