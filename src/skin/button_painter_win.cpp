@@ -643,6 +643,10 @@ LRESULT ButtonPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM l
     return Forward(ref, message, wParam, lParam);
 }
 
+void ButtonPainter::Forget(HWND control) {
+    if (const Ref ref = Find(control)) ref.record->tooltip = gfx::ToolTip();
+}
+
 bool ButtonPainter::RegisterPictures(HWND button, ButtonKind kind,
                                      const std::array<std::span<const std::uint8_t>, 4>& pictures,
                                      int value, std::string_view tooltip) {

@@ -82,6 +82,10 @@ class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlF
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
 
+  protected:
+    // A picture button's tooltip goes with the button, not with its window.
+    void Forget(HWND control) override;
+
   private:
     void Paint(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect);
     // The looks of push, glass and picture buttons, drawn over the skin behind the button.

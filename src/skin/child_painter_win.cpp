@@ -30,9 +30,12 @@ const SkinSettings& ChildPainter::Settings() const {
 }
 
 void ChildPainter::Release(ChildRecord& record) {
-    HWND control = std::exchange(record.hwnd, nullptr);
-    if (!control || !::IsWindow(control)) return;
-    Forget(control);
+    HWND control = record.hwnd;
+    const bool live = control && ::IsWindow(control);
+    // While the record still names the control, so the family can find what it keeps.
+    if (live) Forget(control);
+    record.hwnd = nullptr;
+    if (!live) return;
     HandedBackground::Free(control);
     prop::Remove(control, keys_.listIndex);
     prop::Remove(control, keys_.ownerIndex);

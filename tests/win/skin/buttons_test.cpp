@@ -321,6 +321,13 @@ TEST_F(SkinnedButtonsTest, PictureButtonsRegisterOnceAndSurviveABadPicture) {
     PumpFor(50);
     EXPECT_FALSE(StillPoisoned(fresh));  // painted, without its picture
     EXPECT_EQ(BackgroundSnapshot::LiveCount(), 0u);
+
+    // The tooltip goes with its button, though the window stays.
+    HWND tip = Painter().Find(picture_button_).record->tooltip.Window();
+    ASSERT_TRUE(::IsWindow(tip));
+    ::DestroyWindow(picture_button_);
+    EXPECT_FALSE(::IsWindow(tip));
+    EXPECT_TRUE(::IsWindow(window_));
 }
 
 TEST_F(SkinnedButtonsTest, AButtonOutsideSkinnedWindowsIsLeftAlone) {
