@@ -137,6 +137,22 @@ void ShowOnControl(HWND control, const DibSurface& face, bool keyed) {
     RefreshSeeThroughAbove(control);
 }
 
+void ShowFrameOnControl(HWND control, const DibSurface& face, const PixelBox& interior,
+                        HRGN alsoLeaveOut) {
+    WindowDc target(control, WindowDc::Area::Whole);
+    ::ExcludeClipRect(target.get(), interior.x, interior.y, interior.x + interior.width,
+                      interior.y + interior.height);
+    if (alsoLeaveOut) {
+        RECT outer{};
+        ::GetWindowRect(control, &outer);
+        UniqueRegion local(::CreateRectRgn(0, 0, 0, 0));
+        ::CombineRgn(local.get(), alsoLeaveOut, nullptr, RGN_COPY);
+        ::OffsetRgn(local.get(), -outer.left, -outer.top);
+        ::ExtSelectClipRgn(target.get(), local.get(), RGN_DIFF);
+    }
+    ::BitBlt(target.get(), 0, 0, face.Width(), face.Height(), face.Dc(), 0, 0, SRCCOPY);
+}
+
 RECT ClientAreaOf(HWND control) {
     RECT outer{};
     RECT client{};

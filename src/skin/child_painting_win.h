@@ -9,6 +9,7 @@
 #include "core/window_class_win.h"
 #include "gfx/graphics_win.h"
 #include "gfx/image_win.h"
+#include "skin/caption_strip.h"
 #include "skin/dib_surface_win.h"
 
 namespace yf {
@@ -26,6 +27,11 @@ void FlushSeeThroughRefresh(HWND parent);
 // Copies `face` over the whole window area of `control` (leaving out its magenta pixels when
 // `keyed`), then lets the see-through labels lying on it draw again.
 void ShowOnControl(HWND control, const DibSurface& face, bool keyed = false);
+
+// Copies `face` over the frame of `control`: its whole window area except `interior` (outer
+// coordinates) and, when given, `alsoLeaveOut` (screen coordinates, the system's scroll bars).
+void ShowFrameOnControl(HWND control, const DibSurface& face, const PixelBox& interior,
+                        HRGN alsoLeaveOut = nullptr);
 
 // The client area of `control` in its outer (window) coordinates.
 RECT ClientAreaOf(HWND control);

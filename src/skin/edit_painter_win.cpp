@@ -132,19 +132,8 @@ void EditPainter::ShowFrame(HWND edit, std::optional<bool> focused, std::optiona
     BackgroundSnapshot fresh;
     const DibSurface* face = FrameFace(ref, key, fresh);
     if (!face) return;
-    {
-        WindowDc target(edit, WindowDc::Area::Whole);
-        const PixelBox& client = key.client;
-        ::ExcludeClipRect(target.get(), client.x, client.y, client.x + client.width,
-                          client.y + client.height);
-        if (UniqueRegion scrollBars = ScrollBarRegion(edit)) {
-            RECT outer{};
-            ::GetWindowRect(edit, &outer);
-            ::OffsetRgn(scrollBars.get(), -outer.left, -outer.top);
-            ::ExtSelectClipRgn(target.get(), scrollBars.get(), RGN_DIFF);
-        }
-        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, face->Dc(), 0, 0, SRCCOPY);
-    }
+    UniqueRegion scrollBars = ScrollBarRegion(edit);
+    ShowFrameOnControl(edit, *face, key.client, scrollBars.get());
     ref.record->shownFrame = key;
     UniqueRegion ring = BorderRegion(edit);
     RefreshSeeThroughAbove(edit, ring.get());

@@ -5,11 +5,11 @@
 namespace yf {
 namespace {
 
-constexpr std::uint32_t kBorderStyle = 0x00800000;      // WS_BORDER
-constexpr std::uint32_t kDialogModalFrame = 0x1;        // WS_EX_DLGMODALFRAME
-constexpr std::uint32_t kWindowEdge = 0x100;            // WS_EX_WINDOWEDGE
-constexpr std::uint32_t kClientEdge = 0x200;            // WS_EX_CLIENTEDGE
-constexpr unsigned kFirstArrowKey = 0x25;               // VK_LEFT, then up, right, down
+constexpr std::uint32_t kBorderStyle = 0x00800000;  // WS_BORDER
+constexpr std::uint32_t kDialogModalFrame = 0x1;    // WS_EX_DLGMODALFRAME
+constexpr std::uint32_t kWindowEdge = 0x100;        // WS_EX_WINDOWEDGE
+constexpr std::uint32_t kClientEdge = 0x200;        // WS_EX_CLIENTEDGE
+constexpr unsigned kFirstArrowKey = 0x25;           // VK_LEFT, then up, right, down
 constexpr unsigned kLastArrowKey = 0x28;
 constexpr int kQuietFrameAlpha = 90;
 constexpr int kLitFrameAlpha = 200;
@@ -21,12 +21,9 @@ ListKind ListKindOf(std::string_view className) {
         std::string_view name;
         ListKind kind;
     } known[] = {
-        {"ListBox", ListKind::ListBox},
-        {"ComboLBox", ListKind::ComboList},
-        {"SysListView32", ListKind::ListView},
-        {"SysTreeView32", ListKind::TreeView},
-        {"SysIPAddress32", ListKind::IpAddress},
-        {"SysDateTimePick32", ListKind::DateTimePicker},
+        {"ListBox", ListKind::ListBox},          {"ComboLBox", ListKind::ComboList},
+        {"SysListView32", ListKind::ListView},   {"SysTreeView32", ListKind::TreeView},
+        {"SysIPAddress32", ListKind::IpAddress}, {"SysDateTimePick32", ListKind::DateTimePicker},
     };
     for (const auto& entry : known) {
         if (SameClass(className, entry.name)) return entry.kind;

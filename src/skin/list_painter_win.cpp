@@ -32,8 +32,9 @@ RECT ListPainter::ListInteriorRect(HWND control) {
     ::GetWindowRect(control, &outer);
     ::GetClientRect(control, &client);
     const std::uint32_t style = StyleOf(control);
-    ListSizes sizes{outer.right - outer.left, outer.bottom - outer.top, client.right,
-                    client.bottom, (style & WS_VSCROLL) != 0, (style & WS_HSCROLL) != 0};
+    ListSizes sizes{
+        outer.right - outer.left,  outer.bottom - outer.top, client.right, client.bottom,
+        (style & WS_VSCROLL) != 0, (style & WS_HSCROLL) != 0};
     if (sizes.verticalBar) sizes.verticalBarWidth = BarExtent(control, OBJID_VSCROLL, true);
     if (sizes.horizontalBar) sizes.horizontalBarHeight = BarExtent(control, OBJID_HSCROLL, false);
     const PixelBox box = yf::ListInteriorRect(sizes);
@@ -87,8 +88,7 @@ void ListPainter::TakeOverList(int windowIndex, HWND control, ListKind kind) {
 }
 
 void ListPainter::Forget(HWND control) {
-    scrolling_.erase(std::remove(scrolling_.begin(), scrolling_.end(), control),
-                     scrolling_.end());
+    scrolling_.erase(std::remove(scrolling_.begin(), scrolling_.end(), control), scrolling_.end());
 }
 
 void ListPainter::SetKeyScroll(Ref& ref, bool on) {
@@ -151,8 +151,8 @@ const DibSurface* ListPainter::VeiledBackground(const Ref& ref, BackgroundSnapsh
     return stamp.keepable ? &ref.record->backgrounds.Keep(stamp, std::move(fresh).Keep()) : &fresh;
 }
 
-void ListPainter::ShowFrame(const Ref& ref, std::optional<bool> hover,
-                            std::optional<bool> focused, bool onlyWhenChanged) {
+void ListPainter::ShowFrame(const Ref& ref, std::optional<bool> hover, std::optional<bool> focused,
+                            bool onlyWhenChanged) {
     if (!ref || !engine_.GdiplusRunning()) return;
     HWND control = ref.control;
     if (!DrawsListFrame(ref.record->kind, HasBorder(control))) return;
@@ -163,13 +163,7 @@ void ListPainter::ShowFrame(const Ref& ref, std::optional<bool> hover,
     BackgroundSnapshot fresh;
     const DibSurface* face = FrameFace(ref, key, fresh);
     if (!face) return;
-    {
-        WindowDc target(control, WindowDc::Area::Whole);
-        const PixelBox& inside = key.interior;
-        ::ExcludeClipRect(target.get(), inside.x, inside.y, inside.x + inside.width,
-                          inside.y + inside.height);
-        ::BitBlt(target.get(), 0, 0, size.cx, size.cy, face->Dc(), 0, 0, SRCCOPY);
-    }
+    ShowFrameOnControl(control, *face, key.interior);
     ref.record->shownFrame = key;
     RefreshSeeThroughAbove(control);
 }
@@ -272,8 +266,7 @@ LRESULT ListPainter::OnNcPaint(Ref& ref) {
     UniqueRegion scrollBars = ScrollBarRegion(ref.control);
     // Only the scroll bars are left to the system; the rest of the border is the engine's.
     if (!scrollBars) return 0;
-    return ::DefWindowProcW(ref.control, WM_NCPAINT, reinterpret_cast<WPARAM>(scrollBars.get()),
-                            0);
+    return ::DefWindowProcW(ref.control, WM_NCPAINT, reinterpret_cast<WPARAM>(scrollBars.get()), 0);
 }
 
 void ListPainter::OnMouseMove(Ref& ref) {
@@ -323,9 +316,9 @@ LRESULT ListPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lPa
         case WM_CTLCOLORSTATIC:
             // The fields of an IP-address control show the picture behind them too.
             if (record.kind != ListKind::IpAddress) break;
-            if (const auto brush = AnswerColourRequest(engine_, message,
-                                                       reinterpret_cast<HDC>(wParam),
-                                                       reinterpret_cast<HWND>(lParam))) {
+            if (const auto brush =
+                    AnswerColourRequest(engine_, message, reinterpret_cast<HDC>(wParam),
+                                        reinterpret_cast<HWND>(lParam))) {
                 return *brush;
             }
             break;

@@ -69,11 +69,9 @@ class ListPainter : public FamilyPainter<ListPainter, ListRecord, ControlFamily:
 
   private:
     void TakeOverList(int windowIndex, HWND control, ListKind kind);
-    ListFrameKey FrameKeyOf(const Ref& ref, std::optional<bool> hover,
-                            std::optional<bool> focused);
+    ListFrameKey FrameKeyOf(const Ref& ref, std::optional<bool> hover, std::optional<bool> focused);
     // The frame to show, kept or composed into `fresh`; null when there is none to draw.
-    const DibSurface* FrameFace(const Ref& ref, const ListFrameKey& key,
-                                BackgroundSnapshot& fresh);
+    const DibSurface* FrameFace(const Ref& ref, const ListFrameKey& key, BackgroundSnapshot& fresh);
     void DrawFrame(gfx::Graphics& graphics, const ListFrameKey& key) const;
     const DibSurface* VeiledBackground(const Ref& ref, BackgroundSnapshot& fresh);
     void ShowFrame(const Ref& ref, std::optional<bool> hover, std::optional<bool> focused,

@@ -37,11 +37,11 @@ ColourAnswer ChooseColourAnswer(ColourRequest request, const ChildFacts& child) 
         case ColourRequest::ListBox: {
             // The list of a simple combo box (a child of it, unlike a drop-down's list) is
             // painted over the skin as a list box is.
-            const bool listBox = SameClass(child.className, "ListBox") ||
-                                 (SameClass(child.className, "ComboLBox") &&
-                                  (child.style & kChildWindow) != 0);
+            const bool listBox =
+                SameClass(child.className, "ListBox") ||
+                (SameClass(child.className, "ComboLBox") && (child.style & kChildWindow) != 0);
             return listBox && !(child.style & kOwnerDrawnList) ? ColourAnswer::Hollow
-                                                                : ColourAnswer::Forward;
+                                                               : ColourAnswer::Forward;
         }
         case ColourRequest::Button:
             return ColourAnswer::Hollow;
