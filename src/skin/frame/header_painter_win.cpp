@@ -150,6 +150,28 @@ void DrawCell(const HeaderTools& tools, const SkinSettings& settings, const Head
     graphics.DrawString(shown, tools.font, title, &tools.format, tools.ink);
 }
 
+bool PrepareWriting(const HeaderRecord& record, gfx::Font& font, gfx::StringFormat& format,
+                    gfx::SolidBrush& ink) {
+    return font.Create(record.fontName, static_cast<float>(record.fontSize), record.fontStyle,
+                       gfx::gp::UnitWorld) &&
+           format.Create(gfx::gp::StringFormatFlagsNoWrap) &&
+           format.SetAlignment(gfx::gp::StringAlignmentNear) &&
+           format.SetLineAlignment(gfx::gp::StringAlignmentCenter) &&
+           format.SetTrimming(gfx::gp::StringTrimmingEllipsisCharacter) &&
+           ink.Create(gfx::MakeArgb(gfx::kBlackRef));
+}
+
+void FillBeyondItems(gfx::Graphics& graphics, const SkinSettings& settings, int from,
+                     const RECT& client) {
+    gfx::SolidBrush base;
+    const int alpha = settings.transparentControls ? settings.veilAlpha : gfx::kOpaque;
+    if (base.Create(gfx::MakeArgb(gfx::kWhiteRef, alpha))) {
+        graphics.FillRectangle(base, {static_cast<float>(from), 0,
+                                      static_cast<float>(client.right - from),
+                                      static_cast<float>(client.bottom)});
+    }
+}
+
 }  // namespace
 
 void HeaderPainter::Install(int windowIndex, HWND parent) {
@@ -223,13 +245,7 @@ void HeaderPainter::PaintHeader(int windowIndex, int header, HDC dc) {
         snapshot.Dc(),
         {record.buttons, record.hover.hover, record.hover.hotItem, record.pressedItem}};
     if (tools.images) ImageList_GetIconSize(tools.images, &tools.iconWidth, &tools.iconHeight);
-    tools.canWrite = font.Create(record.fontName, static_cast<float>(record.fontSize),
-                                 record.fontStyle, gfx::gp::UnitWorld) &&
-                     format.Create(gfx::gp::StringFormatFlagsNoWrap) &&
-                     format.SetAlignment(gfx::gp::StringAlignmentNear) &&
-                     format.SetLineAlignment(gfx::gp::StringAlignmentCenter) &&
-                     format.SetTrimming(gfx::gp::StringTrimmingEllipsisCharacter) &&
-                     ink.Create(gfx::MakeArgb(gfx::kBlackRef));
+    tools.canWrite = PrepareWriting(record, font, format, ink);
     int paintedRight = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const HeaderItem& item = items[i];
@@ -241,15 +257,7 @@ void HeaderPainter::PaintHeader(int windowIndex, int header, HDC dc) {
     }
     // Beyond the last item (all of a header without items) only the base fill lies on the
     // picture.
-    if (paintedRight < client.right) {
-        gfx::SolidBrush base;
-        const int alpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
-        if (base.Create(gfx::MakeArgb(gfx::kWhiteRef, alpha))) {
-            graphics.FillRectangle(base, {static_cast<float>(paintedRight), 0,
-                                          static_cast<float>(client.right - paintedRight),
-                                          static_cast<float>(client.bottom)});
-        }
-    }
+    if (paintedRight < client.right) FillBeyondItems(graphics, Settings(), paintedRight, client);
     graphics.Delete();
     if (dc) {
         ::BitBlt(dc, 0, 0, client.right, client.bottom, snapshot.Dc(), 0, 0, SRCCOPY);
