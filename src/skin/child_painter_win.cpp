@@ -31,6 +31,7 @@ const SkinSettings& ChildPainter::Settings() const {
 
 void ChildPainter::Release(ChildRecord& record) {
     HWND control = record.hwnd;
+    places_.erase(control);
     const bool live = control && ::IsWindow(control);
     // While the record still names the control, so the family can find what it keeps.
     if (live) Forget(control);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "skin/child_hover.h"
@@ -64,12 +65,21 @@ class ChildPainter {
     void Release(ChildRecord& record);
 
   protected:
+    // Where a control's record was last found (the window's number, the record's number). A
+    // record's own handle is the check: a place that no longer holds the control is asked of
+    // the properties again.
+    struct Place {
+        int windowIndex = 0;
+        int index = 0;
+    };
+
     // Before a control of the family is let go.
     virtual void Forget(HWND control);
     WindowRecord* WindowAt(int index) const;
     const SkinSettings& Settings() const;
 
     SkinEngine& engine_;
+    std::unordered_map<HWND, Place> places_;
 
   private:
     ControlFamily family_;
@@ -108,12 +118,20 @@ class FamilyPainter : public ChildPainter {
         return window.Children<Record>(kFamily);
     }
 
-    // From the control's properties; they must name a live record of this very control.
+    // From the control's properties; they must name a live record of this very control. Where
+    // a control was last found is remembered: every message to it looks it up, and reading a
+    // property is a round trip through the window system.
     Ref Find(HWND control) {
+        if (const auto known = places_.find(control); known != places_.end()) {
+            Ref found = At(known->second.windowIndex, known->second.index);
+            if (found && found.control == control) return found;
+            places_.erase(known);
+        }
         const int windowIndex = static_cast<int>(prop::Get(control, kKeys->ownerIndex));
         const int index = static_cast<int>(prop::Get(control, kKeys->listIndex));
         Ref found = At(windowIndex, index);
-        if (found && found.control != control) return {};
+        if (!found || found.control != control) return {};
+        places_[control] = {windowIndex, index};
         return found;
     }
 
@@ -154,6 +172,7 @@ class FamilyPainter : public ChildPainter {
         record.oldProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
             control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FamilyPainter::SubclassProc)));
         prop::Set(control, kKeys->oldProc, reinterpret_cast<std::intptr_t>(record.oldProc));
+        places_[control] = {windowIndex, index};
         return {windowIndex, window, index, &record, control};
     }
 

@@ -59,7 +59,6 @@ BalloonTip::BalloonTip(HWND owner) : owner_(owner) {
         ::SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
     }
     g_host = this;
-    hook_.reset(::SetWindowsHookExW(WH_GETMESSAGE, WatchInput, nullptr, ::GetCurrentThreadId()));
 }
 
 BalloonTip::~BalloonTip() {
@@ -77,6 +76,11 @@ bool BalloonTip::PopUp(int screenX, int screenY, std::string_view text, int /*ic
     ::SendMessageW(tip_.get(), TTM_TRACKPOSITION, 0, MAKELPARAM(screenX, screenY));
     ::SendMessageW(tip_.get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&info));
     shown_ = ::IsWindowVisible(tip_.get()) != FALSE;
+    // The input watch runs only while a balloon is up: a message hook costs a round trip
+    // through the window system at every message the thread takes.
+    if (shown_) {
+        hook_.reset(::SetWindowsHookExW(WH_GETMESSAGE, WatchInput, nullptr, ::GetCurrentThreadId()));
+    }
     if (shown_ && autoClose) ::SetTimer(tip_.get(), kAutoCloseTimer, kAutoCloseMs, AutoClose);
     return shown_;
 }
@@ -87,6 +91,7 @@ void BalloonTip::Close() {
     TOOLINFOW info = ToolInfo(owner_, text_.data());
     ::SendMessageW(tip_.get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&info));
     shown_ = false;
+    hook_.reset();
 }
 
 LRESULT CALLBACK BalloonTip::WatchInput(int code, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/unique_handle_win.h"
+#include "core/window_children_win.h"
 #include "core/wide_text_win.h"
 
 namespace yf {
@@ -69,11 +70,10 @@ HWND TopLevelOf(HWND label) {
     return top;
 }
 
-// Whether `window` has a visible child without WS_EX_TRANSPARENT that covers all of `spot`
-// (screen coordinates): what `window` itself would draw there is hidden by it.
-bool CoveredByOpaqueChild(HWND window, HWND skip, const RECT& spot) {
-    for (HWND child = ::GetWindow(window, GW_CHILD); child;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
+// Whether one of `children` that is visible and without WS_EX_TRANSPARENT covers all of `spot`
+// (screen coordinates): what their parent would draw there is hidden by it.
+bool CoveredByOpaqueChild(const std::vector<HWND>& children, HWND skip, const RECT& spot) {
+    for (HWND child : children) {
         if (child == skip || (::GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) continue;
         RECT bounds;
         ::GetWindowRect(child, &bounds);
@@ -95,7 +95,8 @@ void RedrawUnder(HWND window, HWND skip, const RECT& spot) {
     RECT common;
     // A child is clipped to its parent, so nothing under a window that misses the spot needs it.
     if (!::IntersectRect(&common, &bounds, &spot)) return;
-    if (!CoveredByOpaqueChild(window, skip, common)) {
+    const std::vector<HWND> children = ChildrenOf(window);
+    if (!CoveredByOpaqueChild(children, skip, common)) {
         POINT origin{0, 0};
         ::ClientToScreen(window, &origin);
         RECT local = common;
@@ -103,9 +104,8 @@ void RedrawUnder(HWND window, HWND skip, const RECT& spot) {
         ::RedrawWindow(window, &local, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_NOCHILDREN);
     }
-    for (HWND child = ::GetWindow(::GetWindow(window, GW_CHILD), GW_HWNDLAST); child;
-         child = ::GetWindow(child, GW_HWNDPREV)) {
-        RedrawUnder(child, skip, spot);
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        RedrawUnder(*child, skip, spot);
     }
 }
 
@@ -208,14 +208,14 @@ void TransparentLabel::RepaintBehind(HWND label) {
     if (top != label) {
         RECT inTop = spot;
         ::MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&inTop), 2);
+        const std::vector<HWND> children = ChildrenOf(top);
         // A window whose child covers the spot would only paint under that child.
-        if (!CoveredByOpaqueChild(top, label, spot)) {
+        if (!CoveredByOpaqueChild(children, label, spot)) {
             ::RedrawWindow(top, &inTop, nullptr,
                            RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
         }
-        for (HWND child = ::GetWindow(::GetWindow(top, GW_CHILD), GW_HWNDLAST); child;
-             child = ::GetWindow(child, GW_HWNDPREV)) {
-            RedrawUnder(child, label, spot);
+        for (auto child = children.rbegin(); child != children.rend(); ++child) {
+            RedrawUnder(*child, label, spot);
         }
     }
     ::InvalidateRect(label, nullptr, FALSE);

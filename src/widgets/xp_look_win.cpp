@@ -17,6 +17,7 @@ namespace {
 // Controls keep their own procedure through the common-controls subclass chain, so switching
 // the look off is safe even when someone (the skin engine) subclassed them after us.
 constexpr UINT_PTR kSubclassId = 0x5850;
+constexpr UINT_PTR kAwaitCreateId = 0x5851;
 
 struct Record {
     Kind kind;
@@ -230,10 +231,22 @@ BOOL CALLBACK TakeOverThreadWindow(HWND window, LPARAM) {
     return TRUE;
 }
 
+// A new window is looked at when its WM_CREATE comes, once its text and style are in place;
+// this one-shot subclass waits for that message and then leaves.
+LRESULT CALLBACK AwaitCreate(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR) {
+    if (message == WM_CREATE || message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(window, AwaitCreate, kAwaitCreateId);
+        if (message == WM_CREATE && TheLook().hook) TakeOver(window);
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+// A CBT hook runs at a handful of window events only; a hook on sent messages would run (and
+// cost a round trip through the window system) at every message the thread sends.
 LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION) {
-        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (call->message == WM_CREATE) TakeOver(call->hwnd);
+    if (code == HCBT_CREATEWND) {
+        ::SetWindowSubclass(reinterpret_cast<HWND>(wParam), AwaitCreate, kAwaitCreateId, 0);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -254,7 +267,7 @@ int SwitchXpLook(int mode) {
     if (mode < 1 || mode > 3) return 0;
     Look& look = TheLook();
     look.scheme = static_cast<Scheme>(mode);
-    look.hook.reset(::SetWindowsHookExW(WH_CALLWNDPROC, WatchCreation, nullptr, ::GetCurrentThreadId()));
+    look.hook.reset(::SetWindowsHookExW(WH_CBT, WatchCreation, nullptr, ::GetCurrentThreadId()));
     ::EnumThreadWindows(::GetCurrentThreadId(), TakeOverThreadWindow, 0);
     return 1;
 }

@@ -1,16 +1,19 @@
 #include "skin/frame/clipped_window_dc_win.h"
 
+#include "core/window_children_win.h"
 #include "skin/skin_engine_win.h"
 
 namespace yf {
 
 ClippedWindowDc::ClippedWindowDc(HWND window, HDC borrowed)
+    : ClippedWindowDc(window, borrowed, ChildrenOf(window)) {}
+
+ClippedWindowDc::ClippedWindowDc(HWND window, HDC borrowed, const std::vector<HWND>& children)
     : window_(window), dc_(borrowed ? borrowed : ::GetDC(window)), owned_(!borrowed) {
     if (!dc_) return;
     if (!owned_) savedState_ = ::SaveDC(dc_);
     const SkinEngine* engine = SkinEngine::Current();
-    for (HWND child = ::GetWindow(window, GW_CHILD); child;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child : children) {
         if (!::IsWindowVisible(child)) continue;
         // See-through children are drawn over the image after it.
         if (::GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) continue;

@@ -5,11 +5,15 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace yf {
 
 class ClippedWindowDc {
   public:
     explicit ClippedWindowDc(HWND window, HDC borrowed = nullptr);
+    // The same with the window's children already asked for (ChildrenOf).
+    ClippedWindowDc(HWND window, HDC borrowed, const std::vector<HWND>& children);
     ~ClippedWindowDc();
     ClippedWindowDc(const ClippedWindowDc&) = delete;
     ClippedWindowDc& operator=(const ClippedWindowDc&) = delete;

@@ -7,6 +7,7 @@
 
 #include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
+#include "core/window_children_win.h"
 #include "gfx/text_win.h"
 #include "skin/child_painting_win.h"
 #include "skin/frame/clipped_window_dc_win.h"
@@ -39,10 +40,11 @@ void DrawDoubleFrame(HDC snapshot, const DoubleFrame& frame, int lightAlpha) {
                   frame.inner.corner);
 }
 
-// The see-through children of `container` that lie in `area` (client coordinates) draw again.
-void InvalidateSeeThroughChildren(HWND container, const RECT& area) {
-    for (HWND child = ::GetWindow(container, GW_CHILD); child;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
+// The see-through ones among the `children` of `container` that lie in `area` (client
+// coordinates) draw again.
+void InvalidateSeeThroughChildren(HWND container, const std::vector<HWND>& children,
+                                  const RECT& area) {
+    for (HWND child : children) {
         if (!(::GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) continue;
         RECT rect{};
         ::GetWindowRect(child, &rect);
@@ -255,13 +257,14 @@ void ContainerPainter::PaintContainer(int windowIndex, int container, HDC dc) {
     BackgroundSnapshot fresh;
     const DibSurface* face = Face(*ref.record, fresh);
     if (!face) return;
-    if (ClippedWindowDc target(ref.control, dc); target) {
+    const std::vector<HWND> children = ChildrenOf(ref.control);
+    if (ClippedWindowDc target(ref.control, dc, children); target) {
         ::BitBlt(target.get(), 0, 0, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
     }
     ref.record->dirty = false;
     RECT whole{};
     ::GetClientRect(ref.control, &whole);
-    InvalidateSeeThroughChildren(ref.control, whole);
+    InvalidateSeeThroughChildren(ref.control, children, whole);
 }
 
 void ContainerPainter::RepaintContainer(int windowIndex, int container, const RECT& area) {
@@ -270,12 +273,13 @@ void ContainerPainter::RepaintContainer(int windowIndex, int container, const RE
     BackgroundSnapshot fresh;
     const DibSurface* face = Face(*ref.record, fresh);
     if (!face) return;
-    if (ClippedWindowDc target(ref.control); target) {
+    const std::vector<HWND> children = ChildrenOf(ref.control);
+    if (ClippedWindowDc target(ref.control, nullptr, children); target) {
         // Only what was asked for: the rest of the container is still right on the screen.
         ::IntersectClipRect(target.get(), area.left, area.top, area.right, area.bottom);
         ::BitBlt(target.get(), 0, 0, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
     }
-    InvalidateSeeThroughChildren(ref.control, area);
+    InvalidateSeeThroughChildren(ref.control, children, area);
 }
 
 void ContainerPainter::OnSize(Ref& ref) {
