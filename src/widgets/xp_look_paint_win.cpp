@@ -238,6 +238,12 @@ void PaintControl(const PaintInput& input) {
 
     WindowDc windowDc(input.window, WindowDc::Area::Whole);
     if (!windowDc.get()) return;
+    if (input.kind == Kind::Edit || input.kind == Kind::DropList) {
+        // Two lines of plain colour cannot flicker: drawn straight on, with no read-back of
+        // the window (the dearest part of a paint).
+        PaintEditFrame(windowDc.get(), width, height, input);
+        return;
+    }
     UniqueMemoryDc memory(::CreateCompatibleDC(windowDc.get()));
     UniqueBitmap copy(::CreateCompatibleBitmap(windowDc.get(), width, height));
     SelectGuard keepCopy(memory.get(), copy.get());
@@ -245,7 +251,7 @@ void PaintControl(const PaintInput& input) {
 
     switch (input.kind) {
         case Kind::Edit:
-        case Kind::DropList: PaintEditFrame(memory.get(), width, height, input); break;
+        case Kind::DropList: break;  // drawn above
         case Kind::ComboBox: PaintCombo(memory.get(), width, height, input); break;
         case Kind::UpDown: PaintUpDown(memory.get(), width, height, input); break;
         case Kind::GroupBox: PaintGroupBox(memory.get(), width, height, input); break;

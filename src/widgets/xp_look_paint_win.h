@@ -1,5 +1,6 @@
-// Drawing of the XP-like faces and frames, one function per control kind. Each draws into an
-// off-screen copy of the whole window rectangle that is copied back in one piece.
+// Drawing of the XP-like faces and frames, one function per control kind. Each face is drawn
+// into an off-screen copy of the whole window rectangle that is copied back in one piece; the
+// frames of edit boxes and lists, two plain lines, straight onto the window.
 #pragma once
 
 #include <windows.h>
