@@ -151,6 +151,27 @@ void EditPainter::PaintEditBackground(HWND edit, HDC dc, bool toClientDc) {
     ::BitBlt(dc, x, y, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
 }
 
+bool EditPainter::ComposeQuietEdit(HWND edit, HDC dc, POINT at) {
+    const Ref ref = Find(edit);
+    if (!ref || !Settings().transparentControls || !engine_.GdiplusRunning()) return false;
+    if (ref.record->focused || ::GetFocus() == edit || IsHotNow(ref, kEditHotKind) ||
+        HasScrollBarStyle(edit) || ::GetWindowTextLengthW(edit) > 0) {
+        return false;
+    }
+    const EditFrameKey key = FrameKeyOf(ref, std::nullopt, std::nullopt);
+    if (!key.background.keepable || ref.record->shownFrame != key) return false;
+    BackgroundSnapshot freshFrame;
+    BackgroundSnapshot freshBackground;
+    const DibSurface* frame = FrameFace(ref, key, freshFrame);
+    const DibSurface* background = BackgroundFace(ref, freshBackground);
+    if (!frame || !background) return false;
+    ::BitBlt(dc, at.x, at.y, frame->Width(), frame->Height(), frame->Dc(), 0, 0, SRCCOPY);
+    const RECT client = ClientAreaOf(edit);
+    ::BitBlt(dc, at.x + client.left, at.y + client.top, background->Width(),
+             background->Height(), background->Dc(), 0, 0, SRCCOPY);
+    return true;
+}
+
 LRESULT EditPainter::OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam) {
     HWND control = ref.control;
     RefreshEditFrame(control);

@@ -58,6 +58,10 @@ class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily:
     void RefreshEditFrame(HWND edit);
     // The skin behind the edit's client area, into `dc` (its client DC, or its window DC).
     void PaintEditBackground(HWND edit, HDC dc, bool toClientDc);
+    // The edit as its repaint would show it, into `dc` with its outer corner at `at`, when that
+    // is its frame and background alone: an empty see-through edit without focus, pointer or
+    // scroll bars whose quiet frame is the one on the screen. False otherwise.
+    bool ComposeQuietEdit(HWND edit, HDC dc, POINT at);
 
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,6 +5,8 @@
 
 #include "core/unique_handle_win.h"
 #include "core/window_children_win.h"
+#include "skin/skinned_control_win.h"
+#include "widgets/xp_look_win.h"
 #include "core/wide_text_win.h"
 
 namespace yf {
@@ -13,6 +15,9 @@ namespace {
 struct LabelState {
     LabelStyle style;
     HFONT font = nullptr;  // not owned; null = default GUI font
+    // While the label repaints itself over a backdrop composed for it: that backdrop (not
+    // owned), which the paint writes on and copies out whole.
+    HDC backdrop = nullptr;
 };
 
 struct CreateArgs {
@@ -36,25 +41,35 @@ UINT TextFlags(const LabelStyle& style) {
     return flags;
 }
 
+void WriteText(HWND label, const LabelState& state, HDC dc) {
+    const int length = ::GetWindowTextLengthW(label);
+    if (length <= 0) return;
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(label, text.data(), length + 1)));
+    HFONT font = state.font ? state.font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    SelectGuard keepFont(dc, font);
+    ::SetBkMode(dc, TRANSPARENT);
+    RECT client;
+    ::GetClientRect(label, &client);
+    const UINT flags = TextFlags(state.style);
+    for (const TextCopy& copy : TextCopies(state.style)) {
+        RECT at = client;
+        ::OffsetRect(&at, copy.dx, copy.dy);
+        ::SetTextColor(dc, copy.colour);
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &at, flags);
+    }
+}
+
 void Paint(HWND label, const LabelState& state) {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(label, &ps);
-    const int length = ::GetWindowTextLengthW(label);
-    if (length > 0) {
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(::GetWindowTextW(label, text.data(), length + 1)));
-        HFONT font = state.font ? state.font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-        SelectGuard keepFont(dc, font);
-        ::SetBkMode(dc, TRANSPARENT);
+    if (state.backdrop) {
+        WriteText(label, state, state.backdrop);
         RECT client;
         ::GetClientRect(label, &client);
-        const UINT flags = TextFlags(state.style);
-        for (const TextCopy& copy : TextCopies(state.style)) {
-            RECT at = client;
-            ::OffsetRect(&at, copy.dx, copy.dy);
-            ::SetTextColor(dc, copy.colour);
-            ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &at, flags);
-        }
+        ::BitBlt(dc, 0, 0, client.right, client.bottom, state.backdrop, 0, 0, SRCCOPY);
+    } else {
+        WriteText(label, state, dc);
     }
     ::EndPaint(label, &ps);
 }
@@ -107,6 +122,27 @@ void RedrawUnder(HWND window, HWND skip, const RECT& spot) {
     for (auto child = children.rbegin(); child != children.rend(); ++child) {
         RedrawUnder(*child, skip, spot);
     }
+}
+
+// The label composed over its own backdrop in one paint, when the skin can compose what lies
+// under it: nothing under it repaints, which is most of the cost of a text change.
+bool RepaintOverOwnBackdrop(HWND label) {
+    LabelState* state = StateOf(label);
+    RECT client;
+    if (!state || !::IsWindowVisible(label) || !::GetClientRect(label, &client) ||
+        client.right <= 0 || client.bottom <= 0) {
+        return false;
+    }
+    WindowDc screen(label);
+    UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+    UniqueBitmap surface(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+    if (!memory || !surface) return false;
+    SelectGuard keepSurface(memory.get(), surface.get());
+    if (!ComposeSeeThroughBackdrop(label, memory.get(), xp::PaintQuietFrameInto)) return false;
+    state->backdrop = memory.get();
+    ::RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    state->backdrop = nullptr;
+    return true;
 }
 
 LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -202,6 +238,7 @@ void TransparentLabel::SetFont(HWND label, HFONT font) {
 }
 
 void TransparentLabel::RepaintBehind(HWND label) {
+    if (RepaintOverOwnBackdrop(label)) return;
     HWND top = TopLevelOf(label);
     RECT spot;
     ::GetWindowRect(label, &spot);

@@ -224,6 +224,16 @@ bool HasFrame(HWND window) {
     return (style & WS_BORDER) || (exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
 }
 
+void PaintEditFrameAt(const PaintInput& input, HDC dc, POINT at) {
+    if (!HasFrame(input.window)) return;
+    RECT bounds;
+    ::GetWindowRect(input.window, &bounds);
+    POINT old{};
+    ::OffsetViewportOrgEx(dc, at.x, at.y, &old);
+    PaintEditFrame(dc, bounds.right - bounds.left, bounds.bottom - bounds.top, input);
+    ::SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
 void PaintControl(const PaintInput& input) {
     if (input.kind == Kind::Edit && !HasFrame(input.window)) return;
     if (input.kind == Kind::DropList &&

@@ -19,6 +19,8 @@ struct PaintInput {
 };
 
 void PaintControl(const PaintInput& input);
+// An edit's frame as PaintControl draws it, into `dc` with the edit's outer corner at `at`.
+void PaintEditFrameAt(const PaintInput& input, HDC dc, POINT at);
 
 // Whether an edit-like control has a frame the look replaces.
 bool HasFrame(HWND window);

@@ -280,6 +280,17 @@ std::optional<Kind> TakenOverAs(HWND window) {
     return found->second.kind;
 }
 
+bool PaintQuietFrameInto(HWND control, HDC dc, POINT at) {
+    const auto found = TheLook().records.find(control);
+    if (found == TheLook().records.end()) return true;
+    const Record& record = found->second;
+    if (record.kind != Kind::Edit || record.state.hovered || record.state.focused) return false;
+    PaintEditFrameAt({control, record.kind, record.state, TheLook().scheme, record.parentBrush,
+                      record.parentText},
+                     dc, at);
+    return true;
+}
+
 std::optional<State> StateOf(HWND window) {
     const auto found = TheLook().records.find(window);
     if (found == TheLook().records.end()) return std::nullopt;

@@ -20,4 +20,9 @@ bool IsXpLookOn();
 std::optional<Kind> TakenOverAs(HWND window);
 std::optional<State> StateOf(HWND window);
 
+// What the look draws over `control`, into `dc` with the control's outer corner at `at`, for a
+// backdrop composed without the control's own paint: true when that is nothing (the look does
+// not hold it) or the quiet frame of an edit, drawn; false when the look would draw more.
+bool PaintQuietFrameInto(HWND control, HDC dc, POINT at);
+
 }  // namespace yf::xp

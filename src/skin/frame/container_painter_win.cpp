@@ -267,6 +267,18 @@ void ContainerPainter::PaintContainer(int windowIndex, int container, HDC dc) {
     InvalidateSeeThroughChildren(ref.control, children, whole);
 }
 
+bool ContainerPainter::CopyFace(HWND control, POINT from, SIZE size, HDC dc) {
+    const Ref ref = Find(control);
+    if (!ref || !ref.record->painted) return false;
+    BackgroundSnapshot fresh;
+    const DibSurface* face = Face(*ref.record, fresh);
+    if (!face || from.x < 0 || from.y < 0 || from.x + size.cx > face->Width() ||
+        from.y + size.cy > face->Height()) {
+        return false;
+    }
+    return ::BitBlt(dc, 0, 0, size.cx, size.cy, face->Dc(), from.x, from.y, SRCCOPY) != FALSE;
+}
+
 void ContainerPainter::RepaintContainer(int windowIndex, int container, const RECT& area) {
     const Ref ref = At(windowIndex, container);
     if (!ref) return;

@@ -59,6 +59,9 @@ class ContainerPainter
 
     // The whole container into `dc` (or its own DC when none is given).
     void PaintContainer(int windowIndex, int container, HDC dc = nullptr);
+    // The part of the container's face at `from` (client coordinates), `size` large, into `dc`
+    // at 0, 0; false when `control` is no painted container or the part leaves its face.
+    bool CopyFace(HWND control, POINT from, SIZE size, HDC dc);
     // The part `area` (client coordinates) of the container, through its own DC; the
     // see-through children there are redrawn over it afterwards.
     void RepaintContainer(int windowIndex, int container, const RECT& area);

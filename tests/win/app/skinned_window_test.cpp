@@ -7,7 +7,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/app_icon_win.h"
@@ -144,6 +146,89 @@ TEST_F(SkinnedWindowTest, ChangingTheHourLabelLeavesNoTraceUnderEverySkin) {
         const testing::Pixels fresh = testing::CaptureClient(group, spot);
         testing::DumpIfAsked(afterChange, "skinned-label-after-change");
         testing::DumpIfAsked(fresh, "skinned-label-fresh");
+        EXPECT_EQ(testing::CountDifferentPixels(afterChange, fresh), 0);
+    }
+}
+
+// Paint messages a window gets while a test watches, sent or taken from the queue.
+class PaintWatch {
+  public:
+    PaintWatch()
+        : sent_(::SetWindowsHookExW(WH_CALLWNDPROC, Sent, nullptr, ::GetCurrentThreadId())),
+          queued_(::SetWindowsHookExW(WH_GETMESSAGE, Queued, nullptr, ::GetCurrentThreadId())) {
+        Counts().clear();
+    }
+    ~PaintWatch() {
+        ::UnhookWindowsHookEx(sent_);
+        ::UnhookWindowsHookEx(queued_);
+    }
+    PaintWatch(const PaintWatch&) = delete;
+    PaintWatch& operator=(const PaintWatch&) = delete;
+    int PaintsOf(HWND window) const { return Counts()[window]; }
+
+  private:
+    static std::map<HWND, int>& Counts() {
+        static std::map<HWND, int> counts;
+        return counts;
+    }
+    static void Note(HWND window, UINT message) {
+        if (message == WM_PAINT || message == WM_NCPAINT || message == WM_ERASEBKGND) {
+            ++Counts()[window];
+        }
+    }
+    static LRESULT CALLBACK Sent(int code, WPARAM wParam, LPARAM lParam) {
+        if (code >= 0) {
+            const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+            Note(call->hwnd, call->message);
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static LRESULT CALLBACK Queued(int code, WPARAM wParam, LPARAM lParam) {
+        if (code >= 0 && wParam == PM_REMOVE) {
+            const auto* msg = reinterpret_cast<const MSG*>(lParam);
+            Note(msg->hwnd, msg->message);
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK sent_;
+    HHOOK queued_;
+};
+
+// The clock's label over its empty box repaints itself alone, over a backdrop composed from
+// what the engine keeps, and shows exactly what a repaint of everything under it shows.
+TEST_F(SkinnedWindowTest, TheClockLabelRepaintsAloneAndAsAFullRepaintWould) {
+    HWND group = Control(ControlId::分组框2);
+    HWND box = Control(ControlId::编辑框3);
+    HWND clockLabel = Control(ControlId::透明标签_现在时间);
+    RECT spot = RectIn(clockLabel, group);
+    const RECT boxRect = RectIn(box, group);
+    ::UnionRect(&spot, &spot, &boxRect);
+    // The clock's own ticks would change the text between the two looks.
+    window_->SetTimerInterval(TimerId::时钟1, 0);
+    for (int skin = 1; skin <= 8; ++skin) {
+        SCOPED_TRACE(skin);
+        ChooseSkin(skin);
+        RepaintEverything();
+        window_->SetText(ControlId::透明标签_现在时间, "23:59:58");
+        PumpFor(100);
+        int paintsUnder = 0;
+        int labelPaints = 0;
+        {
+            PaintWatch watch;
+            window_->SetText(ControlId::透明标签_现在时间, "1:02:03");
+            PumpFor(100);
+            paintsUnder = watch.PaintsOf(group) + watch.PaintsOf(box) +
+                          watch.PaintsOf(window_->Handle());
+            labelPaints = watch.PaintsOf(clockLabel);
+        }
+        EXPECT_EQ(paintsUnder, 0);
+        EXPECT_GE(labelPaints, 1);
+        const testing::Pixels afterChange = testing::CaptureClient(group, spot);
+        RepaintEverything();
+        const testing::Pixels fresh = testing::CaptureClient(group, spot);
+        const std::string name = "clock-label-skin" + std::to_string(skin);
+        testing::DumpIfAsked(afterChange, (name + "-after-change").c_str());
+        testing::DumpIfAsked(fresh, (name + "-fresh").c_str());
         EXPECT_EQ(testing::CountDifferentPixels(afterChange, fresh), 0);
     }
 }
