@@ -12,11 +12,50 @@
 namespace yf {
 namespace {
 
+// The surface a label composes its backdrop on, kept from one repaint to the next: making a
+// DC and a bitmap at every tick of a clock costs more than the copies themselves.
+class BackdropSurface {
+  public:
+    BackdropSurface() = default;
+    BackdropSurface(const BackdropSurface&) = delete;
+    BackdropSurface& operator=(const BackdropSurface&) = delete;
+    ~BackdropSurface() {
+        if (dc_) ::SelectObject(dc_.get(), previous_);
+    }
+
+    // A DC `width` x `height` large, like the one of `window`; null when none can be made.
+    HDC Prepare(HWND window, int width, int height) {
+        if (dc_ && width == width_ && height == height_) return dc_.get();
+        if (dc_) ::SelectObject(dc_.get(), previous_);
+        bitmap_.reset();
+        dc_.reset();
+        WindowDc like(window);
+        dc_.reset(::CreateCompatibleDC(like.get()));
+        bitmap_.reset(::CreateCompatibleBitmap(like.get(), width, height));
+        if (!dc_ || !bitmap_) {
+            dc_.reset();
+            return nullptr;
+        }
+        previous_ = ::SelectObject(dc_.get(), bitmap_.get());
+        width_ = width;
+        height_ = height;
+        return dc_.get();
+    }
+
+  private:
+    UniqueMemoryDc dc_;
+    UniqueBitmap bitmap_;
+    HGDIOBJ previous_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
 struct LabelState {
     LabelStyle style;
     HFONT font = nullptr;  // not owned; null = default GUI font
-    // While the label repaints itself over a backdrop composed for it: that backdrop (not
-    // owned), which the paint writes on and copies out whole.
+    BackdropSurface surface;
+    // While the label repaints itself over a backdrop composed for it: that backdrop (in
+    // `surface`), which the paint writes on and copies out whole.
     HDC backdrop = nullptr;
 };
 
@@ -133,13 +172,11 @@ bool RepaintOverOwnBackdrop(HWND label) {
         client.right <= 0 || client.bottom <= 0) {
         return false;
     }
-    WindowDc screen(label);
-    UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-    UniqueBitmap surface(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
-    if (!memory || !surface) return false;
-    SelectGuard keepSurface(memory.get(), surface.get());
-    if (!ComposeSeeThroughBackdrop(label, memory.get(), xp::PaintQuietFrameInto)) return false;
-    state->backdrop = memory.get();
+    HDC surface = state->surface.Prepare(label, client.right, client.bottom);
+    if (!surface || !ComposeSeeThroughBackdrop(label, surface, xp::PaintQuietFrameInto)) {
+        return false;
+    }
+    state->backdrop = surface;
     ::RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     state->backdrop = nullptr;
     return true;
