@@ -4,6 +4,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/unique_handle_win.h"
@@ -14,10 +15,10 @@
 namespace yf::xp {
 namespace {
 
-// Controls keep their own procedure through the common-controls subclass chain, so switching
-// the look off is safe even when someone (the skin engine) subclassed them after us.
-constexpr UINT_PTR kSubclassId = 0x5850;
-constexpr UINT_PTR kAwaitCreateId = 0x5851;
+// The look subclasses a control by its window procedure and finds its own data in a map, not
+// in a window property: every message to the control passes through here, and a property is
+// a round trip to the window system. Switched off under someone who subclassed the control
+// after us (the skin engine), our procedure stays in their chain and passes everything on.
 
 struct Record {
     Kind kind;
@@ -30,6 +31,10 @@ struct Look {
     Scheme scheme = Scheme::Blue;
     UniqueHook hook;
     std::unordered_map<HWND, Record> records;
+    // The procedure before ours, for every window ours is in the chain of.
+    std::unordered_map<HWND, WNDPROC> oldProcs;
+    // Windows created while the look is on, looked at when their WM_CREATE comes.
+    std::unordered_set<HWND> awaitingCreate;
 };
 
 Look& TheLook() {
@@ -59,14 +64,56 @@ bool IsButtonKind(Kind kind) {
 }
 
 void Release(HWND window, bool redraw);
+bool TakeOver(HWND window);
+LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR) {
-    auto found = TheLook().records.find(window);
-    if (found == TheLook().records.end()) return ::DefSubclassProc(window, message, wParam, lParam);
+// Our procedure into the window's chain (once).
+bool Subclass(HWND window) {
+    Look& look = TheLook();
+    if (look.oldProcs.count(window)) return true;
+    const auto old = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+        window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlProc)));
+    if (!old) return false;
+    look.oldProcs.emplace(window, old);
+    return true;
+}
+
+// Out of the chain when we are on top of it; otherwise we stay in it, passing everything on.
+void Unsubclass(HWND window) {
+    Look& look = TheLook();
+    const auto old = look.oldProcs.find(window);
+    if (old == look.oldProcs.end()) return;
+    const auto now = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
+    if (now != &ControlProc) return;
+    ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old->second));
+    look.oldProcs.erase(old);
+}
+
+// Messages to a window we hold no record of: WM_CREATE of a new one is when it is looked at.
+LRESULT PassOn(HWND window, WNDPROC old, UINT message, WPARAM wParam, LPARAM lParam) {
+    Look& look = TheLook();
+    if (message == WM_NCDESTROY) {
+        // The last message a window gets: nothing of it is kept after.
+        look.oldProcs.erase(window);
+        look.awaitingCreate.erase(window);
+        return ::CallWindowProcW(old, window, message, wParam, lParam);
+    }
+    if (message == WM_CREATE && look.awaitingCreate.erase(window)) {
+        if (!look.hook || !TakeOver(window)) Unsubclass(window);
+    }
+    return ::CallWindowProcW(old, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Look& look = TheLook();
+    const auto chained = look.oldProcs.find(window);
+    if (chained == look.oldProcs.end()) return ::DefWindowProcW(window, message, wParam, lParam);
+    const WNDPROC old = chained->second;
+    auto found = look.records.find(window);
+    if (found == look.records.end()) return PassOn(window, old, message, wParam, lParam);
     Record& record = found->second;
     const Kind kind = record.kind;
-    auto own = [&] { return ::DefSubclassProc(window, message, wParam, lParam); };
+    auto own = [&] { return ::CallWindowProcW(old, window, message, wParam, lParam); };
     auto ownThenPaint = [&] {
         const LRESULT result = own();
         Paint(window, record);
@@ -186,15 +233,17 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return own();
 }
 
-void TakeOver(HWND window) {
+// A record for a window of a known kind, with our procedure in its chain; false for any
+// other window.
+bool TakeOver(HWND window) {
     Look& look = TheLook();
-    if (look.records.count(window)) return;
+    if (look.records.count(window)) return true;
     HWND parent = ::GetParent(window);
     const std::string className = ClassNameOf(window);
     const std::string parentClass = parent ? ClassNameOf(parent) : std::string();
     const auto style = static_cast<std::uint32_t>(::GetWindowLongW(window, GWL_STYLE));
     const auto kind = Classify({className, style, parentClass, ::GetWindowTextLengthW(window) > 0});
-    if (!kind) return;
+    if (!kind) return false;
 
     Record record{*kind, {}};
     record.state.disabled = style & WS_DISABLED;
@@ -207,13 +256,14 @@ void TakeOver(HWND window) {
         record.state.checked = check == BST_CHECKED;
         record.state.indeterminate = check == BST_INDETERMINATE;
     }
-    if (!::SetWindowSubclass(window, ControlProc, kSubclassId, 0)) return;
+    if (!Subclass(window)) return false;
     look.records.emplace(window, record);
+    return true;
 }
 
 void Release(HWND window, bool redraw) {
-    ::RemoveWindowSubclass(window, ControlProc, kSubclassId);
     TheLook().records.erase(window);
+    Unsubclass(window);
     if (redraw) {
         ::RedrawWindow(window, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -231,22 +281,14 @@ BOOL CALLBACK TakeOverThreadWindow(HWND window, LPARAM) {
     return TRUE;
 }
 
-// A new window is looked at when its WM_CREATE comes, once its text and style are in place;
-// this one-shot subclass waits for that message and then leaves.
-LRESULT CALLBACK AwaitCreate(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR) {
-    if (message == WM_CREATE || message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(window, AwaitCreate, kAwaitCreateId);
-        if (message == WM_CREATE && TheLook().hook) TakeOver(window);
-    }
-    return ::DefSubclassProc(window, message, wParam, lParam);
-}
-
-// A CBT hook runs at a handful of window events only; a hook on sent messages would run (and
-// cost a round trip through the window system) at every message the thread sends.
+// A new window is looked at when its WM_CREATE comes, once its text and style are in place:
+// our procedure goes into its chain now and waits for that message (PassOn). A CBT hook runs
+// at a handful of window events only; a hook on sent messages would run (and cost a round trip
+// through the window system) at every message the thread sends.
 LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
-        ::SetWindowSubclass(reinterpret_cast<HWND>(wParam), AwaitCreate, kAwaitCreateId, 0);
+        const auto window = reinterpret_cast<HWND>(wParam);
+        if (Subclass(window)) TheLook().awaitingCreate.insert(window);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

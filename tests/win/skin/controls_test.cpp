@@ -537,6 +537,22 @@ TEST_F(SkinnedControlsTest, XpLookLeavesSkinnedControlsToTheSkinButQuietEditFram
     xp::SwitchXpLook(0);
 }
 
+// The look switched off while the skin sits on top of it in the controls' chains: the
+// controls keep working (their messages still reach their own procedures) and the skin still
+// paints them.
+TEST_F(SkinnedControlsTest, SwitchingTheXpLookOffUnderTheSkinKeepsTheControlsWorking) {
+    ASSERT_EQ(xp::SwitchXpLook(1), 1);
+    RegisterAndShow();
+    xp::SwitchXpLook(0);
+    ::SetWindowTextW(edit_, L"1234");
+    wchar_t text[16] = {};
+    EXPECT_EQ(::GetWindowTextW(edit_, text, 16), 4);
+    EXPECT_STREQ(text, L"1234");
+    EXPECT_EQ(::SendMessageW(list_, CB_GETCOUNT, 0, 0), 1);
+    ::SendMessageW(edit_, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(IsReddish(testing::CaptureWindow(edit_).At(1, 10)));
+}
+
 TEST_F(SkinnedControlsTest, RepaintsReleaseWhatTheyMade) {
     RegisterAndShow();
     const auto repaint = [](HWND control) {
