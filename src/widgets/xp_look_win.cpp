@@ -104,6 +104,129 @@ LRESULT PassOn(HWND window, WNDPROC old, UINT message, WPARAM wParam, LPARAM lPa
     return ::CallWindowProcW(old, window, message, wParam, lParam);
 }
 
+// One message to a control of the look, with the ways to answer it.
+struct Call {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    WNDPROC old;
+    Record& record;
+
+    LRESULT Own() const { return ::CallWindowProcW(old, window, message, wParam, lParam); }
+    LRESULT OwnThenPaint() const {
+        const LRESULT result = Own();
+        Paint(window, record);
+        return result;
+    }
+    LRESULT DefaultThenPaint() const {
+        const LRESULT result = ::DefWindowProcW(window, message, wParam, lParam);
+        Paint(window, record);
+        return result;
+    }
+};
+
+std::optional<LRESULT> ButtonMessage(const Call& call) {
+    State& state = call.record.state;
+    switch (call.message) {
+        case WM_SETTEXT:
+        case WM_PAINT: return call.DefaultThenPaint();
+        case WM_ERASEBKGND: return call.Own();
+        case BM_SETCHECK:
+            state.checked = call.wParam == BST_CHECKED;
+            state.indeterminate = call.wParam == BST_INDETERMINATE;
+            return call.OwnThenPaint();
+        case BM_SETSTATE:
+            state.pressed = call.wParam != 0;
+            return call.OwnThenPaint();
+        case BM_SETSTYLE:
+            state.isDefault = (call.wParam & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+            return call.OwnThenPaint();
+        default: return std::nullopt;
+    }
+}
+
+std::optional<LRESULT> EditMessage(const Call& call) {
+    State& state = call.record.state;
+    switch (call.message) {
+        case WM_PAINT:
+        case WM_NCPAINT:
+        case WM_HSCROLL:
+        case WM_VSCROLL: return call.OwnThenPaint();
+        case WM_NCMOUSEMOVE:
+            if (state.hovered) return std::nullopt;
+            state.hovered = true;
+            {
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, call.window, 0};
+                ::TrackMouseEvent(&track);
+            }
+            return call.DefaultThenPaint();
+        case WM_MOUSELEAVE:
+        case WM_NCMOUSELEAVE:
+            if (!state.hovered) return std::nullopt;
+            state.hovered = false;
+            return call.DefaultThenPaint();
+        default: return std::nullopt;
+    }
+}
+
+std::optional<LRESULT> ComboMessage(const Call& call) {
+    switch (call.message) {
+        case WM_PAINT:
+        case WM_NCPAINT: return call.OwnThenPaint();
+        case WM_LBUTTONDOWN: call.record.state.pressed = true; return call.OwnThenPaint();
+        case WM_LBUTTONUP: call.record.state.pressed = false; return call.OwnThenPaint();
+        default: return std::nullopt;
+    }
+}
+
+// `halfChanged`: a mouse move went from one arrow to the other, to be painted after the
+// messages every kind shares.
+std::optional<LRESULT> UpDownMessage(const Call& call, bool& halfChanged) {
+    State& state = call.record.state;
+    switch (call.message) {
+        case WM_PAINT:
+        case WM_NCPAINT: return call.DefaultThenPaint();
+        case WM_ERASEBKGND: return 1;
+        case WM_MOUSEMOVE: {
+            RECT client;
+            ::GetClientRect(call.window, &client);
+            const int half = UpDownHalf(static_cast<short>(LOWORD(call.lParam)),
+                                        static_cast<short>(HIWORD(call.lParam)), client.right,
+                                        client.bottom, state.horizontal);
+            halfChanged = half != state.hotHalf;
+            state.hotHalf = half;
+            return std::nullopt;
+        }
+        case WM_LBUTTONUP: state.pressed = false; return call.OwnThenPaint();
+        default: return std::nullopt;
+    }
+}
+
+// Focus, enabling and the pointer, alike for every kind.
+LRESULT CommonMessage(const Call& call, bool halfChanged) {
+    State& state = call.record.state;
+    switch (call.message) {
+        case WM_SETFOCUS: state.focused = true; return call.OwnThenPaint();
+        case WM_KILLFOCUS: state.focused = false; return call.OwnThenPaint();
+        case WM_ENABLE: state.disabled = call.wParam == 0; return call.OwnThenPaint();
+        case WM_MOUSEMOVE:
+            if (!state.hovered && !(call.wParam & MK_LBUTTON)) {
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, call.window, 0};
+                ::TrackMouseEvent(&track);
+                state.hovered = true;
+                return call.OwnThenPaint();
+            }
+            return halfChanged ? call.OwnThenPaint() : call.Own();
+        case WM_MOUSELEAVE:
+            if (!state.hovered) return call.Own();
+            state.hovered = false;
+            state.hotHalf = 0;
+            return call.OwnThenPaint();
+        default: return call.Own();
+    }
+}
+
 LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Look& look = TheLook();
     const auto chained = look.oldProcs.find(window);
@@ -111,126 +234,36 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     const WNDPROC old = chained->second;
     auto found = look.records.find(window);
     if (found == look.records.end()) return PassOn(window, old, message, wParam, lParam);
-    Record& record = found->second;
-    const Kind kind = record.kind;
-    auto own = [&] { return ::CallWindowProcW(old, window, message, wParam, lParam); };
-    auto ownThenPaint = [&] {
-        const LRESULT result = own();
-        Paint(window, record);
-        return result;
-    };
-    auto defaultThenPaint = [&] {
-        const LRESULT result = ::DefWindowProcW(window, message, wParam, lParam);
-        Paint(window, record);
-        return result;
-    };
+    const Call call{window, message, wParam, lParam, old, found->second};
+    const Kind kind = call.record.kind;
 
     // Messages every kind treats the same before its own table.
     if (message == WM_DESTROY) {
-        const LRESULT result = own();
+        const LRESULT result = call.Own();
         Release(window, false);
         return result;
     }
     // A control the skin engine has taken over is the skin's to paint, all but the frames of
     // edit boxes and drop-down lists: those this look keeps drawing after the skin's (see Paint).
-    if (!KeepsFrameUnderSkin(kind) && IsTakenOverBySkin(window)) return own();
-    if (message == EM_SETREADONLY && kind == Kind::Edit) return own();
-    if (message == WM_LBUTTONDOWN && kind == Kind::UpDown) return own();
-    if (message == WM_ERASEBKGND) AskParentForColours(window, record);
+    if (!KeepsFrameUnderSkin(kind) && IsTakenOverBySkin(window)) return call.Own();
+    if (message == EM_SETREADONLY && kind == Kind::Edit) return call.Own();
+    if (message == WM_LBUTTONDOWN && kind == Kind::UpDown) return call.Own();
+    if (message == WM_ERASEBKGND) AskParentForColours(window, call.record);
 
-    bool paintAfterCommon = false;
+    bool halfChanged = false;
+    std::optional<LRESULT> answer;
     if (IsButtonKind(kind)) {
-        switch (message) {
-            case WM_SETTEXT:
-            case WM_PAINT: return defaultThenPaint();
-            case WM_ERASEBKGND: return own();
-            case BM_SETCHECK:
-                record.state.checked = wParam == BST_CHECKED;
-                record.state.indeterminate = wParam == BST_INDETERMINATE;
-                return ownThenPaint();
-            case BM_SETSTATE:
-                record.state.pressed = wParam != 0;
-                return ownThenPaint();
-            case BM_SETSTYLE:
-                record.state.isDefault = (wParam & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-                return ownThenPaint();
-            default: break;
-        }
+        answer = ButtonMessage(call);
     } else if (kind == Kind::Edit) {
-        switch (message) {
-            case WM_PAINT:
-            case WM_NCPAINT:
-            case WM_HSCROLL:
-            case WM_VSCROLL: return ownThenPaint();
-            case WM_NCMOUSEMOVE:
-                if (!record.state.hovered) {
-                    record.state.hovered = true;
-                    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
-                    ::TrackMouseEvent(&track);
-                    return defaultThenPaint();
-                }
-                break;
-            case WM_MOUSELEAVE:
-            case WM_NCMOUSELEAVE:
-                if (record.state.hovered) {
-                    record.state.hovered = false;
-                    return defaultThenPaint();
-                }
-                break;
-            default: break;
-        }
+        answer = EditMessage(call);
     } else if (kind == Kind::ComboBox) {
-        switch (message) {
-            case WM_PAINT:
-            case WM_NCPAINT: return ownThenPaint();
-            case WM_LBUTTONDOWN: record.state.pressed = true; return ownThenPaint();
-            case WM_LBUTTONUP: record.state.pressed = false; return ownThenPaint();
-            default: break;
-        }
+        answer = ComboMessage(call);
     } else if (kind == Kind::UpDown) {
-        switch (message) {
-            case WM_PAINT:
-            case WM_NCPAINT: return defaultThenPaint();
-            case WM_ERASEBKGND: return 1;
-            case WM_MOUSEMOVE: {
-                RECT client;
-                ::GetClientRect(window, &client);
-                const int half = UpDownHalf(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)),
-                                            client.right, client.bottom, record.state.horizontal);
-                paintAfterCommon = half != record.state.hotHalf;
-                record.state.hotHalf = half;
-                break;
-            }
-            case WM_LBUTTONUP: record.state.pressed = false; return ownThenPaint();
-            default: break;
-        }
-    } else if (kind == Kind::GroupBox) {
-        if (message == WM_PAINT || message == WM_NCPAINT) return defaultThenPaint();
+        answer = UpDownMessage(call, halfChanged);
+    } else if (kind == Kind::GroupBox && (message == WM_PAINT || message == WM_NCPAINT)) {
+        answer = call.DefaultThenPaint();
     }
-
-    switch (message) {
-        case WM_SETFOCUS: record.state.focused = true; return ownThenPaint();
-        case WM_KILLFOCUS: record.state.focused = false; return ownThenPaint();
-        case WM_ENABLE: record.state.disabled = wParam == 0; return ownThenPaint();
-        case WM_MOUSEMOVE:
-            if (!record.state.hovered && !(wParam & MK_LBUTTON)) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
-                ::TrackMouseEvent(&track);
-                record.state.hovered = true;
-                return ownThenPaint();
-            }
-            if (paintAfterCommon) return ownThenPaint();
-            break;
-        case WM_MOUSELEAVE:
-            if (record.state.hovered) {
-                record.state.hovered = false;
-                record.state.hotHalf = 0;
-                return ownThenPaint();
-            }
-            break;
-        default: break;
-    }
-    return own();
+    return answer ? *answer : CommonMessage(call, halfChanged);
 }
 
 // A record for a window of a known kind, with our procedure in its chain; false for any
