@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <unordered_map>
+
 #include "app/resource_ids.h"
 #include "app/skin_selection.h"
+#include "core/procedure_chain_win.h"
 #include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
 #include "skin/skin_engine_win.h"
@@ -15,7 +18,6 @@
 namespace yf {
 namespace {
 
-constexpr UINT_PTR kGroupForwardSubclass = 0x6F77;
 // Beside the named timers, which use 1..kTimerCount.
 constexpr UINT_PTR kTrayRetryTimer = 0x7472;
 
@@ -23,10 +25,25 @@ int NativeTimerId(TimerId id) { return static_cast<int>(id) + 1; }
 
 RECT ToRect(const LayoutRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
 
+LRESULT CALLBACK ForwardToMainWindow(HWND group, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The group boxes' procedure chain and the window each forwards to, kept here: every message
+// to a group box passes through, and a window property is read at a round trip.
+ProcedureChain& GroupChain() {
+    static ProcedureChain chain(&ForwardToMainWindow);
+    return chain;
+}
+
+std::unordered_map<HWND, HWND>& ForwardTargets() {
+    static std::unordered_map<HWND, HWND> targets;
+    return targets;
+}
+
 // Children of a group box report to the group box; the event map lives in the main window,
 // so the group boxes pass their children's notifications on to it.
-LRESULT CALLBACK ForwardToMainWindow(HWND group, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR, DWORD_PTR mainWindow) {
+LRESULT CALLBACK ForwardToMainWindow(HWND group, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto target = ForwardTargets().find(group);
+    const HWND mainWindow = target == ForwardTargets().end() ? nullptr : target->second;
     switch (message) {
         case WM_COMMAND:
         case WM_NOTIFY:
@@ -38,14 +55,15 @@ LRESULT CALLBACK ForwardToMainWindow(HWND group, UINT message, WPARAM wParam, LP
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
-            return ::SendMessageW(reinterpret_cast<HWND>(mainWindow), message, wParam, lParam);
+            if (mainWindow) return ::SendMessageW(mainWindow, message, wParam, lParam);
+            break;
         case WM_NCDESTROY:
-            ::RemoveWindowSubclass(group, ForwardToMainWindow, kGroupForwardSubclass);
+            ForwardTargets().erase(group);
             break;
         default:
             break;
     }
-    return ::DefSubclassProc(group, message, wParam, lParam);
+    return GroupChain().PassOn(group, message, wParam, lParam);
 }
 
 // The closed drop-down list shows no text of its own (its overlay label carries it); the
@@ -214,10 +232,7 @@ HWND MainWindow::CreateControl(const ControlLayout& entry) {
             control = ::CreateWindowExW(WS_EX_CONTROLPARENT, L"BUTTON", Widen(entry.text).c_str(),
                                         WS_CHILD | BS_GROUPBOX | visible, rect.left, rect.top,
                                         width, height, parent, menuId, instance_, nullptr);
-            if (control) {
-                ::SetWindowSubclass(control, ForwardToMainWindow, kGroupForwardSubclass,
-                                    reinterpret_cast<DWORD_PTR>(window_));
-            }
+            if (control && GroupChain().Join(control)) ForwardTargets()[control] = window_;
             break;
         case ControlKind::Edit: {
             // Clipped by siblings: the spinners overlap the right edge of their boxes.

@@ -1,17 +1,15 @@
 #include "widgets/icon_button_win.h"
 
-#include <commctrl.h>
-
 #include <string>
+#include <unordered_map>
 
+#include "core/procedure_chain_win.h"
 #include "core/unique_handle_win.h"
 #include "widgets/button_style.h"
 
 namespace yf {
 namespace {
 
-constexpr wchar_t kStateProperty[] = L"YfIconButton";
-constexpr UINT_PTR kSubclassId = 0x1C0B;
 constexpr int kIconSize = 16;
 constexpr int kIconGap = 4;
 
@@ -21,12 +19,26 @@ struct ButtonState {
     bool hovered = false;
 };
 
-ButtonState* StateOf(HWND button) {
-    return static_cast<ButtonState*>(::GetPropW(button, kStateProperty));
+LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The buttons' states by handle, with the procedure chain they join: looked up at every
+// message, so neither lives in a window property.
+std::unordered_map<HWND, ButtonState>& States() {
+    static std::unordered_map<HWND, ButtonState> states;
+    return states;
 }
 
-LRESULT CALLBACK ButtonSubclass(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
-                                UINT_PTR, DWORD_PTR) {
+ProcedureChain& Chain() {
+    static ProcedureChain chain(&ButtonProc);
+    return chain;
+}
+
+ButtonState* StateOf(HWND button) {
+    const auto found = States().find(button);
+    return found == States().end() ? nullptr : &found->second;
+}
+
+LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
     ButtonState* state = StateOf(button);
     switch (message) {
         case WM_MOUSEMOVE:
@@ -44,25 +56,20 @@ LRESULT CALLBACK ButtonSubclass(HWND button, UINT message, WPARAM wParam, LPARAM
             }
             break;
         case WM_NCDESTROY:
-            ::RemoveWindowSubclass(button, ButtonSubclass, kSubclassId);
-            ::RemovePropW(button, kStateProperty);
-            delete state;
+            States().erase(button);
             break;
         default:
             break;
     }
-    return ::DefSubclassProc(button, message, wParam, lParam);
+    return Chain().PassOn(button, message, wParam, lParam);
 }
 
 }  // namespace
 
 bool IconButton::Install(HWND button, HICON icon) {
-    auto* state = new ButtonState{icon, ::GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, false};
-    if (!::SetPropW(button, kStateProperty, state)) {
-        delete state;
-        return false;
-    }
-    ::SetWindowSubclass(button, ButtonSubclass, kSubclassId, 0);
+    if (States().count(button)) return true;
+    if (!Chain().Join(button)) return false;
+    States()[button] = {icon, ::GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, false};
     const LONG style = (::GetWindowLongW(button, GWL_STYLE) & ~BS_TYPEMASK) | BS_OWNERDRAW;
     ::SetWindowLongW(button, GWL_STYLE, style);
     ::SetWindowPos(button, nullptr, 0, 0, 0, 0,

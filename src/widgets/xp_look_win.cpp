@@ -7,6 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/procedure_chain_win.h"
 #include "core/unique_handle_win.h"
 #include "core/window_class_win.h"
 #include "skin/skinned_control_win.h"
@@ -15,10 +16,9 @@
 namespace yf::xp {
 namespace {
 
-// The look subclasses a control by its window procedure and finds its own data in a map, not
-// in a window property: every message to the control passes through here, and a property is
-// a round trip to the window system. Switched off under someone who subclassed the control
-// after us (the skin engine), our procedure stays in their chain and passes everything on.
+// The look's procedure joins each control's chain by itself (ProcedureChain) and finds its
+// data in a map: every message to the control passes through here. Switched off under someone
+// who subclassed the control after us (the skin engine), it stays and passes everything on.
 
 struct Record {
     Kind kind;
@@ -31,8 +31,6 @@ struct Look {
     Scheme scheme = Scheme::Blue;
     UniqueHook hook;
     std::unordered_map<HWND, Record> records;
-    // The procedure before ours, for every window ours is in the chain of.
-    std::unordered_map<HWND, WNDPROC> oldProcs;
     // Windows created while the look is on, looked at when their WM_CREATE comes.
     std::unordered_set<HWND> awaitingCreate;
 };
@@ -67,41 +65,19 @@ void Release(HWND window, bool redraw);
 bool TakeOver(HWND window);
 LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Our procedure into the window's chain (once).
-bool Subclass(HWND window) {
-    Look& look = TheLook();
-    if (look.oldProcs.count(window)) return true;
-    const auto old = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
-        window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlProc)));
-    if (!old) return false;
-    look.oldProcs.emplace(window, old);
-    return true;
-}
-
-// Out of the chain when we are on top of it; otherwise we stay in it, passing everything on.
-void Unsubclass(HWND window) {
-    Look& look = TheLook();
-    const auto old = look.oldProcs.find(window);
-    if (old == look.oldProcs.end()) return;
-    const auto now = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
-    if (now != &ControlProc) return;
-    ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old->second));
-    look.oldProcs.erase(old);
+ProcedureChain& Chain() {
+    static ProcedureChain chain(&ControlProc);
+    return chain;
 }
 
 // Messages to a window we hold no record of: WM_CREATE of a new one is when it is looked at.
-LRESULT PassOn(HWND window, WNDPROC old, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Look& look = TheLook();
-    if (message == WM_NCDESTROY) {
-        // The last message a window gets: nothing of it is kept after.
-        look.oldProcs.erase(window);
-        look.awaitingCreate.erase(window);
-        return ::CallWindowProcW(old, window, message, wParam, lParam);
-    }
+    if (message == WM_NCDESTROY) look.awaitingCreate.erase(window);
     if (message == WM_CREATE && look.awaitingCreate.erase(window)) {
-        if (!look.hook || !TakeOver(window)) Unsubclass(window);
+        if (!look.hook || !TakeOver(window)) Chain().Leave(window);
     }
-    return ::CallWindowProcW(old, window, message, wParam, lParam);
+    return Chain().PassOn(window, message, wParam, lParam);
 }
 
 // One message to a control of the look, with the ways to answer it.
@@ -229,11 +205,10 @@ LRESULT CommonMessage(const Call& call, bool halfChanged) {
 
 LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Look& look = TheLook();
-    const auto chained = look.oldProcs.find(window);
-    if (chained == look.oldProcs.end()) return ::DefWindowProcW(window, message, wParam, lParam);
-    const WNDPROC old = chained->second;
+    const WNDPROC old = Chain().Before(window);
+    if (!old) return ::DefWindowProcW(window, message, wParam, lParam);
     auto found = look.records.find(window);
-    if (found == look.records.end()) return PassOn(window, old, message, wParam, lParam);
+    if (found == look.records.end()) return PassOn(window, message, wParam, lParam);
     const Call call{window, message, wParam, lParam, old, found->second};
     const Kind kind = call.record.kind;
 
@@ -289,14 +264,14 @@ bool TakeOver(HWND window) {
         record.state.checked = check == BST_CHECKED;
         record.state.indeterminate = check == BST_INDETERMINATE;
     }
-    if (!Subclass(window)) return false;
+    if (!Chain().Join(window)) return false;
     look.records.emplace(window, record);
     return true;
 }
 
 void Release(HWND window, bool redraw) {
     TheLook().records.erase(window);
-    Unsubclass(window);
+    Chain().Leave(window);
     if (redraw) {
         ::RedrawWindow(window, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -321,7 +296,7 @@ BOOL CALLBACK TakeOverThreadWindow(HWND window, LPARAM) {
 LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         const auto window = reinterpret_cast<HWND>(wParam);
-        if (Subclass(window)) TheLook().awaitingCreate.insert(window);
+        if (Chain().Join(window)) TheLook().awaitingCreate.insert(window);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -1,0 +1,34 @@
+// A procedure of ours in the chains of windows, put in by the window procedure itself, with
+// the procedure before ours kept here rather than in a window property: every message to such
+// a window passes through ours, and on some systems reading a property is a round trip to the
+// window system. Taken out when ours is on top of a chain; under a procedure put in after ours
+// it stays and passes every message on, so the window's own procedure still gets them.
+#pragma once
+
+#include <windows.h>
+
+#include <unordered_map>
+
+namespace yf {
+
+class ProcedureChain {
+  public:
+    explicit ProcedureChain(WNDPROC ours) : ours_(ours) {}
+    ProcedureChain(const ProcedureChain&) = delete;
+    ProcedureChain& operator=(const ProcedureChain&) = delete;
+
+    // Ours into the window's chain (once); false when the window takes no procedure.
+    bool Join(HWND window);
+    // Out of the chain when ours is on top of it; otherwise ours stays and passes messages on.
+    void Leave(HWND window);
+    // What ours passes a message on to; null for a window ours is not in the chain of.
+    WNDPROC Before(HWND window) const;
+    // Passes the message on; at WM_NCDESTROY, a window's last message, the window is forgotten.
+    LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    WNDPROC ours_;
+    std::unordered_map<HWND, WNDPROC> before_;
+};
+
+}  // namespace yf
