@@ -20,6 +20,8 @@ class ProcedureChain {
     // Ours into the window's chain (once); false when the window takes no procedure.
     bool Join(HWND window);
     // Out of the chain when ours is on top of it; otherwise ours stays and passes messages on.
+    // Leaving while a message of the window is in ours: that message goes on to what Before
+    // gave, taken first (PassOn no longer knows the window).
     void Leave(HWND window);
     // What ours passes a message on to; null for a window ours is not in the chain of.
     WNDPROC Before(HWND window) const;

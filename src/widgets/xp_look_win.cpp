@@ -75,7 +75,12 @@ LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Look& look = TheLook();
     if (message == WM_NCDESTROY) look.awaitingCreate.erase(window);
     if (message == WM_CREATE && look.awaitingCreate.erase(window)) {
-        if (!look.hook || !TakeOver(window)) Chain().Leave(window);
+        // Not one of ours: out of its chain, and its own procedure still gets this message.
+        const WNDPROC old = Chain().Before(window);
+        if (old && (!look.hook || !TakeOver(window))) {
+            Chain().Leave(window);
+            return ::CallWindowProcW(old, window, message, wParam, lParam);
+        }
     }
     return Chain().PassOn(window, message, wParam, lParam);
 }

@@ -68,6 +68,23 @@ TEST_F(XpLookTest, TakesOverKnownKindsOnlyAndControlsCreatedLater) {
     EXPECT_FALSE(StateOf(editable_)->readOnly);
 }
 
+// Windows created while the look is on, of a kind it does not take, keep every message of
+// their creation: a list view builds its header in its WM_CREATE.
+TEST_F(XpLookTest, WindowsItDoesNotTakeStillGetTheirCreation) {
+    ASSERT_EQ(SwitchXpLook(1), 1);
+    INITCOMMONCONTROLSEX lists{sizeof(lists), ICC_LISTVIEW_CLASSES};
+    ::InitCommonControlsEx(&lists);
+    HWND view = Child(WC_LISTVIEWW, L"", LVS_REPORT, 0, 10, 100, 150, 100);
+    EXPECT_FALSE(TakenOverAs(view));
+    EXPECT_NE(ListView_GetHeader(view), nullptr);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = 70;
+    column.pszText = const_cast<wchar_t*>(L"列1");
+    EXPECT_EQ(ListView_InsertColumn(view, 0, &column), 0);
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(view)), 1);
+}
+
 TEST_F(XpLookTest, EditFramesAreBlueOutsideAndFaceOrWindowColouredInside) {
     SwitchXpLook(1);
     Repaint(readOnly_);
