@@ -101,12 +101,7 @@ const DibSurface* EditPainter::FrameFace(const Ref& ref, const EditFrameKey& key
 }
 
 const DibSurface* EditPainter::BackgroundFace(const Ref& ref, BackgroundSnapshot& fresh) {
-    const BackgroundStamp stamp = engine_.StampOf(ref.control, ClientAreaOf(ref.control));
-    if (const DibSurface* kept = ref.record->backgrounds.Find(stamp, stamp.keepable)) return kept;
-    RECT area;
-    fresh = engine_.TakeVeiledClientSnapshot(ref.control, area);
-    if (!fresh) return nullptr;
-    return stamp.keepable ? &ref.record->backgrounds.Keep(stamp, std::move(fresh).Keep()) : &fresh;
+    return KeptVeiledClient(engine_, ref.control, ref.record->backgrounds, fresh);
 }
 
 void EditPainter::PrepareFaces(int windowIndex) {

@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "skin/background_snapshot_win.h"
+#include "skin/background_stamp.h"
+#include "skin/child_painting_win.h"
 #include "skin/face_cache.h"
 #include "skin/skin_engine_win.h"
 
@@ -25,6 +27,19 @@ const DibSurface* KeptFace(SkinEngine& engine, HWND control, const RECT& rect,
     if (!fresh) return nullptr;
     compose(fresh.Dc());
     return keepable ? &cache.Keep(key, std::move(fresh).Keep()) : &fresh;
+}
+
+// The veiled skin behind the client area of `control` (what a see-through edit or list shows
+// under its own drawing), kept in `cache` under its stamp when it may be, else left in `fresh`.
+inline const DibSurface* KeptVeiledClient(SkinEngine& engine, HWND control,
+                                          FaceCache<BackgroundStamp, DibSurface, 1>& cache,
+                                          BackgroundSnapshot& fresh) {
+    const BackgroundStamp stamp = engine.StampOf(control, ClientAreaOf(control));
+    if (const DibSurface* kept = cache.Find(stamp, stamp.keepable)) return kept;
+    RECT area;
+    fresh = engine.TakeVeiledClientSnapshot(control, area);
+    if (!fresh) return nullptr;
+    return stamp.keepable ? &cache.Keep(stamp, std::move(fresh).Keep()) : &fresh;
 }
 
 }  // namespace yf

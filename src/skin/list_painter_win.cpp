@@ -143,12 +143,7 @@ void ListPainter::DrawFrame(gfx::Graphics& graphics, const ListFrameKey& key) co
 }
 
 const DibSurface* ListPainter::VeiledBackground(const Ref& ref, BackgroundSnapshot& fresh) {
-    const BackgroundStamp stamp = engine_.StampOf(ref.control, ClientAreaOf(ref.control));
-    if (const DibSurface* kept = ref.record->backgrounds.Find(stamp, stamp.keepable)) return kept;
-    RECT area;
-    fresh = engine_.TakeVeiledClientSnapshot(ref.control, area);
-    if (!fresh) return nullptr;
-    return stamp.keepable ? &ref.record->backgrounds.Keep(stamp, std::move(fresh).Keep()) : &fresh;
+    return KeptVeiledClient(engine_, ref.control, ref.record->backgrounds, fresh);
 }
 
 void ListPainter::ShowFrame(const Ref& ref, std::optional<bool> hover, std::optional<bool> focused,
