@@ -149,7 +149,7 @@ void EditPainter::PaintEditBackground(HWND edit, HDC dc, bool toClientDc) {
 bool EditPainter::ComposeQuietEdit(HWND edit, HDC dc, POINT at) {
     const Ref ref = Find(edit);
     if (!ref || !Settings().transparentControls || !engine_.GdiplusRunning()) return false;
-    if (ref.record->focused || ::GetFocus() == edit || IsHotNow(ref, kEditHotKind) ||
+    if (::GetFocus() == edit || IsHotNow(ref, kEditHotKind) ||
         HasScrollBarStyle(edit) || ::GetWindowTextLengthW(edit) > 0) {
         return false;
     }

@@ -1,13 +1,14 @@
 #include "widgets/transparent_label_win.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/unique_handle_win.h"
+#include "core/wide_text_win.h"
 #include "core/window_children_win.h"
 #include "skin/skinned_control_win.h"
 #include "widgets/xp_look_win.h"
-#include "core/wide_text_win.h"
 
 namespace yf {
 namespace {
