@@ -1,5 +1,6 @@
 #include "skin/child_painter_win.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "skin/handed_background_win.h"
@@ -51,11 +52,34 @@ ChildPainter* CurrentPainter(ControlFamily family) {
     return engine ? engine->Painters().Find(family) : nullptr;
 }
 
+bool IsPaintMessage(UINT message) {
+    switch (message) {
+        case WM_PAINT:
+        case WM_NCPAINT:
+        case WM_ERASEBKGND:
+        case WM_PRINTCLIENT:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_DRAWITEM:
+            return true;
+        default:
+            return false;
+    }
+}
+
 LRESULT CallOldProc(HWND control, const ChildKeys& keys, UINT message, WPARAM wParam,
                     LPARAM lParam) {
     const auto old = reinterpret_cast<WNDPROC>(prop::Get(control, keys.oldProc));
     return old ? ::CallWindowProcW(old, control, message, wParam, lParam)
                : ::DefWindowProcW(control, message, wParam, lParam);
+}
+
+bool PainterSet::Know(HWND control) const {
+    return std::any_of(byFamily_.begin(), byFamily_.end(), [control](const auto& painter) {
+        return painter && painter->Knows(control);
+    });
 }
 
 void PainterSet::AddTakingOver(std::unique_ptr<ChildPainter> painter) {

@@ -17,6 +17,7 @@
 #include "skin/child_hover.h"
 #include "skin/child_list_win.h"
 #include "skin/child_painting_win.h"
+#include "skin/own_image_mark_win.h"
 #include "skin/skin_settings.h"
 #include "skin/window_record_win.h"
 
@@ -43,6 +44,8 @@ class ChildPainter {
     ControlFamily Family() const { return family_; }
     const ChildKeys& Keys() const { return keys_; }
     WNDPROC Procedure() const { return procedure_; }
+    // Whether the family holds `control` as far as it has met it (no window-system call).
+    bool Knows(HWND control) const { return places_.contains(control); }
 
     // Takes over the family's controls among the direct children of `parent` (the window or
     // one of its containers). Called only while control skinning is on.
@@ -90,6 +93,8 @@ class ChildPainter {
 // The painter of the family a subclassed control belongs to, while an engine exists.
 ChildPainter* CurrentPainter(ControlFamily family);
 // The control's procedure before the engine's, through the family's old-procedure property.
+// The messages in which a control draws itself or has its parent hand it a background.
+bool IsPaintMessage(UINT message);
 LRESULT CallOldProc(HWND control, const ChildKeys& keys, UINT message, WPARAM wParam,
                     LPARAM lParam);
 
@@ -237,6 +242,10 @@ class FamilyPainter : public ChildPainter {
                     return 0;
                 }
                 if (Ref ref = painter->Find(control)) {
+                    if (IsPaintMessage(message)) {
+                        OwnImageMarkScope painting;
+                        return painter->OnMessage(ref, message, wParam, lParam);
+                    }
                     if (message != WM_DESTROY) {
                         return painter->OnMessage(ref, message, wParam, lParam);
                     }
@@ -271,6 +280,8 @@ class PainterSet {
         return static_cast<Painter*>(Find(Painter::kFamily));
     }
     const std::vector<ChildPainter*>& TakeOverOrder() const { return takeOverOrder_; }
+    // Whether one of the families holds `control`, as far as they have met it.
+    bool Know(HWND control) const;
 
   private:
     std::array<std::unique_ptr<ChildPainter>, kFamilyCount> byFamily_;

@@ -58,7 +58,9 @@ void RefreshNow(HWND control, HRGN painted, const RECT& paintedBox) {
 // Whether the parent's procedure is the engine's, which answers the refresh message.
 bool EngineOwns(HWND parent) {
     const SkinEngine* engine = SkinEngine::Current();
-    return engine && (engine->FindWindowIndex(parent) != 0 || IsTakenOverBySkin(parent));
+    // What the engine has met answers without a round trip through the window system.
+    return engine && (engine->FindWindowIndex(parent) != 0 || engine->Painters().Know(parent) ||
+                      IsTakenOverBySkin(parent));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <unordered_map>
+#include <unordered_set>
 
 #include "skin/skinned_control_win.h"
 #include "skin/window_properties_win.h"
@@ -16,6 +17,13 @@ constexpr UINT_PTR kWatchId = 0x4B6A;  // one watcher per child, whoever asks fi
 std::unordered_map<HWND, BackgroundStamp>& Stamps() {
     static std::unordered_map<HWND, BackgroundStamp> stamps;
     return stamps;
+}
+
+// The children holding the stock hollow brush: handing it again changes nothing, and a child
+// asks for it at every paint.
+std::unordered_set<HWND>& HollowHolders() {
+    static std::unordered_set<HWND> holders;
+    return holders;
 }
 
 HBRUSH StockHollow() {
@@ -51,8 +59,10 @@ HBRUSH HandedBackground::Kept(HWND child, const BackgroundStamp& stamp) {
 }
 
 HBRUSH HandedBackground::Hollow(HWND child) {
+    if (HollowHolders().contains(child)) return StockHollow();
     Free(child);
     Store(child, StockHollow(), nullptr);
+    HollowHolders().insert(child);
     return StockHollow();
 }
 
@@ -66,6 +76,7 @@ std::vector<HWND> HandedBackground::HoldersOver(HWND owner) {
 
 void HandedBackground::Free(HWND child) {
     Stamps().erase(child);
+    HollowHolders().erase(child);
     auto brush = static_cast<HBRUSH>(::RemovePropW(child, prop::kBackgroundBrush));
     UniqueBitmap bitmap(static_cast<HBITMAP>(::RemovePropW(child, prop::kBackgroundBitmap)));
     // The stock brush belongs to the system.

@@ -9,6 +9,7 @@
 #include "skin/child_painting_win.h"
 #include "skin/frame/container_painter_win.h"
 #include "skin/frame/edge_zones.h"
+#include "skin/own_image_mark_win.h"
 #include "skin/picture_average.h"
 #include "skin/picture_fade_win.h"
 #include "skin/skin_engine_win.h"
@@ -262,7 +263,7 @@ BackgroundSnapshot SkinEngine::TakeBackgroundSnapshot(HWND control, const RECT& 
         ::GetWindowRect(owner, &ownerRect);
         const int x = outer.left - ownerRect.left + rect.left;
         const int y = outer.top - ownerRect.top + rect.top;
-        if (prop::Get(owner, prop::kOwnImageMark) == 1) {
+        if (ComposesOwnImage(owner)) {
             // A window composing its own image: copy from that image instead.
             if (auto source = reinterpret_cast<HDC>(::GetPropW(owner, prop::kOwnImageDc))) {
                 ::BitBlt(snapshot.Dc(), 0, 0, width, height, source, x, y, SRCCOPY);
@@ -290,7 +291,7 @@ BackgroundStamp SkinEngine::StampOf(HWND control, const RECT& rect) const {
     ::GetWindowRect(control, &outer);
     for (HWND owner = control; owner; owner = ::GetParent(owner)) {
         // A window composing its own image changes it without telling: nothing is kept.
-        if (prop::Get(owner, prop::kOwnImageMark) == 1) return stamp;
+        if (ComposesOwnImage(owner)) return stamp;
         if (const int index = FindWindowIndex(owner)) {
             const WindowRecord& record = *windows_[static_cast<std::size_t>(index - 1)];
             if (!record.windowImage) return stamp;

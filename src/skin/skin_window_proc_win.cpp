@@ -9,7 +9,6 @@
 #include "skin/child_painting_win.h"
 #include "skin/see_through_win.h"
 #include "skin/skin_engine_win.h"
-#include "skin/window_properties_win.h"
 #include "skin/working_set_win.h"
 
 namespace yf {
@@ -115,7 +114,9 @@ LRESULT SkinnedWindowProcedure::Forward(const Message& m) {
 }
 
 LRESULT SkinnedWindowProcedure::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const int index = static_cast<int>(prop::Get(window, prop::kListIndex));
+    // The engine's own list, not the window's "Hw_lbID": every message passes here, and a
+    // property read is a round trip through the window system. Both name the same record.
+    const int index = engine_.FindWindowIndex(window);
     WindowRecord* record = engine_.Record(index);
     if (!record || record->hwnd != window) {
         return CallOldProc(window, kChildKeys, message, wParam, lParam);

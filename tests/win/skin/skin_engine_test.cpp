@@ -14,6 +14,7 @@
 #include "skin/child_hover.h"
 #include "skin/dib_surface_win.h"
 #include "skin/frame/title_layout.h"
+#include "skin/own_image_mark_win.h"
 #include "skin/skin_engine_win.h"
 #include "skin/window_properties_win.h"
 #include "skin/working_set_win.h"
@@ -515,6 +516,79 @@ TEST_F(SkinEngineTest, ABrushHandedToAChildIsFreedWithTheChild) {
     EXPECT_EQ(::GetObjectType(brush), 0u);
     EXPECT_EQ(::GetObjectType(bitmap), 0u);
     EXPECT_TRUE(::IsWindow(window));
+}
+
+TEST_F(SkinEngineTest, AChildHandedTheHollowBrushAgainAfterAPatternHoldsTheHollowOne) {
+    HWND window = MakeWindow(WS_POPUP);
+    Apply(window);
+    UsePicture(testing::FlatPicture(20, 20, kGreen), PictureMode::Stretched);
+    ControlOptions options;
+    options.veilAlpha = 0;
+    engine_->SetControlOptions(options);
+    engine_->RenderWindow(1, nullptr, false);
+    HWND label = ::CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 40, 60, 50, 20,
+                                   window, nullptr, nullptr, nullptr);
+    const auto hollow = reinterpret_cast<std::intptr_t>(::GetStockObject(NULL_BRUSH));
+    const auto ask = [&](UINT message) {
+        HDC dc = ::GetDC(label);
+        const LRESULT brush = ::SendMessageW(window, message, reinterpret_cast<WPARAM>(dc),
+                                             reinterpret_cast<LPARAM>(label));
+        ::ReleaseDC(label, dc);
+        return static_cast<std::intptr_t>(brush);
+    };
+    // Hollow twice, a pattern between, hollow again: what the child holds follows each answer.
+    EXPECT_EQ(ask(WM_CTLCOLORBTN), hollow);
+    EXPECT_EQ(ask(WM_CTLCOLORBTN), hollow);
+    EXPECT_EQ(prop::Get(label, prop::kBackgroundBrush), hollow);
+    const std::intptr_t pattern = ask(WM_CTLCOLORSTATIC);
+    EXPECT_NE(pattern, hollow);
+    EXPECT_EQ(prop::Get(label, prop::kBackgroundBrush), pattern);
+    EXPECT_EQ(ask(WM_CTLCOLORBTN), hollow);
+    EXPECT_EQ(prop::Get(label, prop::kBackgroundBrush), hollow);
+    EXPECT_EQ(::GetObjectType(reinterpret_cast<HGDIOBJ>(pattern)), 0u);
+    ::DestroyWindow(window);
+}
+
+TEST_F(SkinEngineTest, ControlsInsideAWindowComposingItsOwnImageCopyFromThatImage) {
+    HWND window = MakeWindow(WS_POPUP);
+    Apply(window);
+    UsePicture(testing::FlatPicture(20, 20, kGreen), PictureMode::Stretched);
+    engine_->RenderWindow(1, nullptr, false);
+    HWND panel = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, 40, 200, 120,
+                                   window, nullptr, nullptr, nullptr);
+    HWND label = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, panel,
+                                   nullptr, nullptr, nullptr);
+    // The panel's own image: blue all over.
+    HDC own = ::CreateCompatibleDC(nullptr);
+    HBITMAP ownBitmap = CreateArgbBitmap(200, 120);
+    HGDIOBJ old = ::SelectObject(own, ownBitmap);
+    HBRUSH blue = ::CreateSolidBrush(RGB(0, 0, 255));
+    RECT all{0, 0, 200, 120};
+    ::FillRect(own, &all, blue);
+    ::DeleteObject(blue);
+    const RECT spot{0, 0, 50, 20};
+    const auto centre = [](const BackgroundSnapshot& snapshot) {
+        return ::GetPixel(snapshot.Dc(), 25, 10) & 0xFFFFFF;
+    };
+    prop::Set(panel, prop::kOwnImageMark, 1);
+    prop::Set(panel, prop::kOwnImageDc, reinterpret_cast<std::intptr_t>(own));
+    {
+        // As a paint reads it: the marks it met are kept only while the paint lasts.
+        OwnImageMarkScope painting;
+        EXPECT_FALSE(engine_->StampOf(label, spot).keepable);
+        EXPECT_EQ(centre(engine_->TakeBackgroundSnapshot(label, spot)), RGB(0, 0, 255));
+    }
+    prop::Remove(panel, prop::kOwnImageMark);
+    {
+        OwnImageMarkScope painting;
+        EXPECT_TRUE(engine_->StampOf(label, spot).keepable);
+        EXPECT_EQ(centre(engine_->TakeBackgroundSnapshot(label, spot)), RGB(0, 255, 0));
+    }
+    prop::Remove(panel, prop::kOwnImageDc);
+    ::SelectObject(own, old);
+    ::DeleteObject(ownBitmap);
+    ::DeleteDC(own);
+    ::DestroyWindow(window);
 }
 
 TEST_F(SkinEngineTest, APictureThatDoesNotDecodeKeepsTheFillColour) {
