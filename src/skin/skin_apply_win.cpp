@@ -263,7 +263,7 @@ BackgroundSnapshot SkinEngine::TakeBackgroundSnapshot(HWND control, const RECT& 
         ::GetWindowRect(owner, &ownerRect);
         const int x = outer.left - ownerRect.left + rect.left;
         const int y = outer.top - ownerRect.top + rect.top;
-        if (ComposesOwnImage(owner)) {
+        if (ComposesItsOwnImage(owner)) {
             // A window composing its own image: copy from that image instead.
             if (auto source = reinterpret_cast<HDC>(::GetPropW(owner, prop::kOwnImageDc))) {
                 ::BitBlt(snapshot.Dc(), 0, 0, width, height, source, x, y, SRCCOPY);
@@ -285,13 +285,20 @@ BackgroundSnapshot SkinEngine::TakeBackgroundSnapshot(HWND control, const RECT& 
     return snapshot;
 }
 
+bool SkinEngine::ComposesItsOwnImage(HWND window) const {
+    // The mark is one of windows outside the engine: a window or control the engine skins
+    // composes with it, and asking would be a round trip at every paint.
+    if (FindWindowIndex(window) != 0 || painters_.Know(window)) return false;
+    return ComposesOwnImage(window);
+}
+
 BackgroundStamp SkinEngine::StampOf(HWND control, const RECT& rect) const {
     BackgroundStamp stamp;
     RECT outer{};
     ::GetWindowRect(control, &outer);
     for (HWND owner = control; owner; owner = ::GetParent(owner)) {
         // A window composing its own image changes it without telling: nothing is kept.
-        if (ComposesOwnImage(owner)) return stamp;
+        if (ComposesItsOwnImage(owner)) return stamp;
         if (const int index = FindWindowIndex(owner)) {
             const WindowRecord& record = *windows_[static_cast<std::size_t>(index - 1)];
             if (!record.windowImage) return stamp;

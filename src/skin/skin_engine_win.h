@@ -211,6 +211,8 @@ class SkinEngine : public SkinSetup {
     void PaintButtonFace(gfx::Graphics& graphics, WindowRecord& record, int button);
     void PaintPressedFace(gfx::Graphics& graphics, int index, int button);
     void DecodeGlyphs(WindowRecord& record, int button);
+    // Whether `window` is one outside the engine marked as composing its own image.
+    bool ComposesItsOwnImage(HWND window) const;
 
     HINSTANCE module_;
     gfx::GdiplusSession gdiplus_;

@@ -584,6 +584,13 @@ TEST_F(SkinEngineTest, ControlsInsideAWindowComposingItsOwnImageCopyFromThatImag
         EXPECT_TRUE(engine_->StampOf(label, spot).keepable);
         EXPECT_EQ(centre(engine_->TakeBackgroundSnapshot(label, spot)), RGB(0, 255, 0));
     }
+    // The mark is one of windows outside the engine: on the skinned window itself it is not read.
+    HWND direct = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 240, 40, 50, 20,
+                                    window, nullptr, nullptr, nullptr);
+    prop::Set(window, prop::kOwnImageMark, 1);
+    EXPECT_TRUE(engine_->StampOf(direct, spot).keepable);
+    EXPECT_EQ(centre(engine_->TakeBackgroundSnapshot(direct, spot)), RGB(0, 255, 0));
+    prop::Remove(window, prop::kOwnImageMark);
     prop::Remove(panel, prop::kOwnImageDc);
     ::SelectObject(own, old);
     ::DeleteObject(ownBitmap);
