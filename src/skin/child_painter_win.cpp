@@ -52,23 +52,6 @@ ChildPainter* CurrentPainter(ControlFamily family) {
     return engine ? engine->Painters().Find(family) : nullptr;
 }
 
-bool IsPaintMessage(UINT message) {
-    switch (message) {
-        case WM_PAINT:
-        case WM_NCPAINT:
-        case WM_ERASEBKGND:
-        case WM_PRINTCLIENT:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-        case WM_DRAWITEM:
-            return true;
-        default:
-            return false;
-    }
-}
-
 LRESULT CallOldProc(HWND control, const ChildKeys& keys, UINT message, WPARAM wParam,
                     LPARAM lParam) {
     const auto old = reinterpret_cast<WNDPROC>(prop::Get(control, keys.oldProc));

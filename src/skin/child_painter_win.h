@@ -17,7 +17,6 @@
 #include "skin/child_hover.h"
 #include "skin/child_list_win.h"
 #include "skin/child_painting_win.h"
-#include "skin/own_image_mark_win.h"
 #include "skin/skin_settings.h"
 #include "skin/window_record_win.h"
 
@@ -93,8 +92,6 @@ class ChildPainter {
 // The painter of the family a subclassed control belongs to, while an engine exists.
 ChildPainter* CurrentPainter(ControlFamily family);
 // The control's procedure before the engine's, through the family's old-procedure property.
-// The messages in which a control draws itself or has its parent hand it a background.
-bool IsPaintMessage(UINT message);
 LRESULT CallOldProc(HWND control, const ChildKeys& keys, UINT message, WPARAM wParam,
                     LPARAM lParam);
 
@@ -242,10 +239,6 @@ class FamilyPainter : public ChildPainter {
                     return 0;
                 }
                 if (Ref ref = painter->Find(control)) {
-                    if (IsPaintMessage(message)) {
-                        OwnImageMarkScope painting;
-                        return painter->OnMessage(ref, message, wParam, lParam);
-                    }
                     if (message != WM_DESTROY) {
                         return painter->OnMessage(ref, message, wParam, lParam);
                     }

@@ -59,8 +59,7 @@ void RefreshNow(HWND control, HRGN painted, const RECT& paintedBox) {
 bool EngineOwns(HWND parent) {
     const SkinEngine* engine = SkinEngine::Current();
     // What the engine has met answers without a round trip through the window system.
-    return engine && (engine->FindWindowIndex(parent) != 0 || engine->Painters().Know(parent) ||
-                      IsTakenOverBySkin(parent));
+    return engine && (engine->Skins(parent) || IsTakenOverBySkin(parent));
 }
 
 }  // namespace

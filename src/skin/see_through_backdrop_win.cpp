@@ -5,7 +5,6 @@
 #include "core/window_children_win.h"
 #include "skin/edit_painter_win.h"
 #include "skin/frame/container_painter_win.h"
-#include "skin/own_image_mark_win.h"
 #include "skin/skin_engine_win.h"
 #include "skin/skinned_control_win.h"
 
@@ -14,7 +13,6 @@ namespace yf {
 bool ComposeSeeThroughBackdrop(HWND window, HDC dc, const BackdropOverlay& drawOver) {
     SkinEngine* engine = SkinEngine::Current();
     if (!engine || !dc) return false;
-    OwnImageMarkScope composing;
     auto* containers = engine->PainterOf<ContainerPainter>();
     auto* edits = engine->PainterOf<EditPainter>();
     HWND parent = ::GetParent(window);

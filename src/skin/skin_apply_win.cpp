@@ -9,7 +9,6 @@
 #include "skin/child_painting_win.h"
 #include "skin/frame/container_painter_win.h"
 #include "skin/frame/edge_zones.h"
-#include "skin/own_image_mark_win.h"
 #include "skin/picture_average.h"
 #include "skin/picture_fade_win.h"
 #include "skin/skin_engine_win.h"
@@ -288,8 +287,7 @@ BackgroundSnapshot SkinEngine::TakeBackgroundSnapshot(HWND control, const RECT& 
 bool SkinEngine::ComposesItsOwnImage(HWND window) const {
     // The mark is one of windows outside the engine: a window or control the engine skins
     // composes with it, and asking would be a round trip at every paint.
-    if (FindWindowIndex(window) != 0 || painters_.Know(window)) return false;
-    return ComposesOwnImage(window);
+    return !Skins(window) && prop::Get(window, prop::kOwnImageMark) == 1;
 }
 
 BackgroundStamp SkinEngine::StampOf(HWND control, const RECT& rect) const {

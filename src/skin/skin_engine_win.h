@@ -141,6 +141,9 @@ class SkinEngine : public SkinSetup {
     WindowRecord* Record(int index);
     // The WindowList index of a registered window, 0 when it is not registered.
     int FindWindowIndex(HWND window) const;
+    // Whether `window` is one of the list or a control one of the families holds, as far as
+    // the engine has met it (no round trip through the window system).
+    bool Skins(HWND window) const { return FindWindowIndex(window) != 0 || painters_.Know(window); }
     // The index of the first registered window among the control's ancestors; 0 when none.
     int OwnerWindowIndex(HWND control) const;
     const PreparedPicture& SkinImage() const { return skinImage_; }

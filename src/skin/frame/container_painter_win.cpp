@@ -12,7 +12,6 @@
 #include "skin/child_painting_win.h"
 #include "skin/frame/clipped_window_dc_win.h"
 #include "skin/frame/container_layout.h"
-#include "skin/own_image_mark_win.h"
 #include "skin/see_through_win.h"
 #include "skin/skin_engine_win.h"
 
@@ -27,7 +26,7 @@ constexpr int kBorderLightAlpha = 100;
 // The nearest ancestor that composes its own image ("Wxk_Zpf" = 1), or null.
 HWND OwnImageAncestor(HWND control) {
     for (HWND window = ::GetParent(control); window; window = ::GetParent(window)) {
-        if (ComposesOwnImage(window)) return window;
+        if (prop::Get(window, prop::kOwnImageMark) == 1) return window;
     }
     return nullptr;
 }

@@ -14,7 +14,6 @@
 #include "skin/child_hover.h"
 #include "skin/dib_surface_win.h"
 #include "skin/frame/title_layout.h"
-#include "skin/own_image_mark_win.h"
 #include "skin/skin_engine_win.h"
 #include "skin/window_properties_win.h"
 #include "skin/working_set_win.h"
@@ -105,6 +104,15 @@ class SkinEngineTest : public ::testing::Test {
         engine_->SetSkinPicture(args);
     }
 
+    // `window` skinned with a flat green picture, its children see-through with no veil.
+    void SkinSeeThroughInGreen(HWND window) {
+        Apply(window);
+        UsePicture(testing::FlatPicture(20, 20, kGreen), PictureMode::Stretched);
+        ControlOptions options;
+        options.veilAlpha = 0;
+        engine_->SetControlOptions(options);
+        engine_->RenderWindow(1, nullptr, false);
+    }
     std::uint32_t ImagePixel(HWND window, int x, int y) {
         WindowRecord* record = engine_->Record(engine_->FindWindowIndex(window));
         return Rgb(record->windowImage.Pixels().At(x, y));
@@ -461,12 +469,7 @@ TEST_F(SkinEngineTest, ChildrenGetTheSkinBehindThemAsTheirBrush) {
     HWND window = MakeWindow(WS_POPUP);
     HWND label = ::CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 40, 60, 50, 20,
                                    window, nullptr, nullptr, nullptr);
-    Apply(window);
-    UsePicture(testing::FlatPicture(20, 20, kGreen), PictureMode::Stretched);
-    ControlOptions options;
-    options.veilAlpha = 0;
-    engine_->SetControlOptions(options);
-    engine_->RenderWindow(1, nullptr, false);
+    SkinSeeThroughInGreen(window);
     prop::Set(label, prop::kTextColour, 0x0000FF);
 
     HDC dc = ::GetDC(label);
@@ -496,12 +499,7 @@ TEST_F(SkinEngineTest, ChildrenGetTheSkinBehindThemAsTheirBrush) {
 
 TEST_F(SkinEngineTest, ABrushHandedToAChildIsFreedWithTheChild) {
     HWND window = MakeWindow(WS_POPUP);
-    Apply(window);
-    UsePicture(testing::FlatPicture(20, 20, kGreen), PictureMode::Stretched);
-    ControlOptions options;
-    options.veilAlpha = 0;
-    engine_->SetControlOptions(options);
-    engine_->RenderWindow(1, nullptr, false);
+    SkinSeeThroughInGreen(window);
     // A static the engine does not subclass, destroyed long before its window.
     HWND label = ::CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 40, 60, 50, 20,
                                    window, nullptr, nullptr, nullptr);
@@ -520,12 +518,7 @@ TEST_F(SkinEngineTest, ABrushHandedToAChildIsFreedWithTheChild) {
 
 TEST_F(SkinEngineTest, AChildHandedTheHollowBrushAgainAfterAPatternHoldsTheHollowOne) {
     HWND window = MakeWindow(WS_POPUP);
-    Apply(window);
-    UsePicture(testing::FlatPicture(20, 20, kGreen), PictureMode::Stretched);
-    ControlOptions options;
-    options.veilAlpha = 0;
-    engine_->SetControlOptions(options);
-    engine_->RenderWindow(1, nullptr, false);
+    SkinSeeThroughInGreen(window);
     HWND label = ::CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 40, 60, 50, 20,
                                    window, nullptr, nullptr, nullptr);
     const auto hollow = reinterpret_cast<std::intptr_t>(::GetStockObject(NULL_BRUSH));
@@ -572,18 +565,11 @@ TEST_F(SkinEngineTest, ControlsInsideAWindowComposingItsOwnImageCopyFromThatImag
     };
     prop::Set(panel, prop::kOwnImageMark, 1);
     prop::Set(panel, prop::kOwnImageDc, reinterpret_cast<std::intptr_t>(own));
-    {
-        // As a paint reads it: the marks it met are kept only while the paint lasts.
-        OwnImageMarkScope painting;
-        EXPECT_FALSE(engine_->StampOf(label, spot).keepable);
-        EXPECT_EQ(centre(engine_->TakeBackgroundSnapshot(label, spot)), RGB(0, 0, 255));
-    }
+    EXPECT_FALSE(engine_->StampOf(label, spot).keepable);
+    EXPECT_EQ(centre(engine_->TakeBackgroundSnapshot(label, spot)), RGB(0, 0, 255));
     prop::Remove(panel, prop::kOwnImageMark);
-    {
-        OwnImageMarkScope painting;
-        EXPECT_TRUE(engine_->StampOf(label, spot).keepable);
-        EXPECT_EQ(centre(engine_->TakeBackgroundSnapshot(label, spot)), RGB(0, 255, 0));
-    }
+    EXPECT_TRUE(engine_->StampOf(label, spot).keepable);
+    EXPECT_EQ(centre(engine_->TakeBackgroundSnapshot(label, spot)), RGB(0, 255, 0));
     // The mark is one of windows outside the engine: on the skinned window itself it is not read.
     HWND direct = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 240, 40, 50, 20,
                                     window, nullptr, nullptr, nullptr);
