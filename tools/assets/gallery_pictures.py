@@ -7,13 +7,15 @@ Outputs (committed), 32-bit RGBA PNG in assets/gallery/:
   play_normal.png, play_hover.png, play_pressed.png, play_disabled.png (96 x 36): a rounded
       blue plate with a play mark and three level bars, one picture per button state;
   palette.png (16 x 16): a painter's palette for the status bar's picture cell.
+Each is drawn again for 125, 150 and 200 % display scaling as <name>@125.png and so on (each
+side times the scale, halves rounded up), from its shapes rather than resized.
 """
 import math
 import pathlib
 
 from PIL import Image
 
-from glyphs import Pen, clean
+from glyphs import PERCENTS, Pen, clean, file_name
 
 OUT = pathlib.Path(__file__).resolve().parents[2] / "assets" / "gallery"
 
@@ -37,18 +39,18 @@ def vertical_gradient(size, top, bottom, alpha):
     return out
 
 
-def star():
-    size = (32, 32)
+def star(percent=100):
     points = []
     for i in range(10):
         r = 15.0 if i % 2 == 0 else 6.4
         a = math.pi / 2 + i * math.pi / 5
         points.append((16 + r * math.cos(a), 16.6 - r * math.sin(a)))
-    rim = Pen(size)
+    rim = Pen((32, 32), percent)
     rim.polygon(points)
     body_points = [(16 + (x - 16) * 0.86, 16.6 + (y - 16.6) * 0.86) for x, y in points]
-    body = Pen(size)
+    body = Pen((32, 32), percent)
     body.polygon(body_points)
+    size = rim.size
     out = Image.new("RGBA", size, (0, 0, 0, 0))
     out.alpha_composite(layer(size, (120, 72, 8), rim.coverage()))
     out.alpha_composite(vertical_gradient(size, (255, 236, 120), (236, 150, 20), body.coverage()))
@@ -65,42 +67,43 @@ PLAY_LOOKS = {
 }
 
 
-def play(look):
+def play(look, percent=100):
     top, bottom, rim_rgb, mark_rgb, shift = PLAY_LOOKS[look]
-    rim = Pen(PLAY_SIZE)
+    rim = Pen(PLAY_SIZE, percent)
     rim.rounded(0.5, 0.5, 95.5, 35.5, 9)
-    plate = Pen(PLAY_SIZE)
+    plate = Pen(PLAY_SIZE, percent)
     plate.rounded(1.5, 1.5, 94.5, 34.5, 8)
-    mark = Pen(PLAY_SIZE)
+    mark = Pen(PLAY_SIZE, percent)
     mark.polygon([(22 + shift, 9 + shift), (38 + shift, 18 + shift), (22 + shift, 27 + shift)])
     for i, height in enumerate((8, 14, 20)):
         x = 50 + i * 10 + shift
         mark.rounded(x, 28 - height + shift, x + 6, 28 + shift, 1.5)
-    out = Image.new("RGBA", PLAY_SIZE, (0, 0, 0, 0))
-    out.alpha_composite(layer(PLAY_SIZE, rim_rgb, rim.coverage()))
-    out.alpha_composite(vertical_gradient(PLAY_SIZE, top, bottom, plate.coverage()))
-    gloss = Pen(PLAY_SIZE)
+    size = rim.size
+    out = Image.new("RGBA", size, (0, 0, 0, 0))
+    out.alpha_composite(layer(size, rim_rgb, rim.coverage()))
+    out.alpha_composite(vertical_gradient(size, top, bottom, plate.coverage()))
+    gloss = Pen(PLAY_SIZE, percent)
     gloss.rounded(4, 3, 92, 16, 6)
-    out.alpha_composite(layer(PLAY_SIZE, (255, 255, 255),
+    out.alpha_composite(layer(size, (255, 255, 255),
                               gloss.coverage().point(lambda a: round(a * 0.22))))
-    out.alpha_composite(layer(PLAY_SIZE, mark_rgb, mark.coverage()))
+    out.alpha_composite(layer(size, mark_rgb, mark.coverage()))
     return clean(out)
 
 
-def palette():
-    size = (16, 16)
-    board = Pen(size)
+def palette(percent=100):
+    board = Pen((16, 16), percent)
+    size = board.size
     board.ellipse(0.5, 1.5, 15.5, 14.5)
     board.ellipse(9.0, 8.5, 13.0, 12.5, 0)  # the thumb hole
     out = Image.new("RGBA", size, (0, 0, 0, 0))
     out.alpha_composite(layer(size, (150, 104, 52), board.coverage()))
-    inner = Pen(size)
+    inner = Pen((16, 16), percent)
     inner.ellipse(1.5, 2.5, 14.5, 13.5)
     inner.ellipse(8.0, 7.5, 14.0, 13.5, 0)
     out.alpha_composite(layer(size, (222, 176, 110), inner.coverage()))
     for (x, y), rgb in (((4.5, 5.5), (220, 40, 40)), ((8.0, 4.5), (40, 160, 60)),
                         ((11.5, 5.5), (40, 90, 220)), ((4.5, 9.5), (250, 210, 40))):
-        dot = Pen(size)
+        dot = Pen((16, 16), percent)
         dot.ellipse(x - 1.6, y - 1.6, x + 1.6, y + 1.6)
         out.alpha_composite(layer(size, rgb, dot.coverage()))
     return clean(out)
@@ -108,10 +111,11 @@ def palette():
 
 def main():
     OUT.mkdir(parents=True, exist_ok=True)
-    star().save(OUT / "star.png", optimize=True)
-    for look in PLAY_LOOKS:
-        play(look).save(OUT / f"play_{look}.png", optimize=True)
-    palette().save(OUT / "palette.png", optimize=True)
+    for percent in PERCENTS:
+        star(percent).save(OUT / file_name("star", percent), optimize=True)
+        for look in PLAY_LOOKS:
+            play(look, percent).save(OUT / file_name(f"play_{look}", percent), optimize=True)
+        palette(percent).save(OUT / file_name("palette", percent), optimize=True)
 
 
 if __name__ == "__main__":

@@ -4,6 +4,11 @@
 Run with Debian's python3 and python3-pil:  /usr/bin/python3 tools/assets/icons.py
 Outputs (committed, so the build needs no Python): assets/app.ico, assets/ok.ico, assets/exit.ico.
 Each picture is drawn eight times larger and scaled down, which gives clean anti-aliased edges.
+Each .ico holds its picture drawn for 100 % display scaling first, then drawn again for 125, 150
+and 200 %: app.ico 32, 40, 48 and 64 pixels (the caption and the tray draw it down to their
+smaller places, as they draw the 32-pixel one down to 16 today); ok.ico and exit.ico 16, 20, 24
+and 32. None holds an image smaller than its 100 % one, so every place that asks for a size
+below it keeps getting the 100 % picture drawn down, exactly as before.
 """
 import math
 import pathlib
@@ -44,58 +49,66 @@ def power_symbol(draw, cx, cy, radius, width, colour):
         draw.ellipse([cx - width / 2, ey - width / 2, cx + width / 2, ey + width / 2], fill=colour)
 
 
-def app_icon():
-    size = 32 * SCALE
+# Display scalings, in percent, each icon is drawn for.
+PERCENTS = (100, 125, 150, 200)
+
+
+def app_icon(unit=SCALE):
+    """The icon 32 * unit / SCALE pixels square: drawn at `unit` pixels per 100 % pixel."""
+    size = 32 * unit
     img = Image.new("RGBA", (size, size), (0, 0, 0, 0))
     # soft drop shadow
     shadow = Image.new("RGBA", (size, size), (0, 0, 0, 0))
-    ImageDraw.Draw(shadow).ellipse([2 * SCALE, 3 * SCALE, 31 * SCALE, 32 * SCALE],
+    ImageDraw.Draw(shadow).ellipse([2 * unit, 3 * unit, 31 * unit, 32 * unit],
                                    fill=(0, 0, 0, 110))
-    img.alpha_composite(shadow.filter(ImageFilter.GaussianBlur(SCALE)))
-    disc = radial_disc(29 * SCALE, (72, 170, 255), (14, 58, 140))
-    img.alpha_composite(disc, (1 * SCALE, 1 * SCALE))
+    img.alpha_composite(shadow.filter(ImageFilter.GaussianBlur(unit)))
+    disc = radial_disc(29 * unit, (72, 170, 255), (14, 58, 140))
+    img.alpha_composite(disc, (1 * unit, 1 * unit))
     d = ImageDraw.Draw(img)
-    cx = cy = 15.5 * SCALE
+    cx = cy = 15.5 * unit
     # bezel
-    d.ellipse([1 * SCALE, 1 * SCALE, 30 * SCALE, 30 * SCALE], outline=(235, 245, 255, 255),
-              width=int(1.6 * SCALE))
+    d.ellipse([1 * unit, 1 * unit, 30 * unit, 30 * unit], outline=(235, 245, 255, 255),
+              width=int(1.6 * unit))
     # twelve hour ticks, the quarter ones longer
     for i in range(12):
         a = math.radians(i * 30)
-        r1 = 12.2 * SCALE
-        r0 = (10.2 if i % 3 == 0 else 11.2) * SCALE
+        r1 = 12.2 * unit
+        r0 = (10.2 if i % 3 == 0 else 11.2) * unit
         d.line([cx + r0 * math.sin(a), cy - r0 * math.cos(a), cx + r1 * math.sin(a),
                 cy - r1 * math.cos(a)], fill=(220, 236, 255, 255),
-               width=int((1.3 if i % 3 == 0 else 0.8) * SCALE))
+               width=int((1.3 if i % 3 == 0 else 0.8) * unit))
     # orange power symbol in the middle: the clock that switches off
-    power_symbol(d, cx, cy + 0.6 * SCALE, 6.2 * SCALE, int(2.1 * SCALE), (255, 150, 30, 255))
-    return img.resize((32, 32), Image.LANCZOS)
+    power_symbol(d, cx, cy + 0.6 * unit, 6.2 * unit, int(2.1 * unit), (255, 150, 30, 255))
+    side = 32 * unit // SCALE
+    return img.resize((side, side), Image.LANCZOS)
 
 
-def ok_icon():
-    size = 16 * SCALE
+def ok_icon(unit=SCALE):
+    size = 16 * unit
     img = Image.new("RGBA", (size, size), (0, 0, 0, 0))
-    img.alpha_composite(radial_disc(15 * SCALE, (120, 220, 110), (24, 130, 50)), (0, 0))
+    img.alpha_composite(radial_disc(15 * unit, (120, 220, 110), (24, 130, 50)), (0, 0))
     d = ImageDraw.Draw(img)
-    pts = [(3.8 * SCALE, 7.8 * SCALE), (6.4 * SCALE, 10.4 * SCALE), (11.4 * SCALE, 4.6 * SCALE)]
-    d.line(pts, fill=(255, 255, 255, 255), width=int(2.2 * SCALE), joint="curve")
+    pts = [(3.8 * unit, 7.8 * unit), (6.4 * unit, 10.4 * unit), (11.4 * unit, 4.6 * unit)]
+    d.line(pts, fill=(255, 255, 255, 255), width=int(2.2 * unit), joint="curve")
     for x, y in (pts[0], pts[2]):
-        r = 1.1 * SCALE
+        r = 1.1 * unit
         d.ellipse([x - r, y - r, x + r, y + r], fill=(255, 255, 255, 255))
-    return img.resize((16, 16), Image.LANCZOS)
+    side = 16 * unit // SCALE
+    return img.resize((side, side), Image.LANCZOS)
 
 
-def exit_icon():
-    size = 16 * SCALE
+def exit_icon(unit=SCALE):
+    size = 16 * unit
     img = Image.new("RGBA", (size, size), (0, 0, 0, 0))
-    img.alpha_composite(radial_disc(15 * SCALE, (255, 140, 110), (190, 30, 30)), (0, 0))
+    img.alpha_composite(radial_disc(15 * unit, (255, 140, 110), (190, 30, 30)), (0, 0))
     d = ImageDraw.Draw(img)
-    power_symbol(d, 7.5 * SCALE, 8.0 * SCALE, 4.1 * SCALE, int(1.7 * SCALE), (255, 255, 255, 255))
-    return img.resize((16, 16), Image.LANCZOS)
+    power_symbol(d, 7.5 * unit, 8.0 * unit, 4.1 * unit, int(1.7 * unit), (255, 255, 255, 255))
+    side = 16 * unit // SCALE
+    return img.resize((side, side), Image.LANCZOS)
 
 
-def write_ico(img, path):
-    """A one-image .ico with a 32-bit BGRA DIB (readable by every Windows version and Wine)."""
+def ico_image(img):
+    """One icon image: a 32-bit BGRA DIB with its AND mask (readable by every Windows and Wine)."""
     w, h = img.size
     px = img.load()
     xor = bytearray()
@@ -113,17 +126,28 @@ def write_ico(img, path):
         and_mask += row
     header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 32, 0, len(xor) + len(and_mask), 0, 0,
                          0, 0)
-    image = header + bytes(xor) + bytes(and_mask)
-    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1,
-                                                           32, len(image), 6 + 16)
-    path.write_bytes(directory + image)
+    return header + bytes(xor) + bytes(and_mask)
+
+
+def write_ico(images, path):
+    """An .ico of several sizes, in the order given (the 100 % image first)."""
+    data = [ico_image(img) for img in images]
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for img, image in zip(images, data):
+        w, h = img.size
+        directory += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    path.write_bytes(directory + b"".join(data))
 
 
 def main():
     ASSETS.mkdir(exist_ok=True)
-    for name, img in (("app", app_icon()), ("ok", ok_icon()), ("exit", exit_icon())):
-        write_ico(img, ASSETS / f"{name}.ico")
-        img.save(ASSETS / f"{name}-preview.png")
+    for name, draw in (("app", app_icon), ("ok", ok_icon), ("exit", exit_icon)):
+        # 8 pixels per 100 % pixel at 100 %, 10 at 125 %, 12 at 150 %, 16 at 200 %.
+        images = [draw(SCALE * percent // 100) for percent in PERCENTS]
+        write_ico(images, ASSETS / f"{name}.ico")
+        images[0].save(ASSETS / f"{name}-preview.png")
 
 
 if __name__ == "__main__":

@@ -3,6 +3,9 @@
 // resource script names and check those facts, so a regenerated asset cannot drift.
 #include <gtest/gtest.h>
 
+#include "core/dpi_scale.h"
+#include "core/picture_scale.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
@@ -35,15 +38,18 @@ std::uint32_t BigEndian32(const Bytes& b, size_t at) {
 }
 
 // RCDATA name -> path relative to assets/, from lines like: SKIN1 RCDATA "skins/skin1.jpg"
-std::map<std::string, std::string> RcDataFiles() {
+// (or ICON lines, with that type).
+std::map<std::string, std::string> RcDataFiles(
+    const std::string& script_path = "/src/app/resources.rc",
+    const std::string& wanted = "RCDATA") {
     std::map<std::string, std::string> files;
-    const Bytes text = ReadFile(kSourceDir + "/src/app/resources.rc");
+    const Bytes text = ReadFile(kSourceDir + script_path);
     std::istringstream script(std::string(text.begin(), text.end()));
     std::string line;
     while (std::getline(script, line)) {
         std::istringstream words(line);
         std::string name, type, path;
-        if (words >> name >> type >> path && type == "RCDATA" && path.size() > 2 &&
+        if (words >> name >> type >> path && type == wanted && path.size() > 2 &&
             path.front() == '"' && path.back() == '"') {
             files[name] = path.substr(1, path.size() - 2);
         }
@@ -184,6 +190,85 @@ TEST(SkinAssetsTest, GlyphsAreRgbaPngsAtTheirSizes) {
         EXPECT_EQ(header->height, c.height);
         EXPECT_EQ(header->bitDepth, 8);
         EXPECT_EQ(header->colourType, 6);  // truecolour with alpha
+    }
+}
+
+std::string Narrow(const std::wstring& ascii) {
+    return std::string(ascii.begin(), ascii.end());
+}
+
+// Every picture is there at each drawn scale, under the name the loader asks for, in the file
+// the asset scripts write, at the size the program will give its place (each side scaled and
+// rounded as the layout rounds), so a picture never has to be stretched up to fill it.
+TEST(SkinAssetsTest, EveryPictureIsDrawnAtEachScale) {
+    for (const char* script : {"/src/app/resources.rc", "/gallery/gallery.rc"}) {
+        SCOPED_TRACE(script);
+        const auto files = RcDataFiles(script);
+        int pictures = 0;
+        for (const auto& [name, path] : files) {
+            if (!path.ends_with(".png") || path.find('@') != std::string::npos) continue;
+            ++pictures;
+            const auto base = ReadPngHeader(ReadFile(kSourceDir + "/assets/" + path));
+            ASSERT_TRUE(base) << path;
+            for (const int percent : kPictureScales) {
+                if (percent == 100) continue;
+                const std::string scaled =
+                    Narrow(ScaledPictureName(std::wstring(name.begin(), name.end()), percent));
+                SCOPED_TRACE(scaled);
+                ASSERT_TRUE(files.count(scaled));
+                const std::string stem = path.substr(0, path.size() - 4);
+                EXPECT_EQ(files.at(scaled), stem + "@" + std::to_string(percent) + ".png");
+                const auto header =
+                    ReadPngHeader(ReadFile(kSourceDir + "/assets/" + files.at(scaled)));
+                ASSERT_TRUE(header) << files.at(scaled);
+                EXPECT_EQ(header->width, static_cast<std::uint32_t>(MulDivRounded(
+                                             static_cast<int>(base->width), percent, 100)));
+                EXPECT_EQ(header->height, static_cast<std::uint32_t>(MulDivRounded(
+                                              static_cast<int>(base->height), percent, 100)));
+                EXPECT_EQ(header->bitDepth, 8);
+                EXPECT_EQ(header->colourType, 6);
+            }
+        }
+        EXPECT_GE(pictures, 6);
+    }
+}
+
+struct IconEntry {
+    int width, height, bits;
+};
+
+// The directory of an .ico file: a 6-byte header, then 16 bytes per image.
+std::vector<IconEntry> IconFileEntries(const Bytes& b) {
+    std::vector<IconEntry> entries;
+    if (b.size() < 6 || b[2] != 1) return entries;
+    const size_t count = b[4] | (b[5] << 8);
+    for (size_t i = 0; i < count && 6 + 16 * (i + 1) <= b.size(); ++i) {
+        const size_t at = 6 + 16 * i;
+        entries.push_back({b[at] == 0 ? 256 : b[at], b[at + 1] == 0 ? 256 : b[at + 1],
+                           b[at + 6] | (b[at + 7] << 8)});
+    }
+    return entries;
+}
+
+// Each icon holds its 100 % picture first and no smaller one, so every place that asks for a
+// size at or below it (the caption and the tray draw the 32-pixel icon down to 16) still gets
+// that picture; and it holds the picture drawn for each larger scale.
+TEST(SkinAssetsTest, IconsHoldTheirPictureAtEachScale) {
+    const std::map<std::string, int> baseSizes = {
+        {"DEFAULT_ICON", 32}, {"OK_ICON", 16}, {"EXIT_ICON", 16}};
+    const auto icons = RcDataFiles("/src/app/resources.rc", "ICON");
+    ASSERT_EQ(icons.size(), baseSizes.size());
+    for (const auto& [name, path] : icons) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(baseSizes.count(name));
+        const auto entries = IconFileEntries(ReadFile(kSourceDir + "/assets/" + path));
+        ASSERT_EQ(entries.size(), std::size(kPictureScales));
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const int expected = MulDivRounded(baseSizes.at(name), kPictureScales[i], 100);
+            EXPECT_EQ(entries[i].width, expected);
+            EXPECT_EQ(entries[i].height, expected);
+            EXPECT_EQ(entries[i].bits, 32);
+        }
     }
 }
 
