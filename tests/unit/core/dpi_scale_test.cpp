@@ -122,22 +122,24 @@ struct Edges {
 
 struct RectRow {
     int dpi;
-    Box caption, button, window;
+    Box caption, button, minuteBox, window;
 };
 
-// A caption label, the OK button and the whole window of the main layout, at each DPI.
+// A caption label, the OK button, the minute box and the whole window of the main layout, at
+// each DPI. The minute box's width scaled on its own would be 43 at 120 DPI; its edges give 42.
 TEST(DpiScaleRectTest, ScalesTheLayoutsRectangles) {
     const RectRow rows[] = {
-        {96, {8, 12, 64, 24}, {83, 220, 56, 24}, {0, 0, 371, 255}},
-        {120, {10, 15, 80, 30}, {104, 275, 70, 30}, {0, 0, 464, 319}},
-        {144, {12, 18, 96, 36}, {125, 330, 84, 36}, {0, 0, 557, 383}},
-        {168, {14, 21, 112, 42}, {145, 385, 98, 42}, {0, 0, 649, 446}},
-        {192, {16, 24, 128, 48}, {166, 440, 112, 48}, {0, 0, 742, 510}},
+        {96, {8, 12, 64, 24}, {83, 220, 56, 24}, {118, 46, 34, 24}, {0, 0, 371, 255}},
+        {120, {10, 15, 80, 30}, {104, 275, 70, 30}, {148, 58, 42, 30}, {0, 0, 464, 319}},
+        {144, {12, 18, 96, 36}, {125, 330, 84, 36}, {177, 69, 51, 36}, {0, 0, 557, 383}},
+        {168, {14, 21, 112, 42}, {145, 385, 98, 42}, {207, 81, 59, 42}, {0, 0, 649, 446}},
+        {192, {16, 24, 128, 48}, {166, 440, 112, 48}, {236, 92, 68, 48}, {0, 0, 742, 510}},
     };
     for (const RectRow& row : rows) {
         const DpiScale scale(row.dpi);
         EXPECT_EQ(scale.ScaleRect(Box{8, 12, 64, 24}), row.caption) << row.dpi;
         EXPECT_EQ(scale.ScaleRect(Box{83, 220, 56, 24}), row.button) << row.dpi;
+        EXPECT_EQ(scale.ScaleRect(Box{118, 46, 34, 24}), row.minuteBox) << row.dpi;
         EXPECT_EQ(scale.ScaleRect(Box{0, 0, 371, 255}), row.window) << row.dpi;
         const Box& b = row.button;
         EXPECT_EQ(scale.ScaleEdges(Edges{83, 220, 139, 244}),
