@@ -57,6 +57,16 @@ if(win_test_sources)
     add_dependencies(win_tests yfshutdown)
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
     gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
+
+    # The DPI helpers once more, in a Wine prefix of their own whose screen is set to 144 DPI
+    # (150 %): what they report must follow the system's setting. The other tests' prefix stays
+    # at 96.
+    add_test(NAME win.dpi_at_144
+             COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-run-at-dpi.sh 144
+                     $<TARGET_FILE:win_tests>
+                     --gtest_filter=WindowDpi*:SystemMetricForDpi*:AdjustWindowRectForDpi*)
+    set_tests_properties(win.dpi_at_144 PROPERTIES ENVIRONMENT "YF_EXPECT_DPI=144"
+                                                   RUN_SERIAL TRUE TIMEOUT 300)
 endif()
 
 include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake OPTIONAL)
