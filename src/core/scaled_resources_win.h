@@ -17,9 +17,10 @@ struct ScaledPicture {
     int percent = 0;  // the scale it was drawn at: its size is its 100 % size times this
 };
 
-// The RCDATA picture `name` (its 100 % name) in the variant drawn for `dpi`: the nearest drawn
-// scale at or above the window's, else the largest there is. Variants are found by name
-// ("<name>_125" and so on), so a picture that exists only at 100 % is simply that.
+// The RCDATA picture `name` (its 100 % name, a string: numbered resources have no scaled
+// names) in the variant drawn for `dpi`: the nearest drawn scale at or above the window's,
+// else the largest there is. Variants are found by name ("<name>_125" and so on), so a picture
+// that exists only at 100 % is simply that.
 ScaledPicture PictureForDpi(const wchar_t* name, int dpi, HMODULE module = nullptr);
 
 struct ScaledIcon {
