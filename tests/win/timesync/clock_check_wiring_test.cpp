@@ -1,7 +1,9 @@
 // The clock check as the window runs it: once while the window is still hidden at start-up, and
 // on every tick of the calibration timer, with the calendar redrawn after a successful set; a
-// set that lacks the privilege handed to an elevated run; and readings from hosts that never
-// answer, which end at their deadline while the window goes on ticking.
+// set that lacks the privilege handed to an elevated run; readings from hosts that never
+// answer, which end at their deadline while the window goes on ticking; and pages served here
+// through the program's own HTTP client: without their time but with a Date, and through the
+// system's proxy.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,6 +18,7 @@
 #include "app/main_window_win.h"
 #include "support/local_http_server.h"
 #include "support/message_pump.h"
+#include "support/system_proxy.h"
 #include "timesync/elevated_clock_set_win.h"
 #include "timesync/read_chunk.h"
 #include "timesync/web_client_win.h"
@@ -229,6 +232,59 @@ TEST(ClockCheckReadingTest, HostsThatNeverAnswerEndAtTheDeadlineWhileTheClockTic
         EXPECT_TRUE(boxes.shown.empty()) << trickle;
         ::DestroyWindow(window.Handle());
     }
+}
+
+using testing::LocalHttpServer;
+
+// The boxes one calibration tick shows when the program's own HTTP client reads this URL, the
+// computer's clock standing at 2030-05-17 01:30:00 UTC. Each check opens a new session, so it
+// reads the system's proxy settings as they are now.
+std::vector<std::string> BoxesOfACheckAgainst(const std::wstring& url) {
+    FixedClock clock;
+    WatchingBoxes boxes;
+    boxes.answer = box::kAnswerNo;
+    WindowSeams seams{&boxes};
+    auto client = std::make_shared<WebClient>();
+    seams.webTimePage = [client, url](ULONGLONG deadline) {
+        return client->ReadWebPage(url, {deadline, kLongestTimePage});
+    };
+    MainWindow window(::GetModuleHandleW(nullptr), clock, seams);
+    if (!window.Create()) return {"no window"};
+    ::SendMessageW(window.Handle(), WM_TIMER, static_cast<WPARAM>(TimerId::时钟_时间校准) + 1, 0);
+    ::DestroyWindow(window.Handle());
+    return boxes.shown;
+}
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find("\r\n")); }
+
+TEST(ClockCheckReadingTest, APageWithoutItsTimeIsReadByTheAnswersDate) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"Date: Fri, 17 May 2030 01:31:00 GMT\r\n", {"询问："}},  // a minute ahead
+        {"Date: Fri, 17 May 2030 01:30:00 GMT\r\n", {}},          // on time
+        {"", {}},  // neither the page's time nor a Date: no reading
+    };
+    for (const auto& [date, boxes] : cases) {
+        // What a network's login page might answer in the time page's place.
+        LocalHttpServer server("HTTP/1.0 200 OK\r\n" + date +
+                               "Content-Type: text/html\r\n\r\n<html><body>login</body></html>");
+        EXPECT_EQ(BoxesOfACheckAgainst(server.Url(L"/special/time/")), boxes) << date;
+        EXPECT_GE(server.Connections(), 2) << date;
+    }
+}
+
+TEST(ClockCheckReadingTest, AHostReachableOnlyThroughTheSystemsProxy) {
+    const std::int64_t aMinuteAhead = SecondsBetween({1970, 1, 1}, {2030, 5, 17, 1, 31, 0});
+    LocalHttpServer proxy("HTTP/1.0 200 OK\r\n\r\nwindow.baidu_time(" +
+                          std::to_string(aMinuteAhead * 1000) + ");");
+    testing::ScopedSystemProxy setting(L"127.0.0.1:" + std::to_wstring(proxy.Port()));
+    ASSERT_TRUE(setting.IsSet());
+    // The host does not resolve (a name under .invalid never does): only the proxy reaches it.
+    EXPECT_EQ(BoxesOfACheckAgainst(L"http://yf-time-page.invalid/special/time/"),
+              std::vector<std::string>{"询问："});
+    // The request names the whole URL, as one to a proxy does (some clients add the port).
+    const std::string request = FirstLine(proxy.LastRequest());
+    EXPECT_TRUE(request.starts_with("GET http://yf-time-page.invalid")) << request;
+    EXPECT_TRUE(request.ends_with("/special/time/ HTTP/1.0")) << request;
 }
 
 }  // namespace
