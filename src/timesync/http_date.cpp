@@ -10,14 +10,18 @@ namespace {
 
 constexpr std::array<std::string_view, 7> kShortDays = {"Sun", "Mon", "Tue", "Wed",
                                                         "Thu", "Fri", "Sat"};
-constexpr std::array<std::string_view, 7> kLongDays = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr std::array<std::string_view, 7> kLongDays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                       "Thursday", "Friday", "Saturday"};
 constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameLetters(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -72,7 +76,7 @@ struct TimeOfDay {
 std::optional<TimeOfDay> ClockOf(std::string_view word) {
     if (word.size() != 8 || word[2] != ':' || word[5] != ':') return std::nullopt;
     const TimeOfDay clock{Digits(word.substr(0, 2), 2, 2), Digits(word.substr(3, 2), 2, 2),
-                      Digits(word.substr(6, 2), 2, 2)};
+                          Digits(word.substr(6, 2), 2, 2)};
     // 60: a leap second.
     if (clock.hour < 0 || clock.hour > 23 || clock.minute < 0 || clock.minute > 59 ||
         clock.second < 0 || clock.second > 60) {

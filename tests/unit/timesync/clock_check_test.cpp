@@ -43,24 +43,7 @@ struct Rig {
 
     ClockCheck MakeCheck() {
         ClockCheckSeams seams;
-        seams.read = [this] {
-            return FetchWebTime([this] {
-                const auto reading = static_cast<std::size_t>(requests++ / 2);
-                const auto& ahead = readings[std::min(reading, readings.size() - 1)];
-                WebAnswer answer("<html>try again later</html>");
-                if (!ahead) return answer;
-                const DateTime web = clock.NowUtc().AddSeconds(*ahead);
-                if (!dateOnly) {
-                    answer.body = "window.baidu_time(" +
-                                  std::to_string(SecondsBetween({1970, 1, 1}, web) * 1000 + 370) +
-                                  ");";
-                    return answer;
-                }
-                answer.date = HttpDateText(web);
-                answer.roundTripMs = roundTripMs;
-                return answer;
-            }, kBuildDay);
-        };
+        seams.read = [this] { return FetchWebTime([this] { return Answer(); }, kBuildDay); };
         seams.setClock = [this](const DateTime& utc) {
             setTo.push_back(utc);
             return setterError;
@@ -73,6 +56,23 @@ struct Rig {
         }
         seams.refreshCalendar = [this] { ++refreshes; };
         return ClockCheck(std::move(seams), clock, boxes, kBuildDay);
+    }
+
+    // The answer to the next request.
+    WebAnswer Answer() {
+        const auto reading = static_cast<std::size_t>(requests++ / 2);
+        const auto& ahead = readings[std::min(reading, readings.size() - 1)];
+        WebAnswer answer("<html>try again later</html>");
+        if (!ahead) return answer;
+        const DateTime web = clock.NowUtc().AddSeconds(*ahead);
+        if (dateOnly) {
+            answer.date = HttpDateText(web);
+            answer.roundTripMs = roundTripMs;
+        } else {
+            const std::int64_t ms = SecondsBetween({1970, 1, 1}, web) * 1000 + 370;
+            answer.body = "window.baidu_time(" + std::to_string(ms) + ");";
+        }
+        return answer;
     }
 
     struct Boxes : MessageBoxes {
@@ -165,9 +165,22 @@ TEST(ClockCheckTest, TheAnswersDateStandsInForAPageWithoutItsTime) {
         EXPECT_EQ(rig.boxes.shown, c.asked ? asked : std::vector<std::string>{}) << c.what;
         // Set from the third reading, the Date's second moved on by half the round trip.
         const std::int64_t trip = (c.roundTripMs / 2 + 500) / 1000;
-        const std::vector<DateTime> set{rig.clock.NowUtc().AddSeconds(
-            c.readings.back().value_or(0) + trip)};
+        const std::vector<DateTime> set{
+            rig.clock.NowUtc().AddSeconds(c.readings.back().value_or(0) + trip)};
         EXPECT_EQ(rig.setTo, c.asked ? set : std::vector<DateTime>{}) << c.what;
+    }
+}
+
+TEST(ClockCheckTest, TheCallerHearsOfTheQuestionBeforeItComes) {
+    const std::pair<Readings, bool> cases[] = {
+        {{0, 0}, false}, {{std::nullopt}, false}, {{30, 30}, true}, {{0, -30}, true}};
+    for (const auto& [readings, asked] : cases) {
+        Rig rig(readings);
+        rig.boxes.answer = box::kAnswerYes;
+        std::vector<std::size_t> boxesBefore;
+        rig.MakeCheck().CheckClock(false, [&] { boxesBefore.push_back(rig.boxes.shown.size()); });
+        EXPECT_EQ(boxesBefore, asked ? std::vector<std::size_t>{0} : std::vector<std::size_t>{});
+        EXPECT_EQ(rig.boxes.shown.size(), asked ? 2u : 0u);
     }
 }
 

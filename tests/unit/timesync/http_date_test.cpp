@@ -11,7 +11,9 @@
 namespace yf {
 namespace {
 
-std::int64_t Unix(const DateTime& utc) { return SecondsBetween({1970, 1, 1}, utc); }
+std::int64_t Unix(const DateTime& utc) {
+    return SecondsBetween({1970, 1, 1}, utc);
+}
 
 TEST(HttpDateTest, TheFormsAServerMaySend) {
     const std::pair<std::string, DateTime> cases[] = {
@@ -44,8 +46,8 @@ TEST(HttpDateTest, TextThatIsNoDate) {
         "",
         "   ",
         "yesterday",
-        "Sun, 06 Nov 1994 08:49:37",        // no zone
-        "Sun, 06 Nov 1994 08:49:37 CET",    // a zone by name
+        "Sun, 06 Nov 1994 08:49:37",      // no zone
+        "Sun, 06 Nov 1994 08:49:37 CET",  // a zone by name
         "Sun, 06 Nov 1994 08:49:37 +08",
         "Sun, 06 Nov 1994 08:49:37 GMT x",  // text left over
         "Sun, 06 Nov 94 08:49:37 GMT",      // a two-digit year where four belong
@@ -60,7 +62,7 @@ TEST(HttpDateTest, TextThatIsNoDate) {
         "Sun, 06 Noe 1994 08:49:37 GMT",
         "Snd, 06 Nov 1994 08:49:37 GMT",
         "06 Nov 1994 08:49:37 GMT",
-        "Sun 06 Nov 1994 08:49:37 GMT",     // no comma: not the C library's order
+        "Sun 06 Nov 1994 08:49:37 GMT",  // no comma: not the C library's order
         "Sunday, 06-Nov-947 08:49:37 GMT",
         "Sunday, 06-Nov 08:49:37 GMT",
         "Sunday, 06-Nov-94 08:49:37",

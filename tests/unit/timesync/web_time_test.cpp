@@ -69,10 +69,12 @@ TEST(WebTimeTest, FetchReadsTwiceAndTakesTheSecondAnswer) {
     };
     for (const Case& c : cases) {
         int requests = 0;
-        const std::optional<WebTime> time = FetchWebTime([&] {
-            const auto at = static_cast<std::size_t>(requests++);
-            return at < c.answers.size() ? c.answers[at] : std::string();
-        }, DateTime{2014, 1, 1});
+        const std::optional<WebTime> time = FetchWebTime(
+            [&] {
+                const auto at = static_cast<std::size_t>(requests++);
+                return at < c.answers.size() ? c.answers[at] : std::string();
+            },
+            DateTime{2014, 1, 1});
         EXPECT_EQ(time ? std::optional(time->unixSeconds) : std::nullopt, c.seconds);
         EXPECT_EQ(requests, c.requests);
     }
@@ -89,7 +91,8 @@ TEST(WebTimeTest, TheDateHeaderGivesTheTimeTheAnswerArrived) {
                   std::optional(WebTime{sent + added}))
             << roundTrip;
     }
-    EXPECT_EQ(DateHeaderTime("Friday, 17-May-30 01:31:00 GMT", 0, 2025), std::optional(WebTime{sent}));
+    EXPECT_EQ(DateHeaderTime("Friday, 17-May-30 01:31:00 GMT", 0, 2025),
+              std::optional(WebTime{sent}));
     EXPECT_EQ(DateHeaderTime("Fri May 17 01:31:00 2030", 0, 2025), std::optional(WebTime{sent}));
     EXPECT_FALSE(DateHeaderTime("", 400, 2025).has_value());
     EXPECT_FALSE(DateHeaderTime("soon", 400, 2025).has_value());
@@ -113,17 +116,27 @@ TEST(WebTimeTest, ThePagesTimeWinsAndTheDateStandsInForIt) {
     };
     const Case cases[] = {
         {"the page's time wins", {answer("", date), answer(marker, date)}, 1900000000, 2},
-        {"no marker: the Date", {answer("<html/>", ""), answer("<html>login</html>", date)},
-         1900000060, 2},
-        {"the Date moved on by half the trip", {answer("x", ""), answer("x", date, 4000)},
-         1900000062, 2},
+        {"no marker: the Date",
+         {answer("<html/>", ""), answer("<html>login</html>", date)},
+         1900000060,
+         2},
+        {"the Date moved on by half the trip",
+         {answer("x", ""), answer("x", date, 4000)},
+         1900000062,
+         2},
         {"an empty body with a Date", {answer("", date), answer("", date)}, 1900000060, 2},
         {"the page counts from 1970: the Date",
-         {answer("x", ""), answer("window.baidu_time(5000)", date)}, 1900000060, 2},
+         {answer("x", ""), answer("window.baidu_time(5000)", date)},
+         1900000060,
+         2},
         {"the page before the build day: the Date",
-         {answer("x", ""), answer("window.baidu_time(1700000000000)", date)}, 1900000060, 2},
-        {"a Date in 1970", {answer("x", ""), answer("x", "Thu, 01 Jan 1970 00:00:05 GMT")},
-         std::nullopt, 2},
+         {answer("x", ""), answer("window.baidu_time(1700000000000)", date)},
+         1900000060,
+         2},
+        {"a Date in 1970",
+         {answer("x", ""), answer("x", "Thu, 01 Jan 1970 00:00:05 GMT")},
+         std::nullopt,
+         2},
         {"no Date", {answer("x", date), answer("<html/>", "")}, std::nullopt, 2},
         {"a Date that does not parse", {answer("x", ""), answer("x", "tomorrow")}, std::nullopt, 2},
         {"no first answer", {answer("", ""), answer(marker, date)}, std::nullopt, 1},
@@ -131,8 +144,8 @@ TEST(WebTimeTest, ThePagesTimeWinsAndTheDateStandsInForIt) {
     };
     for (const Case& c : cases) {
         int requests = 0;
-        const std::optional<WebTime> time = FetchWebTime(
-            [&] { return c.answers[static_cast<std::size_t>(requests++)]; }, buildDay);
+        const std::optional<WebTime> time =
+            FetchWebTime([&] { return c.answers[static_cast<std::size_t>(requests++)]; }, buildDay);
         EXPECT_EQ(time ? std::optional(time->unixSeconds) : std::nullopt, c.seconds) << c.what;
         EXPECT_EQ(requests, c.requests) << c.what;
     }

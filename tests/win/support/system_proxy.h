@@ -15,8 +15,8 @@ class ScopedSystemProxy {
   public:
     // server: "host:port".
     explicit ScopedSystemProxy(const std::wstring& server) {
-        if (::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_READ | KEY_WRITE,
-                              nullptr, &key_, nullptr) != ERROR_SUCCESS) {
+        if (::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                              &key_, nullptr) != ERROR_SUCCESS) {
             key_ = nullptr;
             return;
         }

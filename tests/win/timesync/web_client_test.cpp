@@ -70,8 +70,12 @@ TEST(WebClientTest, BodiesOfEverySizeAndStatusArriveWhole) {
 TEST(WebClientTest, TheAnswerBringsItsDateHeaderAsSent) {
     // Forms a platform's own date reading may not know: the client hands every one on as text.
     const std::string dates[] = {
-        "Fri, 17 May 2030 01:31:00 GMT", "Fri, 7 Jun 2030 01:31:00 GMT",
-        "Friday, 17-May-30 01:31:00 GMT", "Fri May 17 01:31:00 2030", "not a date", "",
+        "Fri, 17 May 2030 01:31:00 GMT",
+        "Fri, 7 Jun 2030 01:31:00 GMT",
+        "Friday, 17-May-30 01:31:00 GMT",
+        "Fri May 17 01:31:00 2030",
+        "not a date",
+        "",
     };
     WebClient client;
     for (const std::string& date : dates) {
@@ -144,10 +148,9 @@ TEST(WebClientTest, NothingComesAfterTheDeadline) {
     // of being waited for to its end (its 33 bytes would take over a minute and a half).
     auto trickling = std::make_unique<LocalHttpServer>(
         "HTTP/1.0 200 OK\r\n\r\nwindow.baidu_time(1417392000000);", LocalHttpServer::Mode::Trickle);
-    std::packaged_task<std::string(std::wstring)> read(
-        [](std::wstring url) {
-            return WebClient().ReadWebPage(url, {::GetTickCount64() + 2000}).body;
-        });
+    std::packaged_task<std::string(std::wstring)> read([](std::wstring url) {
+        return WebClient().ReadWebPage(url, {::GetTickCount64() + 2000}).body;
+    });
     std::future<std::string> page = read.get_future();
     std::thread reader(std::move(read), trickling->Url(L"/special/time/"));
     const bool finished = page.wait_for(std::chrono::seconds(15)) == std::future_status::ready;
