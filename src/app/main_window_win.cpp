@@ -20,6 +20,7 @@ namespace {
 
 // Beside the named timers, which use 1..kTimerCount.
 constexpr UINT_PTR kTrayRetryTimer = 0x7472;
+constexpr UINT_PTR kStartUpPatienceTimer = 0x7370;
 
 int NativeTimerId(TimerId id) { return static_cast<int>(id) + 1; }
 
@@ -307,8 +308,7 @@ void MainWindow::RunCreatedSequence() {
     SetTimerInterval(TimerId::时钟1, 1000);
     SetTimerInterval(TimerId::时钟_时间校准, 60000);
     schedule_.ProposeNextTime();
-    // Synchronous: the window shows only once the page is read and any question answered.
-    CheckClock(false);
+    StartUpClockCheck();
     // Let whatever fell due meanwhile run once before the calendar is filled.
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -320,10 +320,41 @@ void MainWindow::RunCreatedSequence() {
         ::DispatchMessageW(&msg);
     }
     calendar_.RefreshCalendar();
+    if (!shownDuringStartUpCheck_) PutTrayIcon();
+}
+
+// The check starts while the window is hidden, so a quick one asks its question before the
+// window appears. A slow network must not keep the program out of sight, though: a user who
+// sees nothing for seconds takes it for not started and starts it again. So once the check has
+// read for kStartUpPatienceMs without asking, the window is shown from within its wait (which
+// dispatches timer ticks and paints) and the check goes on as a periodic one does.
+void MainWindow::StartUpClockCheck() {
+    if (!clockCheck_) return;
+    const auto endPatience = [this] {
+        startUpPatience_ = false;
+        ::KillTimer(window_, kStartUpPatienceTimer);
+    };
+    startUpPatience_ = true;
+    ::SetTimer(window_, kStartUpPatienceTimer, kStartUpPatienceMs, nullptr);
+    // Once the question comes the user sees the program, and the window waits for the answer.
+    clockCheck_->CheckClock(false, endPatience);
+    endPatience();
+}
+
+void MainWindow::OnStartUpPatienceOver() {
+    ::KillTimer(window_, kStartUpPatienceTimer);
+    // A tick already queued when the check ended comes too late to matter.
+    if (!startUpPatience_) return;
+    startUpPatience_ = false;
+    // The window is never seen without its calendar and its tray icon.
+    calendar_.RefreshCalendar();
     PutTrayIcon();
+    ShowAfterStartUp();
+    shownDuringStartUpCheck_ = true;
 }
 
 void MainWindow::ShowAfterStartUp() {
+    if (shownDuringStartUpCheck_) return;
     OnSizeChanged();
     ::ShowWindow(window_, SW_SHOWNORMAL);
     ::SetForegroundWindow(window_);
@@ -442,6 +473,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam == kTrayRetryTimer) {
                 OnTrayRetryTick();
+                return 0;
+            }
+            if (wParam == kStartUpPatienceTimer) {
+                OnStartUpPatienceOver();
                 return 0;
             }
             if (wParam >= 1 && wParam <= static_cast<WPARAM>(kTimerCount)) {

@@ -52,6 +52,8 @@ public:
     // the shell announces a new taskbar).
     static constexpr int kTrayRetryMs = 2000;
     static constexpr int kTrayRetryAttempts = 150;
+    // A start-up clock check still reading after this long no longer keeps the window hidden.
+    static constexpr UINT kStartUpPatienceMs = 1000;
     static constexpr int kControlIdBase = 1000;
     static constexpr int kMenuIdBase = 100;
 
@@ -62,9 +64,12 @@ public:
 
     // Creates the window hidden, centred, with every control of the layout.
     bool Create();
-    // The created event: the start-up steps that run while the window is still hidden.
+    // The created event: the start-up steps that run while the window is still hidden, unless
+    // the clock check among them takes longer than kStartUpPatienceMs: then the window is shown
+    // from within the check, which goes on over it.
     void RunCreatedSequence();
-    // The rest of start-up: one size-changed event, then shown normally and activated.
+    // The rest of start-up: one size-changed event, then shown normally and activated; nothing
+    // when the created sequence has shown the window already.
     void ShowAfterStartUp();
 
     // Hands skin 1..8 to the skin engine (when one exists) for this window.
@@ -118,6 +123,8 @@ private:
     void AfterTrayChange();
     void ExitProgram();
     void CheckClock(bool refreshCalendar);
+    void StartUpClockCheck();
+    void OnStartUpPatienceOver();
 
     HINSTANCE instance_;
     const Clock& clock_;
@@ -134,6 +141,9 @@ private:
     std::unique_ptr<TrayIcon> tray_;
     TrayNotifier trayNotify_;
     int trayRetriesLeft_ = 0;
+    // While the start-up check may still show the window: it is reading, and asks nothing yet.
+    bool startUpPatience_ = false;
+    bool shownDuringStartUpCheck_ = false;
     std::unique_ptr<BalloonTip> balloon_;
     std::function<void(int)> endProcess_;
     SystemMessageBoxes systemBoxes_;

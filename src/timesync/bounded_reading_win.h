@@ -20,20 +20,22 @@ class BoundedWebTimeReader {
   public:
     // Reads the page once; it runs on the worker and must be over by `deadline`
     // (a GetTickCount64() value). It is copied into each worker, with what it captures.
-    using Page = std::function<std::string(ULONGLONG deadline)>;
+    using Page = std::function<WebAnswer(ULONGLONG deadline)>;
     static constexpr DWORD kBudgetMs = 5000;
     // The worker's own deadline comes this much before the budget is spent, so a worker that
     // gives up on time has reported before the wait ends.
     static constexpr DWORD kReportMarginMs = 250;
 
-    explicit BoundedWebTimeReader(Page page, DWORD budgetMs = kBudgetMs)
-        : page_(std::move(page)), budgetMs_(budgetMs) {}
+    // buildDay: what a reading of a program built then can plausibly be (see FetchWebTime).
+    BoundedWebTimeReader(Page page, DateTime buildDay, DWORD budgetMs = kBudgetMs)
+        : page_(std::move(page)), buildDay_(buildDay), budgetMs_(budgetMs) {}
 
     // One reading, both requests of it; nothing when it failed or did not end in time.
     std::optional<WebTime> Read();
 
   private:
     Page page_;
+    DateTime buildDay_;
     DWORD budgetMs_;
     std::optional<BackgroundJob<std::optional<WebTime>>> last_;
 };

@@ -18,11 +18,16 @@ ClockCheck::ClockCheck(ClockCheckSeams seams, const Clock& clock, MessageBoxes& 
                        DateTime buildDay)
     : seams_(std::move(seams)), clock_(clock), boxes_(boxes), buildDay_(buildDay) {}
 
-void ClockCheck::CheckClock(bool refreshCalendar) {
+void ClockCheck::CheckClock(bool refreshCalendar, const std::function<void()>& beforeAsking) {
     if (running_) return;
     running_ = true;
-    if (ClockIsOff() &&
-        boxes_.Show(kQuestionText, kQuestionCaption,
+    if (ClockIsOff()) Ask(refreshCalendar, beforeAsking);
+    running_ = false;
+}
+
+void ClockCheck::Ask(bool refreshCalendar, const std::function<void()>& beforeAsking) {
+    if (beforeAsking) beforeAsking();
+    if (boxes_.Show(kQuestionText, kQuestionCaption,
                     box::kYesNo | box::kIconQuestion | box::kTaskModal) == box::kAnswerYes) {
         if (SetFromWeb()) {
             boxes_.Show(kSuccessText, kSuccessCaption,
@@ -33,7 +38,6 @@ void ClockCheck::CheckClock(bool refreshCalendar) {
                         box::kOk | box::kIconError | box::kTaskModal);
         }
     }
-    running_ = false;
 }
 
 std::optional<WebTime> ClockCheck::Read() const {

@@ -39,10 +39,11 @@ class ClockCheck {
     ClockCheck(ClockCheckSeams seams, const Clock& clock, MessageBoxes& boxes, DateTime buildDay);
 
     // One check. refreshCalendar: redraw the calendar after a successful set (the start-up check
-    // passes false because start-up draws the calendar right after it anyway). A call made while
-    // a check is still running, as a timer tick in one of its boxes or waits would, returns at
-    // once.
-    void CheckClock(bool refreshCalendar);
+    // passes false because start-up draws the calendar right after it anyway). beforeAsking, when
+    // given, is called once the readings have found the clock off, just before the question: the
+    // first box of a check. A call made while a check is still running, as a timer tick in one of
+    // its boxes or waits would, returns at once.
+    void CheckClock(bool refreshCalendar, const std::function<void()>& beforeAsking = {});
 
     bool Running() const { return running_; }
 
@@ -53,6 +54,8 @@ class ClockCheck {
     // so a page that cannot be read never raises a question.
     std::int64_t ReadDifference() const;
     bool ClockIsOff() const;
+    // The question, and on Yes the set and its report.
+    void Ask(bool refreshCalendar, const std::function<void()>& beforeAsking);
     bool SetFromWeb();
 
     ClockCheckSeams seams_;

@@ -58,6 +58,23 @@ std::optional<std::int64_t> ContentLength(HINTERNET request) {
     return static_cast<LONG>(length);
 }
 
+// The Date header's text. Only the text is asked for, and the program's own parser reads it:
+// the platform's reading (HTTP_QUERY_FLAG_SYSTEMTIME) is documented for no particular form,
+// and Wine's reads fixed character positions and crashes the process on the obsolete forms and
+// on a one-digit day, both of which HTTP allows.
+std::string DateText(HINTERNET request) {
+    wchar_t text[128] = {};
+    DWORD size = sizeof(text) - sizeof(wchar_t);
+    if (!::HttpQueryInfoW(request, HTTP_QUERY_DATE, text, &size, nullptr)) return {};
+    std::string ascii;
+    for (DWORD i = 0; i < size / sizeof(wchar_t) && text[i]; ++i) {
+        // A date is plain ASCII; anything else stays unreadable rather than turning into a
+        // character the parser might take.
+        ascii.push_back(text[i] < 0x80 ? static_cast<char>(text[i]) : '?');
+    }
+    return ascii;
+}
+
 // What is left of a deadline, at least 1 ms; 0 once it has passed. Without a deadline, `cap`.
 DWORD TimeLeft(const ReadLimits& limits, DWORD cap) {
     if (limits.deadline == 0) return cap;
@@ -81,8 +98,9 @@ void SetTimeouts(HINTERNET handle, DWORD milliseconds) {
 
 HINTERNET WebClient::Session() {
     if (session_) return session_.get();
-    // Direct: no proxy, not even the system's.
-    session_.reset(::InternetOpenW(kUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+    // The system's settings: on the many networks that reach the web only through a proxy,
+    // a direct connection would never read a time.
+    session_.reset(::InternetOpenW(kUserAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!session_) return nullptr;
     SetTimeouts(session_.get(), timeoutMs_);
     // One attempt per request: retries would multiply the wait.
@@ -92,7 +110,7 @@ HINTERNET WebClient::Session() {
     return session_.get();
 }
 
-std::string WebClient::ReadWebPage(std::wstring_view url, const ReadLimits& limits) {
+WebAnswer WebClient::ReadWebPage(std::wstring_view url, const ReadLimits& limits) {
     HINTERNET session = Session();
     UrlParts parts;
     if (!session || !CrackUrl(url, parts)) return {};
@@ -112,10 +130,15 @@ std::string WebClient::ReadWebPage(std::wstring_view url, const ReadLimits& limi
                                               L"HTTP/1.0", nullptr, acceptTypes, flags, 0));
     if (!request) return {};
     SetTimeouts(request.get(), timeLeft);
-    // The status is not looked at: an error page's body is returned like any other.
+    // The status is not looked at: an error page's body is returned like any other. Sending
+    // returns once the head of the answer is in, which ends the round trip.
+    const ULONGLONG sent = ::GetTickCount64();
     if (!::HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0)) return {};
+    WebAnswer answer;
+    answer.roundTripMs = static_cast<std::uint32_t>(::GetTickCount64() - sent);
+    answer.date = DateText(request.get());
 
-    std::string body;
+    std::string& body = answer.body;
     std::string chunk(ReadChunkSize(ContentLength(request.get())), '\0');
     for (;;) {
         // Each wait gets only what is left of the deadline. Asking what has arrived before
@@ -135,7 +158,7 @@ std::string WebClient::ReadWebPage(std::wstring_view url, const ReadLimits& limi
     }
     // A wait that failed because the deadline came is no broken transfer: nothing came in time.
     if (limits.deadline != 0 && ::GetTickCount64() >= limits.deadline) return {};
-    return body;
+    return answer;
 }
 
 }  // namespace yf

@@ -1,4 +1,5 @@
-// The program's HTTP client: plain GET requests over WinINet, one session for the whole run.
+// The program's HTTP client: plain GET requests over WinINet, one session for the whole run,
+// through the proxy set in the system's internet settings.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "core/unique_handle_win.h"
+#include "timesync/web_time.h"
 
 namespace yf {
 
@@ -20,7 +22,7 @@ struct InternetHandleTraits {
 using UniqueInternet = UniqueHandle<HINTERNET, InternetHandleTraits>;
 
 // Bounds of one read. A read that reaches its deadline, or a body that grows past maxBody,
-// gives nothing at all: a page that is still arriving or too long is no page.
+// gives nothing at all, no Date either: a page that is still arriving or too long is no page.
 struct ReadLimits {
     // GetTickCount64() value by which the read must be over; 0 for none.
     ULONGLONG deadline = 0;
@@ -35,10 +37,11 @@ class WebClient {
 
     explicit WebClient(DWORD timeoutMs = kDefaultTimeoutMs) : timeoutMs_(timeoutMs) {}
 
-    // The body of the answer to a GET of the URL, whatever its status; empty when no answer came.
-    // A transfer that breaks off returns what arrived before. One read at a time: the session
-    // is not guarded for reads on two threads at once.
-    std::string ReadWebPage(std::wstring_view url, const ReadLimits& limits = {});
+    // The answer to a GET of the URL, whatever its status: its body, its Date header and how
+    // long the answer took to come; empty when no answer came. A transfer that breaks off
+    // returns what arrived before. One read at a time: the session is not guarded for reads on
+    // two threads at once.
+    WebAnswer ReadWebPage(std::wstring_view url, const ReadLimits& limits = {});
 
   private:
     HINTERNET Session();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/text_number.h"
+#include "timesync/http_date.h"
 
 namespace yf {
 namespace {
@@ -58,11 +59,27 @@ bool IsPlausible(const WebTime& time, const DateTime& buildDay) {
     return time.unixSeconds >= earliest && time.unixSeconds <= latest;
 }
 
-std::optional<WebTime> FetchWebTime(const PageReader& readPage) {
-    if (readPage().empty()) return std::nullopt;
-    const std::string page = readPage();
-    if (page.empty()) return std::nullopt;
-    return ParseWebTime(page);
+std::optional<WebTime> DateHeaderTime(std::string_view date, std::uint32_t roundTripMs,
+                                      int referenceYear) {
+    const std::optional<std::int64_t> sent = ParseHttpDate(date, referenceYear);
+    if (!sent) return std::nullopt;
+    // The server wrote its clock about when it answered, half way through the round trip.
+    const std::int64_t halfRoundTrip = (static_cast<std::int64_t>(roundTripMs) / 2 + 500) / 1000;
+    return WebTime{*sent + halfRoundTrip};
+}
+
+std::optional<WebTime> FetchWebTime(const PageReader& readPage, const DateTime& buildDay) {
+    if (!readPage().Answered()) return std::nullopt;
+    const WebAnswer answer = readPage();
+    if (!answer.Answered()) return std::nullopt;
+    const std::optional<WebTime> page = ParseWebTime(answer.body);
+    if (page && IsPlausible(*page, buildDay)) return page;
+    // A page that moved, changed its form or was replaced by a network's own page (a login or
+    // an error page) still comes with the clock of the server that sent it.
+    const std::optional<WebTime> date =
+        DateHeaderTime(answer.date, answer.roundTripMs, buildDay.year);
+    if (date && IsPlausible(*date, buildDay)) return date;
+    return std::nullopt;
 }
 
 }  // namespace yf

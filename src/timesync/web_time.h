@@ -1,5 +1,6 @@
 // Reading Beijing time off the web time page: the page carries the count of milliseconds since
-// the Unix epoch behind a fixed marker. The HTTP part stays behind a reader so tests feed pages.
+// the Unix epoch behind a fixed marker, and its answer, like every HTTP answer, the server's
+// clock in its Date header. The HTTP part stays behind a reader so tests feed answers.
 #pragma once
 
 #include <cstdint>
@@ -7,13 +8,29 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/date_time.h"
 
 namespace yf {
 
-// One GET of the web time page: the response body, empty when nothing was fetched.
-using PageReader = std::function<std::string()>;
+// One answer to a GET of the web time page, as the HTTP client saw it; empty when none came.
+struct WebAnswer {
+    WebAnswer() = default;
+    // An answer with this body and no Date header.
+    WebAnswer(std::string page) : body(std::move(page)) {}
+
+    std::string body;
+    // The text of the answer's Date header; empty without one.
+    std::string date;
+    // From sending the request to the head of its answer arriving, on the monotonic clock.
+    std::uint32_t roundTripMs = 0;
+
+    bool Answered() const { return !body.empty() || !date.empty(); }
+};
+
+// One GET of the web time page.
+using PageReader = std::function<WebAnswer()>;
 
 // An instant read from the page, in whole seconds since 1970-01-01 00:00:00 UTC.
 struct WebTime {
@@ -35,9 +52,17 @@ inline constexpr std::string_view kWebTimeMarker = "window.baidu_time(";
 // ")" do not matter, and the sub-second part is cut off.
 std::optional<WebTime> ParseWebTime(std::string_view page);
 
+// The time a Date header gives for the moment its answer arrived: the server's second, moved on
+// by half the round trip (rounded to whole seconds). Nothing when the header does not parse.
+// referenceYear places a two-digit year.
+std::optional<WebTime> DateHeaderTime(std::string_view date, std::uint32_t roundTripMs,
+                                      int referenceYear);
+
 // Reads the page twice and takes the time from the second answer; the first one only proves the
-// host is there. Nothing when either answer is empty or the second holds no time.
-std::optional<WebTime> FetchWebTime(const PageReader& readPage);
+// host is there. The page's own time wins; only when it holds none that is plausible for a
+// program built on buildDay does the answer's Date header give the time. Nothing when either
+// answer is empty or neither source gives a plausible time.
+std::optional<WebTime> FetchWebTime(const PageReader& readPage, const DateTime& buildDay);
 
 // One reading of the web time, both requests of it: what FetchWebTime gives.
 using WebTimeReading = std::function<std::optional<WebTime>()>;

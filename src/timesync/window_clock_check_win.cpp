@@ -32,7 +32,7 @@ ClockCheckSeams CheckSeams(WindowClockCheckSeams& seams, BoundedWebTimeReader& r
 WindowClockCheck::WindowClockCheck(WindowClockCheckSeams seams, const Clock& clock,
                                    MessageBoxes& boxes, std::function<HWND()> owner,
                                    std::function<void()> refreshCalendar)
-    : reader_(std::move(seams.page)),
+    : reader_(std::move(seams.page), BuildDay()),
       check_(CheckSeams(seams, reader_, std::move(owner), std::move(refreshCalendar)), clock, boxes,
              BuildDay()) {}
 

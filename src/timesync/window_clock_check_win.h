@@ -31,7 +31,9 @@ class WindowClockCheck {
     WindowClockCheck(const WindowClockCheck&) = delete;
     WindowClockCheck& operator=(const WindowClockCheck&) = delete;
 
-    void CheckClock(bool refreshCalendar) { check_.CheckClock(refreshCalendar); }
+    void CheckClock(bool refreshCalendar, const std::function<void()>& beforeAsking = {}) {
+        check_.CheckClock(refreshCalendar, beforeAsking);
+    }
 
   private:
     BoundedWebTimeReader reader_;

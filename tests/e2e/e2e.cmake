@@ -14,8 +14,8 @@ foreach(script IN LISTS e2e_scripts)
     set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 endforeach()
 
-# The program once more, built to read its web time from a page that the clock-check script
-# serves on this port of 127.0.0.1.
+# The program once more, built to read its web time from a page that the clock-check scripts
+# serve on this port of 127.0.0.1.
 set(YF_E2E_TIME_PORT 47613)
 add_executable(test_program_localtime WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp ${yf_resources}
                                            ${yf_program_info})
@@ -23,10 +23,12 @@ target_link_libraries(test_program_localtime PRIVATE yf_win)
 target_link_options(test_program_localtime PRIVATE -municode $<$<BOOL:${MSVC}>:/MANIFEST:NO>)
 target_compile_definitions(test_program_localtime PRIVATE
     YF_WEB_TIME_URL=L"http://127.0.0.1:${YF_E2E_TIME_PORT}/special/time/")
-if(TEST e2e.clock_check)
-    set_tests_properties(e2e.clock_check PROPERTIES ENVIRONMENT
-        "YF_TIME_PORT=${YF_E2E_TIME_PORT};YF_TIME_PROGRAM=$<TARGET_FILE:test_program_localtime>")
-endif()
+foreach(time_test IN ITEMS e2e.clock_check e2e.startup_slow_page)
+    if(TEST ${time_test})
+        set_tests_properties(${time_test} PROPERTIES ENVIRONMENT
+            "YF_TIME_PORT=${YF_E2E_TIME_PORT};YF_TIME_PROGRAM=$<TARGET_FILE:test_program_localtime>")
+    endif()
+endforeach()
 
 # The skin gallery is driven by a driver of its own.
 add_executable(gallery_driver ${CMAKE_SOURCE_DIR}/tests/e2e/driver/gallery_driver.cpp)

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Serves a web time page on 127.0.0.1 whose clock runs a fixed number of seconds ahead of this
-computer's, for the end-to-end check of the program's clock check. Every request is logged to
-stdout as one line: the request line."""
+computer's, for the end-to-end checks of the program's clock check; or, with --silent, takes
+every request and never answers it. Every request is logged to stdout as one line: the request
+line."""
 import argparse
 import http.server
 import sys
@@ -12,10 +13,15 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--port", type=int, required=True)
     parser.add_argument("--ahead", type=float, default=30.0, help="seconds ahead of this clock")
+    parser.add_argument("--silent", action="store_true", help="never answer")
     args = parser.parse_args()
 
     class TimePage(http.server.BaseHTTPRequestHandler):
         def do_GET(self):
+            if args.silent:
+                print(self.requestline, flush=True)
+                time.sleep(3600)
+                return
             ms = int((time.time() + args.ahead) * 1000)
             body = f"<html><script>window.baidu_time({ms});</script></html>".encode()
             self.send_response(200)
@@ -28,7 +34,9 @@ def main():
         def log_message(self, *_):
             pass
 
-    server = http.server.HTTPServer(("127.0.0.1", args.port), TimePage)
+    # Threads, so that a request held unanswered does not keep the next one out.
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", args.port), TimePage)
+    server.daemon_threads = True
     print("ready", flush=True)
     try:
         server.serve_forever()

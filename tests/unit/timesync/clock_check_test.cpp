@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,6 +23,18 @@ const std::string kFailure = "错误：|错误：时间同步失败，请检查�
 constexpr DateTime kBuildDay{2024, 5, 1};
 constexpr std::int64_t kDay = 86400;
 
+// "Fri, 17 May 2024 01:30:00 GMT"
+std::string HttpDateText(const DateTime& utc) {
+    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char text[40];
+    std::snprintf(text, sizeof(text), "%s, %02d %s %04d %02d:%02d:%02d GMT",
+                  kDays[static_cast<int>(utc.DayOfWeek())], utc.day, kMonths[utc.month - 1],
+                  utc.year, utc.hour, utc.minute, utc.second);
+    return text;
+}
+
 // Everything a check touches. Reading i (two requests each) of the page is readings[i] seconds
 // ahead of the clock's universal time, or a page without a time for nullopt; the last repeats.
 struct Rig {
@@ -30,15 +43,7 @@ struct Rig {
 
     ClockCheck MakeCheck() {
         ClockCheckSeams seams;
-        seams.read = [this] {
-            return FetchWebTime([this] {
-                const auto reading = static_cast<std::size_t>(requests++ / 2);
-                const auto& ahead = readings[std::min(reading, readings.size() - 1)];
-                if (!ahead) return std::string("<html>try again later</html>");
-                const std::int64_t unix = SecondsBetween({1970, 1, 1}, clock.NowUtc()) + *ahead;
-                return "window.baidu_time(" + std::to_string(unix * 1000 + 370) + ");";
-            });
-        };
+        seams.read = [this] { return FetchWebTime([this] { return Answer(); }, kBuildDay); };
         seams.setClock = [this](const DateTime& utc) {
             setTo.push_back(utc);
             return setterError;
@@ -51,6 +56,23 @@ struct Rig {
         }
         seams.refreshCalendar = [this] { ++refreshes; };
         return ClockCheck(std::move(seams), clock, boxes, kBuildDay);
+    }
+
+    // The answer to the next request.
+    WebAnswer Answer() {
+        const auto reading = static_cast<std::size_t>(requests++ / 2);
+        const auto& ahead = readings[std::min(reading, readings.size() - 1)];
+        WebAnswer answer("<html>try again later</html>");
+        if (!ahead) return answer;
+        const DateTime web = clock.NowUtc().AddSeconds(*ahead);
+        if (dateOnly) {
+            answer.date = HttpDateText(web);
+            answer.roundTripMs = roundTripMs;
+        } else {
+            const std::int64_t ms = SecondsBetween({1970, 1, 1}, web) * 1000 + 370;
+            answer.body = "window.baidu_time(" + std::to_string(ms) + ");";
+        }
+        return answer;
     }
 
     struct Boxes : MessageBoxes {
@@ -67,6 +89,9 @@ struct Rig {
 
     testing::FakeClock clock;
     Readings readings;
+    // The page holds no time; the answer's Date header carries it.
+    bool dateOnly = false;
+    std::uint32_t roundTripMs = 0;
     Boxes boxes;
     int requests = 0;
     std::vector<DateTime> setTo;
@@ -112,6 +137,50 @@ TEST(ClockCheckTest, AsksOnlyFromTenSecondsOn) {
             << c.what;
         EXPECT_EQ(rig.requests, c.requests) << c.what;
         EXPECT_TRUE(rig.setTo.empty()) << c.what;
+    }
+}
+
+TEST(ClockCheckTest, TheAnswersDateStandsInForAPageWithoutItsTime) {
+    struct Case {
+        const char* what;
+        Readings readings;
+        std::uint32_t roundTripMs;
+        bool asked;
+    };
+    const Case cases[] = {
+        {"a minute ahead", {60, 60}, 0, true},
+        {"a minute behind", {-60, -60}, 0, true},
+        {"9 s ahead, 1 s more on the way", {9, 9}, 2000, true},
+        {"9 s ahead, a quick answer", {9, 9}, 400, false},
+        {"1970", {-SecondsBetween({1970, 1, 1}, {2024, 5, 17, 1, 30, 0})}, 0, false},
+        {"no Date either", {std::nullopt}, 0, false},
+    };
+    for (const Case& c : cases) {
+        Rig rig(c.readings);
+        rig.dateOnly = true;
+        rig.roundTripMs = c.roundTripMs;
+        rig.boxes.answer = box::kAnswerYes;
+        rig.MakeCheck().CheckClock(true);
+        const std::vector<std::string> asked{kQuestion, kSuccess};
+        EXPECT_EQ(rig.boxes.shown, c.asked ? asked : std::vector<std::string>{}) << c.what;
+        // Set from the third reading, the Date's second moved on by half the round trip.
+        const std::int64_t trip = (c.roundTripMs / 2 + 500) / 1000;
+        const std::vector<DateTime> set{
+            rig.clock.NowUtc().AddSeconds(c.readings.back().value_or(0) + trip)};
+        EXPECT_EQ(rig.setTo, c.asked ? set : std::vector<DateTime>{}) << c.what;
+    }
+}
+
+TEST(ClockCheckTest, TheCallerHearsOfTheQuestionBeforeItComes) {
+    const std::pair<Readings, bool> cases[] = {
+        {{0, 0}, false}, {{std::nullopt}, false}, {{30, 30}, true}, {{0, -30}, true}};
+    for (const auto& [readings, asked] : cases) {
+        Rig rig(readings);
+        rig.boxes.answer = box::kAnswerYes;
+        std::vector<std::size_t> boxesBefore;
+        rig.MakeCheck().CheckClock(false, [&] { boxesBefore.push_back(rig.boxes.shown.size()); });
+        EXPECT_EQ(boxesBefore, asked ? std::vector<std::size_t>{0} : std::vector<std::size_t>{});
+        EXPECT_EQ(rig.boxes.shown.size(), asked ? 2u : 0u);
     }
 }
 

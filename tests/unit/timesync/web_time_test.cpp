@@ -69,12 +69,85 @@ TEST(WebTimeTest, FetchReadsTwiceAndTakesTheSecondAnswer) {
     };
     for (const Case& c : cases) {
         int requests = 0;
-        const std::optional<WebTime> time = FetchWebTime([&] {
-            const auto at = static_cast<std::size_t>(requests++);
-            return at < c.answers.size() ? c.answers[at] : std::string();
-        });
+        const std::optional<WebTime> time = FetchWebTime(
+            [&] {
+                const auto at = static_cast<std::size_t>(requests++);
+                return at < c.answers.size() ? c.answers[at] : std::string();
+            },
+            DateTime{2014, 1, 1});
         EXPECT_EQ(time ? std::optional(time->unixSeconds) : std::nullopt, c.seconds);
         EXPECT_EQ(requests, c.requests);
+    }
+}
+
+TEST(WebTimeTest, TheDateHeaderGivesTheTimeTheAnswerArrived) {
+    const std::int64_t sent = SecondsBetween({1970, 1, 1}, {2030, 5, 17, 1, 31, 0});
+    const std::pair<std::uint32_t, std::int64_t> cases[] = {
+        // round trip in ms, seconds added to the server's second
+        {0, 0}, {999, 0}, {1000, 1}, {2999, 1}, {3000, 2}, {60000, 30},
+    };
+    for (const auto& [roundTrip, added] : cases) {
+        EXPECT_EQ(DateHeaderTime("Fri, 17 May 2030 01:31:00 GMT", roundTrip, 2025),
+                  std::optional(WebTime{sent + added}))
+            << roundTrip;
+    }
+    EXPECT_EQ(DateHeaderTime("Friday, 17-May-30 01:31:00 GMT", 0, 2025),
+              std::optional(WebTime{sent}));
+    EXPECT_EQ(DateHeaderTime("Fri May 17 01:31:00 2030", 0, 2025), std::optional(WebTime{sent}));
+    EXPECT_FALSE(DateHeaderTime("", 400, 2025).has_value());
+    EXPECT_FALSE(DateHeaderTime("soon", 400, 2025).has_value());
+}
+
+TEST(WebTimeTest, ThePagesTimeWinsAndTheDateStandsInForIt) {
+    const DateTime buildDay{2025, 3, 10};
+    const std::string marker = "window.baidu_time(1900000000000)";  // 2030-03-17 17:46:40 UTC
+    const std::string date = "Sun, 17 Mar 2030 17:47:40 GMT";       // a minute later
+    const auto answer = [](std::string body, std::string dateText, std::uint32_t roundTrip = 0) {
+        WebAnswer a(std::move(body));
+        a.date = std::move(dateText);
+        a.roundTripMs = roundTrip;
+        return a;
+    };
+    struct Case {
+        const char* what;
+        std::vector<WebAnswer> answers;
+        std::optional<std::int64_t> seconds;
+        int requests;
+    };
+    const Case cases[] = {
+        {"the page's time wins", {answer("", date), answer(marker, date)}, 1900000000, 2},
+        {"no marker: the Date",
+         {answer("<html/>", ""), answer("<html>login</html>", date)},
+         1900000060,
+         2},
+        {"the Date moved on by half the trip",
+         {answer("x", ""), answer("x", date, 4000)},
+         1900000062,
+         2},
+        {"an empty body with a Date", {answer("", date), answer("", date)}, 1900000060, 2},
+        {"the page counts from 1970: the Date",
+         {answer("x", ""), answer("window.baidu_time(5000)", date)},
+         1900000060,
+         2},
+        {"the page before the build day: the Date",
+         {answer("x", ""), answer("window.baidu_time(1700000000000)", date)},
+         1900000060,
+         2},
+        {"a Date in 1970",
+         {answer("x", ""), answer("x", "Thu, 01 Jan 1970 00:00:05 GMT")},
+         std::nullopt,
+         2},
+        {"no Date", {answer("x", date), answer("<html/>", "")}, std::nullopt, 2},
+        {"a Date that does not parse", {answer("x", ""), answer("x", "tomorrow")}, std::nullopt, 2},
+        {"no first answer", {answer("", ""), answer(marker, date)}, std::nullopt, 1},
+        {"no second answer", {answer(marker, date), answer("", "")}, std::nullopt, 2},
+    };
+    for (const Case& c : cases) {
+        int requests = 0;
+        const std::optional<WebTime> time =
+            FetchWebTime([&] { return c.answers[static_cast<std::size_t>(requests++)]; }, buildDay);
+        EXPECT_EQ(time ? std::optional(time->unixSeconds) : std::nullopt, c.seconds) << c.what;
+        EXPECT_EQ(requests, c.requests) << c.what;
     }
 }
 

@@ -1,6 +1,7 @@
 // A tiny HTTP server on 127.0.0.1 for tests of the program's HTTP client: it answers every
-// connection with one canned response, never answers at all, or answers a byte at a time with
-// long pauses, and keeps the last request.
+// connection with one canned response, at once or after a pause, never answers at all, or
+// answers a byte at a time with long pauses, and keeps the last request. It serves whatever is
+// asked of it, so it stands in for a proxy too.
 #pragma once
 
 #include <winsock2.h>
@@ -16,9 +17,10 @@ namespace yf::testing {
 class LocalHttpServer {
   public:
     // Trickle: the response's head at once, then one byte of its body per kTrickleGapMs, going on
-    // with "x" past its end until the server goes.
-    enum class Mode { Answer, Silent, Trickle };
+    // with "x" past its end until the server goes. Late: the whole response after kLateMs.
+    enum class Mode { Answer, Silent, Trickle, Late };
     static constexpr DWORD kTrickleGapMs = 3000;
+    static constexpr DWORD kLateMs = 1500;
 
     explicit LocalHttpServer(std::string response, Mode mode = Mode::Answer)
         : response_(std::move(response)), mode_(mode), listener_(BoundSocket(port_)) {
@@ -36,6 +38,7 @@ class LocalHttpServer {
     LocalHttpServer& operator=(const LocalHttpServer&) = delete;
 
     std::wstring Url(const wchar_t* path) const { return UrlAt(port_, path); }
+    int Port() const { return port_; }
     static std::wstring UrlAt(int port, const wchar_t* path) {
         return L"http://127.0.0.1:" + std::to_wstring(port) + path;
     }
@@ -85,21 +88,32 @@ class LocalHttpServer {
                 held_.push_back(client);  // closed only when the server goes
                 continue;
             }
-            if (mode_ == Mode::Trickle) {
-                // Each on its own thread, so a second request is answered while one trickles.
-                trickles_.emplace_back([this, client] { Trickle(client); });
+            if (mode_ == Mode::Trickle || mode_ == Mode::Late) {
+                // Each on its own thread, so a second request is answered while one waits.
+                trickles_.emplace_back(
+                    [this, client] { mode_ == Mode::Trickle ? Trickle(client) : Late(client); });
                 continue;
             }
             ReadRequest(client);
-            for (std::size_t sent = 0; sent < response_.size();) {
-                const int now = ::send(client, response_.data() + sent,
-                                       static_cast<int>(response_.size() - sent), 0);
-                if (now <= 0) break;
-                sent += static_cast<std::size_t>(now);
-            }
-            ::shutdown(client, SD_SEND);
-            ::closesocket(client);
+            Answer(client);
         }
+    }
+
+    void Answer(SOCKET client) {
+        for (std::size_t sent = 0; sent < response_.size();) {
+            const int now = ::send(client, response_.data() + sent,
+                                   static_cast<int>(response_.size() - sent), 0);
+            if (now <= 0) break;
+            sent += static_cast<std::size_t>(now);
+        }
+        ::shutdown(client, SD_SEND);
+        ::closesocket(client);
+    }
+
+    void Late(SOCKET client) {
+        ReadRequest(client);
+        for (DWORD waited = 0; waited < kLateMs && !stop_; waited += 20) ::Sleep(20);
+        Answer(client);
     }
 
     void ReadRequest(SOCKET client) {

@@ -1,7 +1,9 @@
 // The clock check as the window runs it: once while the window is still hidden at start-up, and
 // on every tick of the calibration timer, with the calendar redrawn after a successful set; a
-// set that lacks the privilege handed to an elevated run; and readings from hosts that never
-// answer, which end at their deadline while the window goes on ticking.
+// set that lacks the privilege handed to an elevated run; readings from hosts that never
+// answer, which end at their deadline while the window goes on ticking; and pages served here
+// through the program's own HTTP client: without their time but with a Date, and through the
+// system's proxy.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,6 +18,7 @@
 #include "app/main_window_win.h"
 #include "support/local_http_server.h"
 #include "support/message_pump.h"
+#include "support/system_proxy.h"
 #include "timesync/elevated_clock_set_win.h"
 #include "timesync/read_chunk.h"
 #include "timesync/web_client_win.h"
@@ -43,16 +46,21 @@ class RunningClock : public Clock {
     ULONGLONG start_ = ::GetTickCount64();
 };
 
-// Notes each box's caption, and whether the main window was visible while it was up.
+// Notes each box's caption, and whether the main window was visible while it was up. A box
+// that dwells runs the message loop meanwhile, as a real one does while the user reads it.
 class WatchingBoxes : public MessageBoxes {
   public:
     int Show(std::string_view, std::string_view caption, unsigned flags) override {
         const bool visible = window && ::IsWindowVisible(window);
-        shown.push_back(std::string(caption) + (visible ? " over the window" : ""));
+        if (dwellMs) testing::PumpFor(dwellMs);
+        const bool shownMeanwhile = !visible && window && ::IsWindowVisible(window);
+        shown.push_back(std::string(caption) + (visible ? " over the window" : "") +
+                        (shownMeanwhile ? " (the window came meanwhile)" : ""));
         return flags & box::kYesNo ? answer : box::kAnswerOk;
     }
     HWND window = nullptr;
     int answer = box::kAnswerYes;
+    DWORD dwellMs = 0;
     std::vector<std::string> shown;
 };
 
@@ -227,6 +235,185 @@ TEST(ClockCheckReadingTest, HostsThatNeverAnswerEndAtTheDeadlineWhileTheClockTic
         EXPECT_GE(changes, 2) << trickle;
         EXPECT_GE(server.Connections(), 1) << trickle;
         EXPECT_TRUE(boxes.shown.empty()) << trickle;
+        ::DestroyWindow(window.Handle());
+    }
+}
+
+using testing::LocalHttpServer;
+
+// The boxes one calibration tick shows when the program's own HTTP client reads this URL, the
+// computer's clock standing at 2030-05-17 01:30:00 UTC. Each check opens a new session, so it
+// reads the system's proxy settings as they are now.
+std::vector<std::string> BoxesOfACheckAgainst(const std::wstring& url) {
+    FixedClock clock;
+    WatchingBoxes boxes;
+    boxes.answer = box::kAnswerNo;
+    WindowSeams seams{&boxes};
+    auto client = std::make_shared<WebClient>();
+    seams.webTimePage = [client, url](ULONGLONG deadline) {
+        return client->ReadWebPage(url, {deadline, kLongestTimePage});
+    };
+    MainWindow window(::GetModuleHandleW(nullptr), clock, seams);
+    if (!window.Create()) return {"no window"};
+    ::SendMessageW(window.Handle(), WM_TIMER, static_cast<WPARAM>(TimerId::时钟_时间校准) + 1, 0);
+    ::DestroyWindow(window.Handle());
+    return boxes.shown;
+}
+
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find("\r\n"));
+}
+
+TEST(ClockCheckReadingTest, APageWithoutItsTimeIsReadByTheAnswersDate) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"Date: Fri, 17 May 2030 01:31:00 GMT\r\n", {"询问："}},  // a minute ahead
+        {"Date: Fri, 17 May 2030 01:30:00 GMT\r\n", {}},          // on time
+        {"", {}},  // neither the page's time nor a Date: no reading
+    };
+    for (const auto& [date, boxes] : cases) {
+        // What a network's login page might answer in the time page's place.
+        LocalHttpServer server("HTTP/1.0 200 OK\r\n" + date +
+                               "Content-Type: text/html\r\n\r\n<html><body>login</body></html>");
+        EXPECT_EQ(BoxesOfACheckAgainst(server.Url(L"/special/time/")), boxes) << date;
+        EXPECT_GE(server.Connections(), 2) << date;
+    }
+}
+
+TEST(ClockCheckReadingTest, AHostReachableOnlyThroughTheSystemsProxy) {
+    const std::int64_t aMinuteAhead = SecondsBetween({1970, 1, 1}, {2030, 5, 17, 1, 31, 0});
+    LocalHttpServer proxy("HTTP/1.0 200 OK\r\n\r\nwindow.baidu_time(" +
+                          std::to_string(aMinuteAhead * 1000) + ");");
+    testing::ScopedSystemProxy setting(L"127.0.0.1:" + std::to_wstring(proxy.Port()));
+    ASSERT_TRUE(setting.IsSet());
+    // The host does not resolve (a name under .invalid never does): only the proxy reaches it.
+    EXPECT_EQ(BoxesOfACheckAgainst(L"http://yf-time-page.invalid/special/time/"),
+              std::vector<std::string>{"询问："});
+    // The request names the whole URL, as one to a proxy does (some clients add the port).
+    const std::string request = FirstLine(proxy.LastRequest());
+    EXPECT_TRUE(request.starts_with("GET http://yf-time-page.invalid")) << request;
+    EXPECT_TRUE(request.ends_with("/special/time/ HTTP/1.0")) << request;
+}
+
+// What the main window held the moment it was first shown, noted on its own thread by a hook
+// in front of its window procedure.
+class FirstShowing {
+  public:
+    explicit FirstShowing(const MainWindow& window)
+        : window_(window),
+          start_(::GetTickCount64()),
+          hook_(::SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, ::GetCurrentThreadId())) {
+        current_ = this;
+    }
+    ~FirstShowing() {
+        if (hook_) ::UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
+    FirstShowing(const FirstShowing&) = delete;
+    FirstShowing& operator=(const FirstShowing&) = delete;
+
+    ULONGLONG Start() const { return start_; }
+    // Milliseconds from the start of the watch; nothing while never shown.
+    std::optional<ULONGLONG> After() const { return after_; }
+    const std::string& Day() const { return day_; }
+    bool TrayIconWanted() const { return trayWanted_; }
+
+  private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) noexcept {
+        const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        FirstShowing* self = current_;
+        if (code == HC_ACTION && self && !self->after_ && message->message == WM_SHOWWINDOW &&
+            message->wParam && message->hwnd == self->window_.Handle()) {
+            self->after_ = ::GetTickCount64() - self->start_;
+            self->day_ = self->window_.Text(ControlId::透明标签_公历日);
+            const TrayIcon* tray = self->window_.Tray();
+            self->trayWanted_ = tray && (tray->IsShown() || tray->IsPending());
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline FirstShowing* current_ = nullptr;
+    const MainWindow& window_;
+    ULONGLONG start_;
+    HHOOK hook_;
+    std::optional<ULONGLONG> after_;
+    std::string day_;
+    bool trayWanted_ = false;
+};
+
+TEST(StartUpClockCheckTest, ASlowCheckShowsTheWindowAndGoesOnOverIt) {
+    const std::string trickled = "HTTP/1.0 200 OK\r\n\r\nwindow.baidu_time(1747445400000);";
+    for (LocalHttpServer::Mode mode :
+         {LocalHttpServer::Mode::Silent, LocalHttpServer::Mode::Trickle}) {
+        const bool trickle = mode == LocalHttpServer::Mode::Trickle;
+        LocalHttpServer server(trickle ? trickled : "", mode);
+        RunningClock clock;
+        WatchingBoxes boxes;
+        WindowSeams seams{&boxes};
+        auto client = std::make_shared<WebClient>();
+        seams.webTimePage = [client, url = server.Url(L"/special/time/")](ULONGLONG deadline) {
+            return client->ReadWebPage(url, {deadline, kLongestTimePage});
+        };
+        MainWindow window(::GetModuleHandleW(nullptr), clock, seams);
+        ASSERT_TRUE(window.Create());
+        {
+            LabelWatcher watcher(window.Control(ControlId::透明标签_现在时间));
+            FirstShowing showing(window);
+            window.RunCreatedSequence();
+            const ULONGLONG sequence = ::GetTickCount64() - showing.Start();
+            const std::optional<ULONGLONG> shownAfter = showing.After();
+            ASSERT_TRUE(shownAfter.has_value()) << trickle;
+            // Bounds far from the one second the start-up waits, and from the two readings'
+            // ten seconds: the window came early, and the check went on long after it.
+            EXPECT_LE(*shownAfter, 4000u) << trickle;
+            EXPECT_GE(sequence, *shownAfter + 3000) << trickle;
+            EXPECT_EQ(showing.Day(), "17") << trickle;
+            EXPECT_TRUE(showing.TrayIconWanted()) << trickle;
+            EXPECT_GE(watcher.Changes(), 3) << trickle;
+        }
+        // The rest of start-up leaves the shown window alone: it does not take the foreground
+        // back from a window the user went to while the check went on.
+        HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                       nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        ::SetForegroundWindow(other);
+        window.ShowAfterStartUp();
+        EXPECT_EQ(::GetForegroundWindow(), other) << trickle;
+        ::DestroyWindow(other);
+        EXPECT_TRUE(boxes.shown.empty()) << trickle;
+        EXPECT_TRUE(::IsWindowVisible(window.Handle())) << trickle;
+        ::DestroyWindow(window.Handle());
+    }
+}
+
+// A quick answer asks while the window is still hidden and the window waits for the answer, even
+// when the user takes longer than the start-up would wait for the network; a late one asks
+// over the shown window.
+TEST(StartUpClockCheckTest, TheQuestionComesBeforeTheWindowOnlyWhenTheAnswerIsQuick) {
+    const std::int64_t aMinuteAhead = SecondsBetween({1970, 1, 1}, {2030, 5, 17, 1, 31, 0});
+    const std::string page =
+        "HTTP/1.0 200 OK\r\n\r\nwindow.baidu_time(" + std::to_string(aMinuteAhead * 1000) + ");";
+    const std::pair<LocalHttpServer::Mode, const char*> cases[] = {
+        {LocalHttpServer::Mode::Answer, "询问："},
+        {LocalHttpServer::Mode::Late, "询问： over the window"},
+    };
+    for (const auto& [mode, box] : cases) {
+        LocalHttpServer server(page, mode);
+        RunningClock clock;
+        WatchingBoxes boxes;
+        boxes.answer = box::kAnswerNo;
+        boxes.dwellMs = 2 * MainWindow::kStartUpPatienceMs;
+        WindowSeams seams{&boxes};
+        auto client = std::make_shared<WebClient>();
+        seams.webTimePage = [client, url = server.Url(L"/special/time/")](ULONGLONG deadline) {
+            return client->ReadWebPage(url, {deadline, kLongestTimePage});
+        };
+        MainWindow window(::GetModuleHandleW(nullptr), clock, seams);
+        ASSERT_TRUE(window.Create());
+        boxes.window = window.Handle();
+        window.RunCreatedSequence();
+        EXPECT_EQ(boxes.shown, std::vector<std::string>{box});
+        EXPECT_EQ(::IsWindowVisible(window.Handle()) != FALSE, mode == LocalHttpServer::Mode::Late);
+        window.ShowAfterStartUp();
+        EXPECT_TRUE(::IsWindowVisible(window.Handle()));
         ::DestroyWindow(window.Handle());
     }
 }
