@@ -12,8 +12,9 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
     // Its own static constructors load nothing, so here is early enough for a gallery.
     yf::KeepDllSearchInSystemFolder();
-    INITCOMMONCONTROLSEX common{sizeof(common), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
-                                                    ICC_INTERNET_CLASSES | ICC_STANDARD_CLASSES};
+    // Version-5 classes only, as in the program (no common-controls 6 manifest here either).
+    INITCOMMONCONTROLSEX common{sizeof(common),
+                                ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
     ::InitCommonControlsEx(&common);
     yf::SkinEngine engine(instance, yf::AppIconResource());
     yf::gallery::GalleryWindow gallery(instance, engine);
