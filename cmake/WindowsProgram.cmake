@@ -11,9 +11,11 @@ list(REMOVE_ITEM win_sources ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp)
 set(win_definitions UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 target_compile_definitions(yf_portable PUBLIC ${win_definitions})
 
+include(${CMAKE_CURRENT_LIST_DIR}/SystemDllsOnly.cmake)
+
 add_library(yf_win STATIC ${win_sources})
-target_link_libraries(yf_win PUBLIC yf_portable comctl32 gdiplus msimg32 wininet winmm shlwapi ole32
-                                    oleaut32 uuid psapi)
+target_link_libraries(yf_win PUBLIC yf_portable ${YF_SYSTEM_DLL_LIBRARIES} shlwapi ole32 oleaut32
+                                    uuid psapi)
 
 # Pictures, icon and sound are linked in as resources, read back as constant byte arrays.
 set(yf_resources ${CMAKE_SOURCE_DIR}/src/app/resources.rc)
@@ -34,6 +36,7 @@ if(MSVC)
 endif()
 target_link_libraries(yfshutdown PRIVATE yf_win)
 target_link_options(yfshutdown PRIVATE -municode)
+yf_system_dlls_only(yfshutdown)
 # The URL is compiled into the entry file only, so a second build of the program for the tests
 # can read a local page from the same library.
 target_compile_definitions(yfshutdown PRIVATE YF_WEB_TIME_URL=L"${WEB_TIME_URL}")

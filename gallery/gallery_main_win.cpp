@@ -4,13 +4,17 @@
 #include <commctrl.h>
 
 #include "app/app_icon_win.h"
+#include "core/system_libraries_win.h"
 #include "gallery/gallery_layout.h"
 #include "gallery/gallery_window_win.h"
 #include "skin/skin_engine_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
-    INITCOMMONCONTROLSEX common{sizeof(common), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
-                                                    ICC_INTERNET_CLASSES | ICC_STANDARD_CLASSES};
+    // Its own static constructors load nothing, so here is early enough for a gallery.
+    yf::KeepDllSearchInSystemFolder();
+    // Version-5 classes only, as in the program (no common-controls 6 manifest here either).
+    INITCOMMONCONTROLSEX common{sizeof(common),
+                                ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
     ::InitCommonControlsEx(&common);
     yf::SkinEngine engine(instance, yf::AppIconResource());
     yf::gallery::GalleryWindow gallery(instance, engine);

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "core/system_libraries_win.h"
 #include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
 #include "gallery/sections_win.h"
@@ -163,7 +164,7 @@ gfx::ColourRef PaintedColourAt(HWND control, POINT at) {
 }
 
 void Create(const SectionPlace& place) {
-    ::LoadLibraryW(L"riched20.dll");  // the rich edit's class
+    LoadSystemLibrary(L"riched20.dll");  // the rich edit's class
     const PixelBox& w = place.area.onWindow;
     HWND window = place.window;
     HWND list = Make(place, window, w, WC_LISTBOXW,

@@ -121,7 +121,9 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create() {
-    INITCOMMONCONTROLSEX common{sizeof(common), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    // Classes of comctl32 5.82 only: ICC_STANDARD_CLASSES means something to version 6 alone, and
+    // version 5 makes no promise about flags it does not know.
+    INITCOMMONCONTROLSEX common{sizeof(common), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&common);
 
     appIcon_.reset(LoadIconResource(instance_, YF_ICON_APP_NAME, 32));

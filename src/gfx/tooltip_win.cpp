@@ -4,19 +4,14 @@
 
 #include <string>
 
+#include "core/tool_info_win.h"
 #include "core/wide_text_win.h"
 
 namespace yf::gfx {
 namespace {
 
-// The record size every common-controls version accepts.
 TTTOOLINFOW ToolFor(HWND owner, UINT id) {
-    TTTOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_SUBCLASS;
-    tool.hwnd = owner;
-    tool.uId = id;
-    return tool;
+    return MakeToolInfo(owner, id, TTF_SUBCLASS);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "core/tool_info_win.h"
 #include "core/wide_text_win.h"
 
 namespace yf {
@@ -13,14 +14,8 @@ constexpr int kMaxTipWidth = 320;
 // One host per thread is all the program has; the hook and timer reach it through this.
 BalloonTip* g_host = nullptr;
 
-TOOLINFOW ToolInfo(HWND owner, wchar_t* text) {
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    info.hwnd = owner;
-    info.uId = kToolId;
-    info.lpszText = text;
-    return info;
+TTTOOLINFOW ToolInfo(HWND owner, wchar_t* text) {
+    return MakeToolInfo(owner, kToolId, TTF_TRACK | TTF_ABSOLUTE, text);
 }
 
 bool ClosesTip(UINT message) {
@@ -54,7 +49,7 @@ BalloonTip::BalloonTip(HWND owner) : owner_(owner) {
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
                                  nullptr, instance, nullptr));
     if (tip_) {
-        TOOLINFOW info = ToolInfo(owner_, const_cast<wchar_t*>(L""));
+        TTTOOLINFOW info = ToolInfo(owner_, const_cast<wchar_t*>(L""));
         ::SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
         ::SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
     }
@@ -71,7 +66,7 @@ bool BalloonTip::PopUp(int screenX, int screenY, std::string_view text, int /*ic
     if (!tip_) return false;
     Close();
     text_ = Widen(text);
-    TOOLINFOW info = ToolInfo(owner_, text_.data());
+    TTTOOLINFOW info = ToolInfo(owner_, text_.data());
     ::SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
     ::SendMessageW(tip_.get(), TTM_TRACKPOSITION, 0, MAKELPARAM(screenX, screenY));
     ::SendMessageW(tip_.get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&info));
@@ -88,7 +83,7 @@ bool BalloonTip::PopUp(int screenX, int screenY, std::string_view text, int /*ic
 void BalloonTip::Close() {
     if (!tip_ || !shown_) return;
     ::KillTimer(tip_.get(), kAutoCloseTimer);
-    TOOLINFOW info = ToolInfo(owner_, text_.data());
+    TTTOOLINFOW info = ToolInfo(owner_, text_.data());
     ::SendMessageW(tip_.get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&info));
     shown_ = false;
     hook_.reset();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/tool_info_win.h"
 #include "gfx/brushes_win.h"
 #include "gfx/graphics_win.h"
 #include "gfx/image_win.h"
@@ -180,11 +181,7 @@ TEST_F(WrappersTest, ToolTipKeepsOneToolPerId) {
         EXPECT_EQ(::SendMessageW(tip.Window(), TTM_GETTOOLCOUNT, 0, 0), 2);
         tip.SetToolText(2, "关闭窗口");
         wchar_t text[32] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.hwnd = owner;
-        tool.uId = 2;
-        tool.lpszText = text;
+        TTTOOLINFOW tool = MakeToolInfo(owner, 2, 0, text);
         ::SendMessageW(tip.Window(), TTM_GETTEXTW, 32, reinterpret_cast<LPARAM>(&tool));
         EXPECT_STREQ(text, L"关闭窗口");
         tip.DeleteTool(1);

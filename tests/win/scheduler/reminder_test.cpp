@@ -9,9 +9,11 @@
 #include <cstring>
 #include <memory>
 
+#include "core/tool_info_win.h"
 #include "core/wide_text_win.h"
 #include "scheduler/reminder_win.h"
 #include "support/message_pump.h"
+#include "support/tool_info_recorder.h"
 
 namespace yf {
 namespace {
@@ -50,6 +52,8 @@ TEST(ReminderTest, BalloonPointsNearTheBottomRightCornerWithTheText) {
 
     UniqueWindow owner(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
                                          nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    // The sizes of the tool records as comctl32 5.82 would judge them (Wine takes any).
+    testing::ToolInfoRecorder recorder;
     auto balloon = std::make_unique<BalloonTip>(owner.get());
     SoundAndBalloonReminder reminder([&balloon] { return balloon.get(); });
     const std::string text = "系统将在5分钟后关闭，请注意保存您的资料！";
@@ -58,11 +62,7 @@ TEST(ReminderTest, BalloonPointsNearTheBottomRightCornerWithTheText) {
     ASSERT_TRUE(balloon->IsShown() && ::IsWindowVisible(balloon->Window()));
 
     wchar_t shown[256] = {};
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.hwnd = owner.get();
-    info.uId = 1;
-    info.lpszText = shown;
+    TTTOOLINFOW info = MakeToolInfo(owner.get(), 1, 0, shown);
     ::SendMessageW(balloon->Window(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(Narrow(shown), text);
     // The stem touches the point, so the tip ends within reach of it and on the screen.
@@ -71,6 +71,8 @@ TEST(ReminderTest, BalloonPointsNearTheBottomRightCornerWithTheText) {
     EXPECT_TRUE(rect.right <= width && rect.right >= width - 60) << rect.right;
     EXPECT_TRUE(rect.bottom <= height && rect.bottom >= height - 60) << rect.bottom;
     balloon.reset();
+    EXPECT_TRUE(recorder.Saw(TTM_TRACKACTIVATE));
+    for (const auto& sent : recorder.Messages()) EXPECT_LE(sent.cbSize, TTTOOLINFOW_V2_SIZE);
 }
 
 }  // namespace

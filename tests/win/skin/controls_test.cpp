@@ -53,7 +53,7 @@ LRESULT CALLBACK RecordGroupMessages(HWND group, UINT message, WPARAM wParam, LP
 class SkinnedControlsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX common{sizeof(common), ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+        INITCOMMONCONTROLSEX common{sizeof(common), ICC_UPDOWN_CLASS};
         ::InitCommonControlsEx(&common);
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);

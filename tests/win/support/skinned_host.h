@@ -34,9 +34,8 @@ class SkinnedHost {
   public:
     // `seeThrough`: SetControlOptions with a veil alpha of 0 (children painted over the skin).
     explicit SkinnedHost(bool seeThrough = true) {
-        INITCOMMONCONTROLSEX common{sizeof(common), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
-                                                        ICC_INTERNET_CLASSES |
-                                                        ICC_STANDARD_CLASSES};
+        INITCOMMONCONTROLSEX common{sizeof(common),
+                                    ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
         ::InitCommonControlsEx(&common);
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);

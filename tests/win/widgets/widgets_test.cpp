@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "core/tool_info_win.h"
 #include "core/unique_handle_win.h"
 #include "support/message_pump.h"
 #include "support/pixels.h"
@@ -88,11 +89,7 @@ TEST_F(WidgetsTest, BalloonClosesOnInputDeactivationAndTheNextPopUp) {
     ASSERT_TRUE(balloon.PopUp(600, 500, "first"));
     ASSERT_TRUE(balloon.PopUp(600, 500, "second"));
     wchar_t text[64] = {};
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.hwnd = host_.get();
-    info.uId = 1;
-    info.lpszText = text;
+    TTTOOLINFOW info = MakeToolInfo(host_.get(), 1, 0, text);
     ::SendMessageW(balloon.Window(), TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
     EXPECT_STREQ(text, L"second");
 

@@ -20,7 +20,7 @@ constexpr COLORREF kBlueFrame = RGB(123, 158, 189);
 class XpLookTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX common{sizeof(common), ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+        INITCOMMONCONTROLSEX common{sizeof(common), ICC_UPDOWN_CLASS};
         ::InitCommonControlsEx(&common);
         host_.reset(::CreateWindowExW(0, L"STATIC", L"host", WS_POPUP | WS_VISIBLE, 100, 100, 400,
                                       300, nullptr, nullptr, nullptr, nullptr));
