@@ -3,16 +3,10 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/system_libraries_win.h"
+
 namespace yf {
 namespace {
-
-template <typename Function>
-Function Lookup(HMODULE module, const char* name) {
-    // A FARPROC turned into the call's own type: the one cast every run-time lookup needs.
-    return module
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)))
-               : nullptr;
-}
 
 // The metrics that are lengths in pixels, which the system scales with the DPI; the others
 // (counts, flags, the screen's own size) mean the same at every DPI.
@@ -36,16 +30,15 @@ bool IsSizeMetric(int index) {
 
 const DpiFunctions& SystemDpiFunctions() {
     static const DpiFunctions functions = [] {
-        // user32 is loaded in every process that has windows, so its handle is taken as it is
-        // rather than loaded by name: a LoadLibrary by bare name would search the program's own
-        // folder first, where a planted user32.dll must never be the one that answers.
-        HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+        // Looked up through the one system-folder load every run-time lookup uses, so that a
+        // user32.dll planted beside the program can never be the one that answers.
         DpiFunctions found;
-        found.getDpiForWindow = Lookup<decltype(found.getDpiForWindow)>(user32, "GetDpiForWindow");
-        found.getSystemMetricsForDpi =
-            Lookup<decltype(found.getSystemMetricsForDpi)>(user32, "GetSystemMetricsForDpi");
-        found.adjustWindowRectExForDpi =
-            Lookup<decltype(found.adjustWindowRectExForDpi)>(user32, "AdjustWindowRectExForDpi");
+        found.getDpiForWindow =
+            SystemFunction<decltype(found.getDpiForWindow)>(L"user32.dll", "GetDpiForWindow");
+        found.getSystemMetricsForDpi = SystemFunction<decltype(found.getSystemMetricsForDpi)>(
+            L"user32.dll", "GetSystemMetricsForDpi");
+        found.adjustWindowRectExForDpi = SystemFunction<decltype(found.adjustWindowRectExForDpi)>(
+            L"user32.dll", "AdjustWindowRectExForDpi");
         return found;
     }();
     return functions;
