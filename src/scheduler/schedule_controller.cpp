@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "core/text_number.h"
@@ -83,24 +84,22 @@ void ScheduleController::StartSchedule() {
 
 void ScheduleController::StartTimed(int index) {
     const DateTime now = clock_.Now();
-    // The shutdown shows its countdown even when the time is then rejected.
-    if (index == 0) ShowCountdownCaptions(index);
-    controls_.SetTimerInterval(TimerId::时钟_关机, kTickMilliseconds);
-    state_.action = index + 1;
-    // Today's date with the time fields exactly as they stand; the parse rejects anything odd.
-    const std::string text =
-        std::to_string(now.year) + "-" + std::to_string(now.month) + "-" + std::to_string(now.day) +
-        " " + controls_.Text(ControlId::透明标签_小时) + ":" +
-        controls_.Text(ControlId::透明标签_分钟) + ":" + controls_.Text(ControlId::透明标签_秒钟);
-    state_.target = ParseDateTime(text);
-    if (state_.target < now) {
-        // Disarmed before the box: the timer keeps ticking while the box is open.
-        countdown_.Disarm();
+    const std::optional<DateTime> target =
+        NextOccurrence(now, controls_.Text(ControlId::透明标签_小时),
+                       controls_.Text(ControlId::透明标签_分钟), controls_.Text(ControlId::透明标签_秒钟));
+    if (!target) {
+        // A refused start leaves a running countdown exactly as it was: the box says the new
+        // time is wrong, and the old action still comes. Only an idle shutdown entry shows its
+        // countdown caption, as it always has.
+        if (index == 0 && !countdown_.Armed()) ShowCountdownCaptions(index);
         boxes_.Show(kPastTargetText, kErrorCaption, box::kOk | box::kIconError | box::kTaskModal);
         return;
     }
+    ShowCountdownCaptions(index);
+    controls_.SetTimerInterval(TimerId::时钟_关机, kTickMilliseconds);
+    state_.action = index + 1;
+    state_.target = *target;
     countdown_.Arm(SecondsBetween(now, state_.target));
-    if (index != 0) ShowCountdownCaptions(index);
 }
 
 void ScheduleController::ConfirmImmediate(int index) {

@@ -82,22 +82,95 @@ TEST_F(ScheduleControllerTest, SpinnersLeadAndFunctionReachTheirLabels) {
     EXPECT_EQ(controls_.Text(ControlId::透明标签_功能), "直接重启");
 }
 
-TEST_F(ScheduleControllerTest, TargetEqualToNowIsAcceptedOneSecondEarlierRejected) {
-    Start(0, "22", "00", "00");
-    EXPECT_TRUE(out_.log.empty());
-    EXPECT_TRUE(controller_.Armed());
-    EXPECT_EQ(controls_.TimerInterval(TimerId::时钟_关机), 1000);
-    Start(0, "21", "59", "59");
-    EXPECT_EQ(out_.log, std::vector<std::string>{kPastBox});
-    EXPECT_FALSE(controller_.Armed());
-    // The timer, the action and the target keep what the rejected start wrote.
-    EXPECT_EQ(controls_.TimerInterval(TimerId::时钟_关机), 1000);
-    EXPECT_EQ(controller_.State().target, (DateTime{2024, 5, 20, 21, 59, 59}));
+TEST_F(ScheduleControllerTest, ATimeOfDayMeansItsNextOccurrence) {
+    struct Case {
+        const char* what;
+        DateTime now;
+        const char *hour, *minute, *second;
+        DateTime target;
+        const char* caption;  // on the first tick
+    };
+    const Case cases[] = {
+        {"23:40 for 00:10", {2024, 5, 20, 23, 40, 0}, "00", "10", "00", {2024, 5, 21, 0, 10, 0},
+         "0小时30分00秒"},
+        {"midnight a second ahead", {2024, 5, 20, 23, 59, 59}, "00", "00", "00",
+         {2024, 5, 21, 0, 0, 0}, "0小时00分01秒"},
+        {"the current second", {2024, 5, 20, 22, 0, 0}, "22", "00", "00", {2024, 5, 20, 22, 0, 0},
+         "0小时00分00秒"},
+        {"a second past is tomorrow's", {2024, 5, 20, 12, 0, 1}, "12", "00", "00",
+         {2024, 5, 21, 12, 0, 0}, "23小时59分59秒"},
+        {"into the new year", {2024, 12, 31, 23, 30, 0}, "00", "30", "00", {2025, 1, 1, 0, 30, 0},
+         "1小时00分00秒"},
+        {"28 February of a common year", {2027, 2, 28, 23, 30, 0}, "00", "30", "00",
+         {2027, 3, 1, 0, 30, 0}, "1小时00分00秒"},
+        {"28 February of a leap year", {2028, 2, 28, 23, 30, 0}, "00", "30", "00",
+         {2028, 2, 29, 0, 30, 0}, "1小时00分00秒"},
+        {"29 February", {2028, 2, 29, 23, 30, 0}, "7", "5", "0", {2028, 3, 1, 7, 5, 0},
+         "7小时35分00秒"},
+    };
+    for (const Case& c : cases) {
+        testing::FakeControls controls;
+        Recorder out;
+        clock_.Set(c.now);
+        ScheduleController controller(controls, clock_, out, out, out);
+        controls.SetText(ControlId::编辑框1, "1");
+        controls.SetText(ControlId::透明标签_小时, c.hour);
+        controls.SetText(ControlId::透明标签_分钟, c.minute);
+        controls.SetText(ControlId::透明标签_秒钟, c.second);
+        controller.StartSchedule();
+        EXPECT_TRUE(out.log.empty()) << c.what;
+        EXPECT_TRUE(controller.Armed()) << c.what;
+        EXPECT_EQ(controls.TimerInterval(TimerId::时钟_关机), 1000) << c.what;
+        EXPECT_EQ(controller.State().target, c.target) << c.what;
+        controller.CountdownTick();
+        EXPECT_EQ(controls.Text(ControlId::透明标签_距离关机时间), c.caption) << c.what;
+    }
+}
+
+TEST_F(ScheduleControllerTest, OnlyATimeThatDoesNotParseIsRefused) {
     clock_.Set({2024, 5, 20, 23, 40, 0});
-    for (const char* hour : {"00", "24", ""}) {  // no schedule reaches past midnight
+    for (const char* hour : {"24", "", "1a", "-1"}) {
         out_.log.clear();
         Start(1, hour, "10", "00");
         EXPECT_EQ(out_.log, std::vector<std::string>{kPastBox}) << hour;
+        // Nothing was counting, and nothing is now.
+        EXPECT_FALSE(controller_.Armed()) << hour;
+        EXPECT_EQ(controls_.TimerInterval(TimerId::时钟_关机), 0) << hour;
+        EXPECT_EQ(controller_.State().action, 0) << hour;
+    }
+}
+
+TEST_F(ScheduleControllerTest, AClockSetBackDuringTheCountKeepsTheTargetMoment) {
+    TypeLead("0");
+    clock_.Set({2024, 5, 20, 23, 40, 0});
+    Start(0, "00", "10", "00");
+    Run(60);
+    clock_.Set({2024, 5, 20, 23, 0, 0});  // the clock check found it forty minutes fast
+    controller_.CountdownTick();
+    EXPECT_EQ(Caption(), "1小时10分00秒");
+    EXPECT_EQ(controller_.State().target, (DateTime{2024, 5, 21, 0, 10, 0}));
+    Run(4199);
+    EXPECT_TRUE(out_.log.empty());
+    Run(1);
+    EXPECT_EQ(out_.log.back(), "power 1 force");
+    EXPECT_EQ(clock_.Now(), (DateTime{2024, 5, 21, 0, 10, 0}));
+}
+
+TEST_F(ScheduleControllerTest, TheStartUpProposalIsAcceptedAndLiesAhead) {
+    const DateTime starts[] = {{2024, 5, 20, 23, 15, 0}, {2024, 5, 20, 23, 59, 30},
+                               {2024, 5, 20, 12, 59, 59}, {2024, 12, 31, 23, 59, 0}};
+    for (const DateTime& start : starts) {
+        testing::FakeControls controls;
+        Recorder out;
+        clock_.Set(start);
+        ScheduleController controller(controls, clock_, out, out, out);
+        controls.SetText(ControlId::透明标签_秒钟, "00");  // the label's own caption
+        controller.ProposeNextTime();
+        clock_.Advance(20);  // the user takes a moment before "确定"
+        controller.StartSchedule();
+        EXPECT_TRUE(out.log.empty()) << start.hour << ":" << start.minute;
+        EXPECT_TRUE(controller.Armed()) << start.hour << ":" << start.minute;
+        EXPECT_GT(controller.State().target, clock_.Now()) << start.hour << ":" << start.minute;
     }
 }
 
@@ -108,7 +181,7 @@ TEST_F(ScheduleControllerTest, OnlyTheShutdownShowsItsCountdownWhenRejected) {
         controls.SetText(ControlId::透明标签_距离关机, "距离关机：");
         ScheduleController controller(controls, clock_, out_, out_, out_);
         controls.Select(index);
-        controls.SetText(ControlId::透明标签_小时, "21");
+        controls.SetText(ControlId::透明标签_小时, "24");
         controls.SetText(ControlId::透明标签_分钟, "00");
         controls.SetText(ControlId::透明标签_秒钟, "00");
         controller.StartSchedule();
@@ -202,14 +275,27 @@ TEST_F(ScheduleControllerTest, WakingLongAfterTheTargetGivesAMinuteWithTheRemind
     EXPECT_EQ(out_.log.size(), 2u);
 }
 
-TEST_F(ScheduleControllerTest, RejectedStartAfterAnAcceptedOneNeverFires) {
+TEST_F(ScheduleControllerTest, ARefusedStartLeavesTheRunningCountdownAsItWas) {
+    TypeLead("0");
     Start(1, "22", "00", "30");
     Run(1);
+    const ScheduleState before = controller_.State();
+    const int timerStarts = controls_.TimerStarts();
+    const std::string prefix = controls_.Text(ControlId::透明标签_距离关机);
     out_.whileBoxOpen = [this] { Run(1); };  // the timer ticks on while the box is open
-    Start(1, "21", "00", "00");
-    Run(120);
+    Start(0, "24", "00", "00");               // the shutdown, with an hour that does not parse
+    out_.whileBoxOpen = nullptr;
     EXPECT_EQ(out_.log, std::vector<std::string>{kPastBox});
-    EXPECT_EQ(Caption(), "-1小时-2分-2秒");
+    EXPECT_TRUE(controller_.Armed());
+    EXPECT_EQ(controller_.State().action, before.action);
+    EXPECT_EQ(controller_.State().target, before.target);
+    EXPECT_EQ(controls_.TimerInterval(TimerId::时钟_关机), 1000);
+    EXPECT_EQ(controls_.TimerStarts(), timerStarts);
+    EXPECT_EQ(controls_.Text(ControlId::透明标签_距离关机), prefix);
+    EXPECT_EQ(Caption(), "0小时00分28秒");
+    Run(28);
+    EXPECT_EQ(out_.log.back(), "power 2 force");
+    EXPECT_EQ(clock_.Now(), (DateTime{2024, 5, 20, 22, 0, 30}));
 }
 
 TEST_F(ScheduleControllerTest, ImmediateFunctionsAskAndActOnlyOnYesLeavingTheCountdown) {
