@@ -99,7 +99,7 @@ faked() {
 }
 fake_wine_clock() {
     [[ -f $FAKETIME_LIB ]] || fail "libfaketime is missing (scripts/install-deps.sh installs it)"
-    local prefix=${YF_WINEPREFIX:-${TMPDIR:-/tmp}/yf-wineprefix-$(id -u)}
+    prefix=${YF_WINEPREFIX:-${TMPDIR:-/tmp}/yf-wineprefix-$(id -u)}
     FAKE_STAMP=$(mktemp)
     printf '%+d\n' "$1" >"$FAKE_STAMP"
     restore_server() {
