@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -465,6 +466,15 @@ TEST(ScheduleStayAwakeTest, HeldFromAnAcceptedStartAndReleasedOnceOnEveryPath) {
         }
         EXPECT_EQ(out.awake, c.atTheEnd) << c.path;
     }
+    // An exception that unwinds past the controller (caught further out, no crash) releases too.
+    Recorder out;
+    try {
+        Bench bench(out);
+        bench.Start(0, "22", "00", "30");
+        throw std::runtime_error("start-up failed further on");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(out.awake, once);
 }
 
 TEST_F(ScheduleControllerTest, TheWarningStandsForTheLastMinuteAndGoesWhenTheActionFires) {
