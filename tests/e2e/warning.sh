@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The last minute of a timed shutdown with the real program and its real tray: a shutdown 75 s
+# The last minute of a timed shutdown with the real program and its real tray: a shutdown 90 s
 # ahead with reminder lead 0 brings the warning window at 60 s or less, at the bottom right of
 # the work area, while another program (Wine's notepad) keeps the foreground. "推迟10分钟" in it
 # moves the countdown to about ten minutes and the window goes; the tray item "取消定时任务"
@@ -30,11 +30,11 @@ wait_for_warning() {  # wait_for_warning DEADLINE_EPOCH
 "$RUN" cmd /c exit >/dev/null 2>&1
 start_program
 driver wait-window 60000 >/dev/null || fail "main window did not appear"
-target=$(( $(date +%s) + 75 ))
+target=$(( $(date +%s) + 90 ))
 echo "target $(date -d "@$target" +%T)"
 driver type 编辑框1 0
 set_time "$target"
-(( $(date +%s) < target - 25 )) || fail "setting the time took too long"
+(( $(date +%s) < target - 40 )) || fail "setting the time took too long"
 driver click 超级按钮1
 sleep 1
 
@@ -47,6 +47,7 @@ for _ in $(seq 100); do
 done
 before=$(driver foreground)
 [[ $before =~ (记事本|Notepad) ]] || fail "notepad did not take the foreground: $before"
+(( target - $(date +%s) > 62 )) || fail "notepad took too long to start"
 [[ $(warning_field 1) == 0 ]] || fail "a warning more than a minute before the target"
 
 wait_for_warning $(( target - 55 ))
