@@ -1,6 +1,7 @@
 #include "app/layout.h"
 
 #include <array>
+#include <iterator>
 
 namespace yf {
 namespace {
@@ -117,5 +118,11 @@ FontStyle Font(FontId id) {
 std::span<const std::string_view> FunctionItems() { return kFunctionItems; }
 
 std::span<const MenuEntry> TrayMenu() { return kTrayMenu; }
+
+std::vector<MenuEntry> TrayMenuItems(bool countingDown) {
+    std::vector<MenuEntry> items(std::begin(kTrayMenu), std::end(kTrayMenu));
+    if (countingDown) items.insert(items.end() - 1, kCancelScheduleItem);
+    return items;
+}
 
 }  // namespace yf

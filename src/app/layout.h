@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "app/control_ids.h"
 
@@ -73,6 +74,7 @@ enum class MenuCommand {
     Skin1, Skin2, Skin3, Skin4, Skin5, Skin6, Skin7, Skin8,
     ShowWindow,
     Exit,
+    CancelSchedule,
 };
 
 struct MenuEntry {
@@ -83,6 +85,14 @@ struct MenuEntry {
 
 // The tray menu, items in order with their nesting.
 std::span<const MenuEntry> TrayMenu();
+
+// The item that cancels a countdown from the tray; the menu carries it only while a timed
+// action counts down.
+constexpr MenuEntry kCancelScheduleItem{"取消定时任务", 1, MenuCommand::CancelSchedule};
+
+// The tray menu as it opens: while a timed action counts down, the cancel item stands right
+// above "退出".
+std::vector<MenuEntry> TrayMenuItems(bool countingDown);
 
 constexpr int SkinNumber(MenuCommand command) {
     const int n = static_cast<int>(command) - static_cast<int>(MenuCommand::Skin1) + 1;

@@ -105,8 +105,17 @@ MainWindow::MainWindow(HINSTANCE instance, const Clock& clock, WindowSeams seams
       trayNotify_(std::move(seams.trayNotify)),
       endProcess_([](int exitCode) { ::PostQuitMessage(exitCode); }),
       reminder_([this] { return balloon_.get(); }),
+      warning_(instance, WarningWindow::Handlers{[this] { schedule_.CancelTimed(); },
+                                                 [this] { schedule_.Postpone(); },
+                                                 [](HWND warning) {
+                                                     if (SkinEngine* engine = SkinEngine::Current())
+                                                         SkinSecondWindow(*engine, warning);
+                                                 },
+                                                 [this] { return ShownBalloonRect(); }}),
       schedule_(*this, clock, seams.boxes ? *seams.boxes : systemBoxes_,
-                seams.power ? *seams.power : systemPower_, reminder_) {
+                seams.power ? *seams.power : systemPower_, reminder_,
+                seams.executionState ? *seams.executionState : systemExecutionState_, warning_),
+      suspendResumeCalls_(seams.suspendResume ? *seams.suspendResume : SystemSuspendResumeCalls()) {
     if (seams.webTimePage) {
         clockCheck_ = std::make_unique<WindowClockCheck>(
             WindowClockCheckSeams{std::move(seams.webTimePage), std::move(seams.setClock),
@@ -117,7 +126,14 @@ MainWindow::MainWindow(HINSTANCE instance, const Clock& clock, WindowSeams seams
 }
 
 MainWindow::~MainWindow() {
+    suspendResume_.reset();
     if (window_) ::DestroyWindow(window_);
+}
+
+RECT MainWindow::ShownBalloonRect() const {
+    RECT rect{};
+    if (balloon_ && balloon_->IsShown()) ::GetWindowRect(balloon_->Window(), &rect);
+    return rect;
 }
 
 bool MainWindow::Create() {
@@ -157,6 +173,7 @@ bool MainWindow::Create() {
         ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_.get()));
         ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_.get()));
     }
+    suspendResume_ = std::make_unique<SuspendResumeRegistration>(window_, suspendResumeCalls_);
     tray_ = std::make_unique<TrayIcon>(window_, kTrayMessage, trayNotify_);
     balloon_ = std::make_unique<BalloonTip>(window_);
     BuildTrayMenu();
@@ -298,6 +315,19 @@ void MainWindow::BuildTrayMenu() {
             ::AppendMenuW(target, MF_STRING, kMenuIdBase + static_cast<int>(item.command),
                           Widen(item.text).c_str());
         }
+    }
+}
+
+void MainWindow::SyncTrayMenu() {
+    const UINT cancelId = kMenuIdBase + static_cast<int>(MenuCommand::CancelSchedule);
+    const UINT exitId = kMenuIdBase + static_cast<int>(MenuCommand::Exit);
+    const bool present = ::GetMenuState(trayMenu_.get(), cancelId, MF_BYCOMMAND) != ~0U;
+    const bool wanted = schedule_.Armed();
+    if (wanted && !present) {
+        ::InsertMenuW(trayMenu_.get(), exitId, MF_BYCOMMAND | MF_STRING, cancelId,
+                      Widen(kCancelScheduleItem.text).c_str());
+    } else if (!wanted && present) {
+        ::DeleteMenu(trayMenu_.get(), cancelId, MF_BYCOMMAND);
     }
 }
 
@@ -501,6 +531,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMECHANGE:
             OnClockMayHaveJumped();
             return 0;
+        case WM_INITMENUPOPUP:
+            // The menu as it opens says what can be done now.
+            if (reinterpret_cast<HMENU>(wParam) == trayMenu_.get()) SyncTrayMenu();
+            return 0;
         case WM_ACTIVATEAPP:
             if (!wParam && balloon_) balloon_->OnApplicationDeactivated();
             break;
@@ -543,6 +577,9 @@ void MainWindow::OnMenuCommand(MenuCommand command) {
             break;
         case MenuCommand::Exit:
             ExitProgram();
+            break;
+        case MenuCommand::CancelSchedule:
+            schedule_.CancelTimed();
             break;
         default:
             if (const int skin = SkinNumber(command)) SwitchSkin(skin);

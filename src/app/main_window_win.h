@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/controls.h"
 #include "app/interval_timers.h"
@@ -17,9 +18,12 @@
 #include "core/clock.h"
 #include "core/message_boxes_win.h"
 #include "core/unique_handle_win.h"
+#include "scheduler/execution_state_win.h"
 #include "scheduler/power_actions_win.h"
 #include "scheduler/reminder_win.h"
 #include "scheduler/schedule_controller.h"
+#include "scheduler/suspend_resume_win.h"
+#include "scheduler/warning_window_win.h"
 #include "timesync/window_clock_check_win.h"
 #include "widgets/balloon_tip_win.h"
 
@@ -40,6 +44,10 @@ struct WindowSeams {
     TrayNotifier trayNotify = nullptr;
     // Empty: the program itself, started elevated, when setting the clock lacks the privilege.
     ElevatedLauncher launchElevated = nullptr;
+    // Null: SetThreadExecutionState.
+    ExecutionState* executionState = nullptr;
+    // Empty: user32's suspend and resume registration, where the system has it.
+    std::optional<SuspendResumeCalls> suspendResume = std::nullopt;
 };
 
 class MainWindow : public Controls {
@@ -84,6 +92,8 @@ public:
     BalloonTip* Balloon() const { return balloon_.get(); }
     HMENU TrayMenuHandle() const { return trayMenu_.get(); }
     const ScheduleController& Scheduler() const { return schedule_; }
+    const WarningWindow& WarningPopup() const { return warning_; }
+    bool SuspendResumeRegistered() const { return suspendResume_ && suspendResume_->Registered(); }
 
     // Exit path A ends the message loop with this exit code (the application then runs its exit
     // handler); tests replace the ending to observe it.
@@ -107,6 +117,11 @@ private:
     void AlignTypedTextWithItsLabel();
     HFONT FontFor(FontId id) const;
     void BuildTrayMenu();
+    // The cancel item is in the tray menu exactly while a timed action counts down.
+    void SyncTrayMenu();
+    // Where the reminder balloon stands while shown, for the warning to keep clear of; empty
+    // otherwise.
+    RECT ShownBalloonRect() const;
 
     void OnCommand(int id, int code);
     void OnMenuCommand(MenuCommand command);
@@ -148,8 +163,12 @@ private:
     std::function<void(int)> endProcess_;
     SystemMessageBoxes systemBoxes_;
     SystemPowerActions systemPower_;
+    SystemExecutionState systemExecutionState_;
     SoundAndBalloonReminder reminder_;
+    WarningWindow warning_;
     ScheduleController schedule_;
+    SuspendResumeCalls suspendResumeCalls_;
+    std::unique_ptr<SuspendResumeRegistration> suspendResume_;
     std::unique_ptr<WindowClockCheck> clockCheck_;
 };
 

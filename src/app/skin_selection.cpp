@@ -35,4 +35,13 @@ void SwitchSkin(SkinSetup& engine, std::span<const std::uint8_t> picture, Window
     engine.ApplySkin(apply);
 }
 
+void SkinSecondWindow(SkinSetup& engine, WindowHandle window) {
+    ApplySkinArgs apply;
+    apply.window = window;
+    apply.captionBar = false;
+    apply.dblClickMaximize = false;
+    apply.showTitle = false;
+    engine.ApplySkin(apply);
+}
+
 }  // namespace yf

@@ -30,4 +30,9 @@ struct StatusBarRequest {
 void SwitchSkin(SkinSetup& engine, std::span<const std::uint8_t> picture, WindowHandle window,
                 const StatusBarRequest& statusBar = {});
 
+// A small window of the program beside the main one (the warning of the last minute) under the
+// current skin: registered without caption bar or title, so the engine neither draws a caption
+// nor lets it be dragged or maximized; later skin switches re-skin it with the main window.
+void SkinSecondWindow(SkinSetup& engine, WindowHandle window);
+
 }  // namespace yf

@@ -60,4 +60,22 @@ std::string ReminderText(int action, int leadMinutes) {
     return "系统将在" + std::to_string(leadMinutes) + ending;
 }
 
+std::string WarningText(int action, std::int64_t seconds) {
+    const char* ending = nullptr;
+    switch (action) {
+        case power::kShutdown:
+            ending = "秒后关闭";
+            break;
+        case power::kRestart:
+            ending = "秒后重新启动";
+            break;
+        case power::kLogoff:
+            ending = "秒后注销";
+            break;
+        default:
+            return {};
+    }
+    return "系统将在" + std::to_string(seconds) + ending;
+}
+
 }  // namespace yf

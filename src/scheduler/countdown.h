@@ -31,7 +31,8 @@ class Countdown {
 
     // An accepted start, with the seconds left at that moment.
     void Arm(std::int64_t remainingAtStart);
-    // A rejected start: nothing fires, nothing reminds, until the next accepted start.
+    // The countdown ended without its action (cancelled): nothing fires, nothing reminds,
+    // until the next accepted start.
     void Disarm() { armed_ = false; }
     bool Armed() const { return armed_; }
 
@@ -52,5 +53,9 @@ std::string RemainingCaption(std::int64_t remaining);
 // "系统将在N分钟后关闭，请注意保存您的资料！" and its restart and logoff forms; empty for other
 // codes.
 std::string ReminderText(int action, int leadMinutes);
+
+// The warning window's words: "系统将在N秒后关闭" and its restart and logoff forms; empty for
+// other codes.
+std::string WarningText(int action, std::int64_t seconds);
 
 }  // namespace yf

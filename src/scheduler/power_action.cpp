@@ -25,4 +25,30 @@ unsigned ExitWindowsFlags(int action, bool force, bool ntFamily) {
     return force ? flags | power::kEwxForce : flags;
 }
 
+std::string PowerFailureText(int action, std::string_view reason) {
+    const char* name = "操作";
+    switch (action) {
+        case power::kShutdown:
+            name = "关机";
+            break;
+        case power::kRestart:
+            name = "重新启动";
+            break;
+        case power::kLogoff:
+            name = "注销";
+            break;
+        case power::kSuspend:
+            name = "待机";
+            break;
+        case power::kHibernate:
+            name = "休眠";
+            break;
+        default:
+            break;
+    }
+    std::string text = std::string("错误：") + name + "未能执行。";
+    if (!reason.empty()) text += "系统给出的原因：" + std::string(reason);
+    return text;
+}
+
 }  // namespace yf

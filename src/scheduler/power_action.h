@@ -2,6 +2,9 @@
 // the seam through which the scheduler asks for one (the program acts, tests record).
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace yf {
 
 namespace power {
@@ -18,6 +21,11 @@ constexpr unsigned kEwxShutdown = 0x1;
 constexpr unsigned kEwxReboot = 0x2;
 constexpr unsigned kEwxForce = 0x4;
 constexpr unsigned kEwxPowerOff = 0x8;
+
+// The reason given with every ExitWindowsEx call: a planned action of no listed kind
+// (SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_MINOR_OTHER | SHTDN_REASON_FLAG_PLANNED). Reason 0
+// would be logged as an unplanned shutdown, which the system asks callers never to pass.
+constexpr unsigned long kPlannedOtherReason = 0x80000000UL;
 }  // namespace power
 
 // Codes 1 to 5; anything else is no action at all.
@@ -34,6 +42,12 @@ struct PowerActions {
     virtual ~PowerActions() = default;
     // True when the platform reported success; the machine goes down afterwards, asynchronously.
     virtual bool Perform(int action, bool force) = 0;
+    // The system's own words (UTF-8) for why the last Perform failed; empty when it gave none.
+    virtual std::string FailureReason() const { return {}; }
 };
+
+// What the error box says when an action was refused: "错误：关机未能执行。" and the system's
+// reason after it, when there is one.
+std::string PowerFailureText(int action, std::string_view reason);
 
 }  // namespace yf

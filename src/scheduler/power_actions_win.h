@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "core/unique_handle_win.h"
 #include "scheduler/power_action.h"
 
@@ -22,6 +24,8 @@ class PowerPlatform {
     virtual DWORD AdjustTokenPrivileges(HANDLE token, TOKEN_PRIVILEGES& privileges) = 0;
     virtual bool ExitWindowsEx(UINT flags, DWORD reason) = 0;
     virtual bool SetSystemPowerState(bool suspend, bool force) = 0;
+    // Why the call just made failed (GetLastError), for the user's box.
+    virtual DWORD LastError() { return ::GetLastError(); }
 };
 
 // The real calls.
@@ -36,12 +40,15 @@ class SystemPowerPlatform : public PowerPlatform {
 };
 
 // Enables SeShutdownPrivilege in this process's token (it stays enabled). False when the
-// token cannot be opened or the user lacks the right.
-bool EnableShutdownPrivilege(PowerPlatform& platform);
+// token cannot be opened or the user lacks the right; `error` then says which error it was.
+bool EnableShutdownPrivilege(PowerPlatform& platform, DWORD* error = nullptr);
 
 // Codes 1 shutdown, 2 restart, 3 logoff, 4 suspend, 5 hibernate; true when the platform call
-// reported success. Any other code, or a privilege that cannot be enabled, calls nothing.
-bool PerformPowerAction(PowerPlatform& platform, int action, bool force = false);
+// reported success. Any other code, or a privilege that cannot be enabled, calls nothing. On
+// failure `error` holds the system's error code (ERROR_INVALID_PARAMETER for a code that is
+// no action).
+bool PerformPowerAction(PowerPlatform& platform, int action, bool force = false,
+                        DWORD* error = nullptr);
 
 // WM_POWERBROADCAST events that mean the computer woke from sleep or hibernation, whether a
 // user's input or a wake timer woke it.
@@ -54,11 +61,14 @@ inline bool IsResumeNotification(WPARAM event) {
 class SystemPowerActions : public PowerActions {
   public:
     bool Perform(int action, bool force) override {
-        return PerformPowerAction(platform_, action, force);
+        lastError_ = ERROR_SUCCESS;
+        return PerformPowerAction(platform_, action, force, &lastError_);
     }
+    std::string FailureReason() const override;
 
   private:
     SystemPowerPlatform platform_;
+    DWORD lastError_ = ERROR_SUCCESS;
 };
 
 }  // namespace yf

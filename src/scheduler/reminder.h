@@ -9,7 +9,8 @@ namespace yf {
 struct Reminder {
     virtual ~Reminder() = default;
     // Starts the chime once, without waiting for it, and pops up the balloon with `text`.
-    virtual void Remind(std::string_view text) = 0;
+    // False when the balloon could not be shown: the user has then seen nothing.
+    virtual bool Remind(std::string_view text) = 0;
 };
 
 }  // namespace yf

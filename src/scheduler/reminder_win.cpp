@@ -15,17 +15,17 @@ POINT ReminderBalloonPoint() {
     return {::GetSystemMetrics(SM_CXSCREEN) - kInset, ::GetSystemMetrics(SM_CYSCREEN) - kInset};
 }
 
-void SoundAndBalloonReminder::Remind(std::string_view text) {
+bool SoundAndBalloonReminder::Remind(std::string_view text) {
     // Resource memory lives as long as the module, so the asynchronous playback may keep
     // reading it after this returns. Once, not looped; no device simply means no sound.
     const std::span<const std::uint8_t> sound = ReminderSound();
     if (!sound.empty()) {
         ::PlaySoundW(reinterpret_cast<LPCWSTR>(sound.data()), nullptr, SND_MEMORY | SND_ASYNC);
     }
-    if (BalloonTip* balloon = balloon_ ? balloon_() : nullptr) {
-        const POINT at = ReminderBalloonPoint();
-        balloon->PopUp(at.x, at.y, text, -1);
-    }
+    BalloonTip* balloon = balloon_ ? balloon_() : nullptr;
+    if (!balloon) return false;
+    const POINT at = ReminderBalloonPoint();
+    return balloon->PopUp(at.x, at.y, text, -1);
 }
 
 }  // namespace yf

@@ -25,7 +25,7 @@ class SoundAndBalloonReminder : public Reminder {
     explicit SoundAndBalloonReminder(std::function<BalloonTip*()> balloon)
         : balloon_(std::move(balloon)) {}
 
-    void Remind(std::string_view text) override;
+    bool Remind(std::string_view text) override;
 
   private:
     std::function<BalloonTip*()> balloon_;

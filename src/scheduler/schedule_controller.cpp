@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "core/text_number.h"
@@ -25,10 +26,6 @@ constexpr const char* kShutdownNowText =
     "警告：系统将关闭，请确认文件是否保存，单击是关闭计算机，单击否取消。";
 constexpr const char* kRestartNowText =
     "警告：系统将重新启动，请确认文件是否保存，单击是重新启动计算机，单击否取消。";
-
-bool IsTimedAction(int action) {
-    return action == power::kShutdown || action == power::kRestart || action == power::kLogoff;
-}
 
 // A lead typed as a huge number stays a huge lead instead of wrapping around.
 int WholeMinutes(double value) {
@@ -83,24 +80,27 @@ void ScheduleController::StartSchedule() {
 
 void ScheduleController::StartTimed(int index) {
     const DateTime now = clock_.Now();
-    // The shutdown shows its countdown even when the time is then rejected.
-    if (index == 0) ShowCountdownCaptions(index);
-    controls_.SetTimerInterval(TimerId::时钟_关机, kTickMilliseconds);
-    state_.action = index + 1;
-    // Today's date with the time fields exactly as they stand; the parse rejects anything odd.
-    const std::string text =
-        std::to_string(now.year) + "-" + std::to_string(now.month) + "-" + std::to_string(now.day) +
-        " " + controls_.Text(ControlId::透明标签_小时) + ":" +
-        controls_.Text(ControlId::透明标签_分钟) + ":" + controls_.Text(ControlId::透明标签_秒钟);
-    state_.target = ParseDateTime(text);
-    if (state_.target < now) {
-        // Disarmed before the box: the timer keeps ticking while the box is open.
-        countdown_.Disarm();
+    const std::optional<DateTime> target = NextOccurrence(
+        now, controls_.Text(ControlId::透明标签_小时), controls_.Text(ControlId::透明标签_分钟),
+        controls_.Text(ControlId::透明标签_秒钟));
+    if (!target) {
+        // A refused start leaves a running countdown exactly as it was: the box says the new
+        // time is wrong, and the old action still comes. Only an idle shutdown entry shows its
+        // countdown caption, as it always has.
+        if (index == 0 && !countdown_.Armed()) ShowCountdownCaptions(index);
         boxes_.Show(kPastTargetText, kErrorCaption, box::kOk | box::kIconError | box::kTaskModal);
         return;
     }
+    ShowCountdownCaptions(index);
+    controls_.SetTimerInterval(TimerId::时钟_关机, kTickMilliseconds);
+    state_.action = index + 1;
+    state_.target = *target;
     countdown_.Arm(SecondsBetween(now, state_.target));
-    if (index != 0) ShowCountdownCaptions(index);
+    // A start that replaces a running one ends that one's warning and request first.
+    warning_.Hide();
+    balloonMissed_ = false;
+    awake_.Release();
+    awake_.Hold();
 }
 
 void ScheduleController::ConfirmImmediate(int index) {
@@ -108,7 +108,12 @@ void ScheduleController::ConfirmImmediate(int index) {
     const int answer = boxes_.Show(shutdown ? kShutdownNowText : kRestartNowText, kWarningCaption,
                                    box::kYesNo | box::kIconExclamation | box::kTaskModal);
     if (answer != box::kAnswerYes) return;
-    power_.Perform(shutdown ? power::kShutdown : power::kRestart, true);
+    const int action = shutdown ? power::kShutdown : power::kRestart;
+    // A running countdown is the user's other plan and goes on; only the refusal is told.
+    if (!power_.Perform(action, true)) {
+        boxes_.Show(PowerFailureText(action, power_.FailureReason()), kErrorCaption,
+                    box::kOk | box::kIconError | box::kTaskModal);
+    }
 }
 
 void ScheduleController::ShowCountdownCaptions(int index) {
@@ -124,25 +129,78 @@ void ScheduleController::ProposeNextTime() {
 }
 
 void ScheduleController::CountdownTick() {
+    // A tick queued before the countdown ended (fired, refused or cancelled) changes nothing:
+    // the caption keeps saying how it ended.
+    if (!countdown_.Armed()) return;
     const DateTime now = clock_.Now();
     // An empty box means one minute; its mirror label keeps showing the empty text.
     if (controls_.Text(ControlId::编辑框1).empty()) state_.leadMinutes = 1;
-    Countdown::Step step;
-    if (IsTimedAction(state_.action)) {
-        step = countdown_.Tick(SecondsBetween(now, state_.target), state_.leadMinutes);
-        if (step.retarget) state_.target = now.AddSeconds(Countdown::kGraceSeconds);
-    }
+    const Countdown::Step step =
+        countdown_.Tick(SecondsBetween(now, state_.target), state_.leadMinutes);
+    if (step.retarget) state_.target = now.AddSeconds(Countdown::kGraceSeconds);
     const std::int64_t remaining = SecondsBetween(now, state_.target);
-    // An armed countdown fires on the tick that finds nothing left, so it never shows less.
-    const bool counting = countdown_.Armed() || step.fire;
-    controls_.SetText(
-        ControlId::透明标签_距离关机时间,
-        RemainingCaption(counting ? std::max<std::int64_t>(remaining, 0) : remaining));
-    if (step.remindMinutes) reminder_.Remind(ReminderText(state_.action, *step.remindMinutes));
-    if (step.fire) {
-        controls_.SetTimerInterval(TimerId::时钟_关机, 0);
-        power_.Perform(state_.action, true);
+    ShowRemaining(remaining);
+    if (step.remindMinutes && !reminder_.Remind(ReminderText(state_.action, *step.remindMinutes))) {
+        balloonMissed_ = true;
     }
+    if (step.fire) {
+        Fire();
+        return;
+    }
+    ShowOrHideWarning(remaining);
+}
+
+void ScheduleController::ShowRemaining(std::int64_t remaining) {
+    // The countdown fires on the tick that finds nothing left (or a late one), so it never
+    // shows less.
+    controls_.SetText(ControlId::透明标签_距离关机时间,
+                      RemainingCaption(std::max<std::int64_t>(remaining, 0)));
+}
+
+void ScheduleController::ShowOrHideWarning(std::int64_t remaining) {
+    if (countdown_.Armed() && (remaining <= kWarningSeconds || balloonMissed_)) {
+        warning_.Show(WarningText(state_.action, std::max<std::int64_t>(remaining, 0)));
+    } else {
+        warning_.Hide();
+    }
+}
+
+void ScheduleController::Fire() {
+    controls_.SetTimerInterval(TimerId::时钟_关机, 0);
+    warning_.Hide();
+    awake_.Release();
+    const int action = state_.action;
+    if (power_.Perform(action, true)) return;
+    // Refused (a policy without the shutdown right, say): idle, and the user is told why
+    // instead of a countdown standing at zero as if it had acted.
+    state_.action = power::kNone;
+    controls_.SetText(ControlId::透明标签_距离关机时间, "执行失败");
+    boxes_.Show(PowerFailureText(action, power_.FailureReason()), kErrorCaption,
+                box::kOk | box::kIconError | box::kTaskModal);
+}
+
+void ScheduleController::CancelTimed() {
+    if (!countdown_.Armed()) return;
+    countdown_.Disarm();
+    controls_.SetTimerInterval(TimerId::时钟_关机, 0);
+    state_.action = power::kNone;
+    state_.target = DateTime::Least();
+    balloonMissed_ = false;
+    warning_.Hide();
+    awake_.Release();
+    controls_.SetText(ControlId::透明标签_距离关机时间, "已取消");
+}
+
+void ScheduleController::Postpone() {
+    if (!countdown_.Armed()) return;
+    const DateTime now = clock_.Now();
+    state_.target = state_.target.AddMinutes(kPostponeMinutes);
+    // Armed anew for the moved target, so the reminder of the lead comes again before it. The
+    // stay-awake request goes on: the action is still to come.
+    countdown_.Arm(SecondsBetween(now, state_.target));
+    balloonMissed_ = false;
+    warning_.Hide();
+    ShowRemaining(SecondsBetween(now, state_.target));
 }
 
 }  // namespace yf

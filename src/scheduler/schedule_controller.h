@@ -1,8 +1,11 @@
 // The schedule entry and the countdown of the main window: stepping the time fields, taking the
-// reminder lead, starting a timed or immediate function, and the countdown tick that reminds
-// and fires. Everything reaches the window, the clock, the boxes and the power calls through
-// seams, so the whole behaviour runs in unit tests.
+// reminder lead, starting a timed or immediate function, the countdown tick that reminds, warns
+// and fires, and cancelling or postponing from the warning. Everything reaches the window, the
+// clock, the boxes, the power calls, the stay-awake request and the warning through seams, so
+// the whole behaviour runs in unit tests.
 #pragma once
+
+#include <cstdint>
 
 #include "app/controls.h"
 #include "core/clock.h"
@@ -11,16 +14,28 @@
 #include "scheduler/power_action.h"
 #include "scheduler/reminder.h"
 #include "scheduler/schedule_state.h"
+#include "scheduler/stay_awake.h"
+#include "scheduler/warning.h"
 
 namespace yf {
 
 class ScheduleController {
   public:
     static constexpr int kTickMilliseconds = 1000;
+    // The warning stands for the last this many seconds (and the added minute after a sleep).
+    static constexpr int kWarningSeconds = 60;
+    static constexpr int kPostponeMinutes = 10;
 
     ScheduleController(Controls& controls, const Clock& clock, MessageBoxes& boxes,
-                       PowerActions& power, Reminder& reminder)
-        : controls_(controls), clock_(clock), boxes_(boxes), power_(power), reminder_(reminder) {}
+                       PowerActions& power, Reminder& reminder, ExecutionState& executionState,
+                       Warning& warning)
+        : controls_(controls),
+          clock_(clock),
+          boxes_(boxes),
+          power_(power),
+          reminder_(reminder),
+          warning_(warning),
+          awake_(executionState) {}
 
     // One spinner press on a time label: max 23 for the hour, 59 for the minute and second.
     void StepTimeField(ControlId label, int max, int direction);
@@ -36,22 +51,38 @@ class ScheduleController {
     void ProposeNextTime();
     // Timer 时钟_关机; the window also runs it at once on resume from sleep and on a clock change.
     void CountdownTick();
+    // "取消" (the warning, the tray menu): the countdown stops with nothing done, idle as after
+    // program start. Nothing when no timed action counts down.
+    void CancelTimed();
+    // "推迟10分钟": the target moves ten minutes on and its reminder comes again. Nothing when no
+    // timed action counts down.
+    void Postpone();
 
     const ScheduleState& State() const { return state_; }
+    // Whether a timed action counts down towards its target.
     bool Armed() const { return countdown_.Armed(); }
 
   private:
     void StartTimed(int index);
     void ConfirmImmediate(int index);
     void ShowCountdownCaptions(int index);
+    void Fire();
+    void ShowOrHideWarning(std::int64_t remaining);
+    void ShowRemaining(std::int64_t remaining);
 
     Controls& controls_;
     const Clock& clock_;
     MessageBoxes& boxes_;
     PowerActions& power_;
     Reminder& reminder_;
+    Warning& warning_;
     ScheduleState state_;
     Countdown countdown_;
+    // The request belongs to the countdown: held from an accepted start until it fires, is
+    // cancelled or replaced, or the controller goes with the program.
+    StayAwake awake_;
+    // The balloon of this target's reminder could not be shown: the warning stands in for it.
+    bool balloonMissed_ = false;
 };
 
 }  // namespace yf

@@ -23,6 +23,19 @@ std::optional<std::string> SteppedCaption(std::string_view caption, int max, int
     return std::nullopt;
 }
 
+std::optional<DateTime> NextOccurrence(const DateTime& now, std::string_view hour,
+                                       std::string_view minute, std::string_view second) {
+    // Today's date with the captions exactly as they stand; the strict parse refuses anything
+    // odd, and the least value it gives then can never be a date of the running clock.
+    const std::string text = std::to_string(now.year) + "-" + std::to_string(now.month) + "-" +
+                             std::to_string(now.day) + " " + std::string(hour) + ":" +
+                             std::string(minute) + ":" + std::string(second);
+    const DateTime today = ParseDateTime(text);
+    if (today == DateTime::Least()) return std::nullopt;
+    // DateTime counts calendar seconds without a time zone: a day on keeps the time of day.
+    return today < now ? today.AddDays(1) : today;
+}
+
 ProposedTime ProposeNextHourAndMinute(const DateTime& now) {
     return {TwoDigitText((now.hour + 1) % (kMaxHour + 1)),
             TwoDigitText((now.minute + 1) % (kMaxMinuteOrSecond + 1))};

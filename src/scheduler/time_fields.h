@@ -22,6 +22,12 @@ struct ProposedTime {
     std::string minute;
 };
 
+// The moment the three captions stand for: that time of day today when it is now or later,
+// otherwise tomorrow (the next calendar day, across month and year ends). No moment when the
+// captions do not make a time of day (a field empty, out of range or not plain decimal).
+std::optional<DateTime> NextOccurrence(const DateTime& now, std::string_view hour,
+                                       std::string_view minute, std::string_view second);
+
 // The next hour and the next minute after `now`, each wrapped to "00" past its range; the
 // two are independent, so 10:59 proposes "11" and "00".
 ProposedTime ProposeNextHourAndMinute(const DateTime& now);

@@ -6,38 +6,9 @@
 # Run it only with a Wine prefix of your own.
 source "$(dirname "$0")/common.sh"
 
-FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
-[[ -f $FAKETIME_LIB ]] || fail "libfaketime is missing (scripts/install-deps.sh installs it)"
 REMINDER="系统将在1分钟后关闭，请注意保存您的资料！"
-prefix=${YF_WINEPREFIX:-${TMPDIR:-/tmp}/yf-wineprefix-$(id -u)}
 
-# A target that would fall after midnight is rejected by design: wait for the new day.
-while [[ $(date +%H%M) > 2355 ]]; do sleep 5; done
-
-stamp=$(mktemp)
-echo "+0" >"$stamp"
-restore_server() {
-    e2e_cleanup
-    # The next test must not meet a Wine server whose clock is faked.
-    WINEPREFIX=$prefix wineserver -k 2>/dev/null
-    rm -f "$stamp"
-}
-trap restore_server EXIT
-
-# Only Wine runs under faketime; this script's own clock stays the real one.
-faked() {
-    env LD_PRELOAD="$FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$stamp" FAKETIME_NO_CACHE=1 \
-        FAKETIME_DONT_FAKE_MONOTONIC=1 "$@"
-}
-# Wine reads the time through its server as well as directly, so the server is restarted under
-# faketime too. The prefix must exist first, and must not take a faked date for a reason to
-# update itself.
-"$RUN" cmd /c exit >/dev/null 2>&1
-WINEPREFIX=$prefix wineserver -k 2>/dev/null
-WINEPREFIX=$prefix wineserver -w 2>/dev/null
-echo disable >"$prefix/.update-timestamp"
-WINEPREFIX=$prefix faked wineserver -p </dev/null >/dev/null 2>&1
-
+fake_wine_clock 0
 faked "$RUN" "$PROGRAM" &
 program_pid=$!
 driver wait-window 60000 >/dev/null || fail "main window did not appear"
@@ -54,7 +25,7 @@ driver balloon >/dev/null && fail "a reminder before the jump with lead 0"
 
 # The jump: ten minutes past the target.
 jump=$(date +%s)
-echo "+$(( target + 600 - jump ))" >"$stamp"
+echo "+$(( target + 600 - jump ))" >"$FAKE_STAMP"
 echo "clock jumped at $(date -d "@$jump" +%T) to ten minutes past the target"
 sleep 3
 kill -0 "$program_pid" 2>/dev/null || fail "the program acted at once after the jump"

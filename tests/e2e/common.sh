@@ -86,3 +86,33 @@ remaining_seconds() {  # "H小时MM分SS秒" -> seconds
     h=${BASH_REMATCH[1]}; m=${BASH_REMATCH[2]}; s=${BASH_REMATCH[3]}
     echo $(( 10#$h * 3600 + 10#$m * 60 + 10#$s ))
 }
+
+# Wine under libfaketime: fake_wine_clock OFFSET puts OFFSET seconds (signed) into a stamp file that
+# faked() passes on, restarts the Wine server under it (Wine reads the time through its server
+# as well as directly) and leaves a trap that restores a real server. Writing a new offset into
+# $FAKE_STAMP later jumps the running program's clock. This script's own clock stays the real one.
+FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+FAKE_STAMP=
+faked() {
+    env LD_PRELOAD="$FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$FAKE_STAMP" FAKETIME_NO_CACHE=1 \
+        FAKETIME_DONT_FAKE_MONOTONIC=1 "$@"
+}
+fake_wine_clock() {
+    [[ -f $FAKETIME_LIB ]] || fail "libfaketime is missing (scripts/install-deps.sh installs it)"
+    prefix=${YF_WINEPREFIX:-${TMPDIR:-/tmp}/yf-wineprefix-$(id -u)}
+    FAKE_STAMP=$(mktemp)
+    printf '%+d\n' "$1" >"$FAKE_STAMP"
+    restore_server() {
+        e2e_cleanup
+        # The next test must not meet a Wine server whose clock is faked.
+        WINEPREFIX=$prefix wineserver -k 2>/dev/null
+        rm -f "$FAKE_STAMP"
+    }
+    trap restore_server EXIT
+    # The prefix must exist first, and must not take a faked date for a reason to update itself.
+    "$RUN" cmd /c exit >/dev/null 2>&1
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null
+    WINEPREFIX=$prefix wineserver -w 2>/dev/null
+    echo disable >"$prefix/.update-timestamp"
+    WINEPREFIX=$prefix faked wineserver -p </dev/null >/dev/null 2>&1
+}

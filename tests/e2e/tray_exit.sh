@@ -16,7 +16,7 @@ sleep 1.5
 [[ $(driver visible 透明标签_距离关机时间) == 1 ]] || fail "no countdown running"
 screenshot tray-exit-counting
 
-driver tray-choose 退出 || fail "could not choose 退出 from the tray menu"
+driver tray-choose 退出 counting || fail "could not choose 退出 from the tray menu"
 for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$program_pid" 2>/dev/null; then
     for caption in 询问： 警告： 错误：; do

@@ -106,11 +106,11 @@ HWND WaitForMenuOf(DWORD process, DWORD timeoutMs) {
 
 // The keys a user presses in the just opened tray menu to choose the item with this text: down
 // to it (separators are skipped), right into the sub-menu for a nested item, then Enter.
-std::vector<WORD> KeysFor(const std::string& text) {
+std::vector<WORD> KeysFor(const std::string& text, bool countingDown) {
     int topPosition = -1;
     int subPosition = -1;
     int parentPosition = -1;
-    for (const MenuEntry& entry : TrayMenu()) {
+    for (const MenuEntry& entry : TrayMenuItems(countingDown)) {
         if (entry.text.empty()) continue;
         if (entry.level == 1) {
             ++topPosition;
@@ -136,15 +136,20 @@ std::vector<WORD> KeysFor(const std::string& text) {
 
 // Clicks the program's tray icon, waits for the menu its half-second timer opens and chooses
 // the item. The icons are tried newest first: one left behind by an ended process answers with
-// no menu.
-int ChooseFromTray(HWND main, const std::string& item) {
-    const std::vector<WORD> keys = KeysFor(item);
+// no menu. While a timed action counts down the menu carries one item more.
+int ChooseFromTray(HWND main, const std::string& item, bool countingDown) {
+    const std::vector<WORD> keys = KeysFor(item, countingDown);
     if (keys.empty()) {
         std::fprintf(stderr, "no tray menu item %s\n", item.c_str());
         return 2;
     }
     DWORD process = 0;
     ::GetWindowThreadProcessId(main, &process);
+    // On Windows the taskbar stays above every window; Wine's stand-in for the notification
+    // area is a window like any other, which another program's window may cover.
+    if (HWND tray = ::FindWindowW(L"__winex11_standalone_tray", nullptr)) {
+        ::SetWindowPos(tray, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     const std::vector<HWND> icons = TrayIcons();
     for (auto icon = icons.rbegin(); icon != icons.rend(); ++icon) {
         RECT rect;
@@ -172,7 +177,8 @@ int Usage() {
                  "       type NAME TEXT | wait-gone MS | find-box CAPTION MS | answer-box CAPTION yes|no|ok |\n"
                  "       window-state | skin K | press X Y | show-window | minimize |\n"
                  "       hover NAME | hover-off | free-strips | control-rect NAME | balloon |\n"
-                 "       tray-icons | tray-choose ITEM\n");
+                 "       tray-icons | tray-choose ITEM [counting] | foreground | work-area |\n"
+                 "       warning | warning-press CAPTION\n");
     return 2;
 }
 
@@ -304,7 +310,48 @@ int wmain(int argc, wchar_t** argv) {
         // Through the tray as a user goes: the window may be hidden.
         HWND window = FindMainWindow();
         if (!window) return 1;
-        return ChooseFromTray(window, args[1]);
+        return ChooseFromTray(window, args[1], args.size() > 2 && args[2] == "counting");
+    }
+    if (command == "foreground") {
+        // The window that has the keys now, as a number and its title.
+        HWND foreground = ::GetForegroundWindow();
+        std::printf("%llu %s\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(foreground)),
+                    WindowText(foreground).c_str());
+        return 0;
+    }
+    if (command == "work-area") {
+        // Of the monitor that holds the foreground window.
+        MONITORINFO info{};
+        info.cbSize = sizeof(info);
+        ::GetMonitorInfoW(::MonitorFromWindow(::GetForegroundWindow(), MONITOR_DEFAULTTOPRIMARY),
+                          &info);
+        const RECT& r = info.rcWork;
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (command == "warning") {
+        // The warning window: shown or not, where, and its own text.
+        HWND warning = ::FindWindowW(L"YfWarningWindow", nullptr);
+        if (!warning) return 1;
+        RECT r;
+        ::GetWindowRect(warning, &r);
+        wchar_t text[256] = {};
+        ::SendMessageW(warning, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+        std::printf("%d %ld %ld %ld %ld %s\n", ::IsWindowVisible(warning) ? 1 : 0, r.left, r.top,
+                    r.right - r.left, r.bottom - r.top, Narrow(text).c_str());
+        return 0;
+    }
+    if (command == "warning-press" && args.size() >= 2) {
+        // A click of the real mouse on one of its buttons, as a user's.
+        HWND warning = ::FindWindowW(L"YfWarningWindow", nullptr);
+        HWND button = warning && ::IsWindowVisible(warning)
+                          ? ::FindWindowExW(warning, nullptr, L"Button", Widen(args[1]).c_str())
+                          : nullptr;
+        if (!button) return 1;
+        RECT r;
+        ::GetWindowRect(button, &r);
+        ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+        return 0;
     }
 
     if (command == "show-window") {

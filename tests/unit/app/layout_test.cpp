@@ -76,5 +76,19 @@ TEST(LayoutTest, TrayMenuOpensWithTheSkinSubMenuAndEndsWithExit) {
     EXPECT_EQ(menu.back().command, MenuCommand::Exit);
 }
 
+TEST(LayoutTest, TheCancelItemStandsAboveExitOnlyWhileCounting) {
+    const std::vector<MenuEntry> idle = TrayMenuItems(false);
+    const std::vector<MenuEntry> counting = TrayMenuItems(true);
+    ASSERT_EQ(idle.size(), TrayMenu().size());
+    ASSERT_EQ(counting.size(), idle.size() + 1);
+    for (std::size_t i = 0; i + 1 < idle.size(); ++i) {
+        EXPECT_EQ(counting[i].text, idle[i].text) << i;
+        EXPECT_EQ(counting[i].command, idle[i].command) << i;
+    }
+    EXPECT_EQ(counting[counting.size() - 2].text, "取消定时任务");
+    EXPECT_EQ(counting[counting.size() - 2].command, MenuCommand::CancelSchedule);
+    EXPECT_EQ(counting.back().command, MenuCommand::Exit);
+}
+
 }  // namespace
 }  // namespace yf

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/system_message_win.h"
 #include "scheduler/power_actions_win.h"
 
 namespace yf {
@@ -40,12 +41,18 @@ class RecordingPlatform : public PowerPlatform {
     }
     bool ExitWindowsEx(UINT flags, DWORD reason) override {
         calls += "exit" + std::to_string(flags) + "," + std::to_string(reason);
-        return true;
+        return failAt != "exit";
     }
     bool SetSystemPowerState(bool suspend, bool force) override {
         calls +=
             std::string("power") + (suspend ? "Suspend" : "Hibernate") + (force ? ",force" : "");
-        return true;
+        return failAt != "power";
+    }
+    // Each step that can fail has an error code of its own.
+    DWORD LastError() override {
+        return failAt == "open"     ? ERROR_ACCESS_DENIED
+               : failAt == "lookup" ? ERROR_NO_SUCH_PRIVILEGE
+                                    : ERROR_NOT_SUPPORTED;
     }
 
     std::string failAt;
@@ -59,26 +66,34 @@ TEST(PowerActionsTest, EachCodeMakesItsOneCallAfterThePrivilegeAndClosesTheToken
         bool force;
         std::string failAt, calls;
         bool result;
+        DWORD error;  // left as it was (0) on success
     };
     const std::string privilege = "open40 lookup adjust ";  // 40 = 0x28
+    // 2147483648 = 0x80000000: a planned shutdown of no listed kind.
     const Case cases[] = {
-        {1, true, "", privilege + "exit12,0", true},
-        {1, false, "", privilege + "exit8,0", true},
-        {2, true, "", privilege + "exit6,0", true},
-        {3, true, "", privilege + "exit4,0", true},
-        {4, true, "", privilege + "powerSuspend,force", true},
-        {5, false, "", privilege + "powerHibernate", true},
-        {0, true, "", "", false},
-        {6, true, "", "", false},
-        {1, true, "open", "open40 ", false},
-        {2, true, "lookup", "open40 lookup ", false},
-        {3, true, "adjust", privilege, false},  // a user without the shutdown right
+        {1, true, "", privilege + "exit12,2147483648", true, 0},
+        {1, false, "", privilege + "exit8,2147483648", true, 0},
+        {2, true, "", privilege + "exit6,2147483648", true, 0},
+        {3, true, "", privilege + "exit4,2147483648", true, 0},
+        {4, true, "", privilege + "powerSuspend,force", true, 0},
+        {5, false, "", privilege + "powerHibernate", true, 0},
+        {0, true, "", "", false, ERROR_INVALID_PARAMETER},
+        {6, true, "", "", false, ERROR_INVALID_PARAMETER},
+        {1, true, "open", "open40 ", false, ERROR_ACCESS_DENIED},
+        {2, true, "lookup", "open40 lookup ", false, ERROR_NO_SUCH_PRIVILEGE},
+        // A user without the shutdown right.
+        {3, true, "adjust", privilege, false, ERROR_NOT_ALL_ASSIGNED},
+        // A policy or the system refuses the action itself.
+        {1, true, "exit", privilege + "exit12,2147483648", false, ERROR_NOT_SUPPORTED},
+        {5, true, "power", privilege + "powerHibernate,force", false, ERROR_NOT_SUPPORTED},
     };
     for (const Case& c : cases) {
         RecordingPlatform platform;
         platform.failAt = c.failAt;
-        EXPECT_EQ(PerformPowerAction(platform, c.action, c.force), c.result) << c.action;
+        DWORD error = 0;
+        EXPECT_EQ(PerformPowerAction(platform, c.action, c.force, &error), c.result) << c.action;
         EXPECT_EQ(platform.calls, c.calls) << c.action << " failing at " << c.failAt;
+        EXPECT_EQ(error, c.error) << c.action << " failing at " << c.failAt;
         if (platform.token) {
             EXPECT_FALSE(IsOpenHandle(platform.token)) << "token left open";
         }
@@ -111,6 +126,22 @@ TEST(PowerActionsTest, RealPrivilegeStepEnablesTheRightAndClosesTheToken) {
     ::LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &wanted.Privilege[0].Luid);
     BOOL held = FALSE;
     EXPECT_TRUE(::PrivilegeCheck(token, &wanted, &held) && held);
+}
+
+TEST(PowerActionsTest, ARefusalIsToldInTheSystemsOwnWordsWithItsCode) {
+    const std::string denied = SystemMessageText(ERROR_ACCESS_DENIED);
+    const std::string suffix = "（代码 5）";
+    ASSERT_GT(denied.size(), suffix.size()) << denied;
+    EXPECT_EQ(denied.substr(denied.size() - suffix.size()), suffix);
+    EXPECT_EQ(denied.find('\n'), std::string::npos) << "no line break before the code";
+    // A code without a text of its own is still named.
+    EXPECT_EQ(SystemMessageText(0x2FFFFFFF), "（代码 805306367）");
+
+    // The real seam remembers the refusal for the box: the real token calls, no power call.
+    SystemPowerActions actions;
+    EXPECT_TRUE(actions.FailureReason().empty());
+    EXPECT_FALSE(actions.Perform(0, true));
+    EXPECT_EQ(actions.FailureReason(), SystemMessageText(ERROR_INVALID_PARAMETER));
 }
 
 }  // namespace

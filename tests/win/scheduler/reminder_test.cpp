@@ -57,7 +57,7 @@ TEST(ReminderTest, BalloonPointsNearTheBottomRightCornerWithTheText) {
     auto balloon = std::make_unique<BalloonTip>(owner.get());
     SoundAndBalloonReminder reminder([&balloon] { return balloon.get(); });
     const std::string text = "系统将在5分钟后关闭，请注意保存您的资料！";
-    reminder.Remind(text);
+    EXPECT_TRUE(reminder.Remind(text));
     testing::PumpFor(100);
     ASSERT_TRUE(balloon->IsShown() && ::IsWindowVisible(balloon->Window()));
 
@@ -73,6 +73,10 @@ TEST(ReminderTest, BalloonPointsNearTheBottomRightCornerWithTheText) {
     balloon.reset();
     EXPECT_TRUE(recorder.Saw(TTM_TRACKACTIVATE));
     for (const auto& sent : recorder.Messages()) EXPECT_LE(sent.cbSize, TTTOOLINFOW_V2_SIZE);
+    // No balloon to show it in: the reminder says the user saw nothing.
+    EXPECT_FALSE(reminder.Remind(text));
+    SoundAndBalloonReminder withoutHost([] { return nullptr; });
+    EXPECT_FALSE(withoutHost.Remind(text));
 }
 
 }  // namespace

@@ -182,5 +182,118 @@ TEST(ScheduleWakeTest, ResumeAndClockChangeRunTheCountdownAtOnce) {
     }
 }
 
+struct AwakeLog : ExecutionState {
+    void RequireSystem(bool required) override { log.push_back(required ? "hold" : "release"); }
+    std::vector<std::string> log;
+};
+
+// user32's suspend and resume registration, recorded: the calls take no context, so the record
+// is the test's.
+std::vector<std::string> g_registrations;
+HANDLE g_recipient = nullptr;
+void* const kRegistration = reinterpret_cast<void*>(0x5157);
+void* WINAPI RecordRegister(HANDLE recipient, DWORD flags) {
+    g_recipient = recipient;
+    g_registrations.push_back("register " + std::to_string(flags));
+    return kRegistration;
+}
+BOOL WINAPI RecordUnregister(void* registration) {
+    g_registrations.push_back(registration == kRegistration ? "unregister" : "unregister?");
+    return TRUE;
+}
+
+std::vector<std::string> MenuTexts(HMENU menu) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        wchar_t text[64] = {};
+        ::GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+        texts.push_back(Narrow(text));
+    }
+    return texts;
+}
+
+TEST(ScheduleWarningWiringTest, WarningTrayItemAndStayingAwakeFollowTheCountdown) {
+    JumpingClock clock;
+    Recorder out;
+    AwakeLog awake;
+    g_registrations.clear();
+    WindowSeams seams{&out, &out};
+    seams.executionState = &awake;
+    seams.suspendResume = SuspendResumeCalls{&RecordRegister, &RecordUnregister};
+    {
+        MainWindow window(::GetModuleHandleW(nullptr), clock, std::move(seams));
+        ASSERT_TRUE(window.Create());
+        EXPECT_TRUE(window.SuspendResumeRegistered());
+        EXPECT_EQ(g_recipient, window.Handle());
+        EXPECT_EQ(g_registrations, std::vector<std::string>{"register 0"});  // as WM_POWERBROADCAST
+        const auto openMenu = [&] {
+            ::SendMessageW(window.Handle(), WM_INITMENUPOPUP,
+                           reinterpret_cast<WPARAM>(window.TrayMenuHandle()), 0);
+            return MenuTexts(window.TrayMenuHandle());
+        };
+        const std::vector<std::string> idleMenu = openMenu();
+        ASSERT_EQ(idleMenu.size(), 8u);
+
+        window.SetText(ControlId::编辑框1, "0");
+        window.SetText(ControlId::透明标签_小时, "22");
+        window.SetText(ControlId::透明标签_分钟, "01");
+        ::SendMessageW(window.Control(ControlId::超级按钮1), BM_CLICK, 0, 0);
+        EXPECT_EQ(awake.log, std::vector<std::string>{"hold"});
+        std::vector<std::string> countingMenu = idleMenu;
+        countingMenu.insert(countingMenu.end() - 1, "取消定时任务");
+        EXPECT_EQ(openMenu(), countingMenu);
+
+        // Fifty seconds left: the warning stands, with the time left as its text.
+        clock.now = {2024, 5, 20, 22, 0, 10};
+        ::SendMessageW(window.Handle(), WM_TIMECHANGE, 0, 0);
+        const WarningWindow& warning = window.WarningPopup();
+        ASSERT_TRUE(warning.IsShown());
+        EXPECT_TRUE(::IsWindowVisible(warning.Handle()));
+        EXPECT_EQ(WindowText(warning.Handle()), "系统将在50秒后关闭");
+
+        // "推迟10分钟": ten minutes more, the warning gone until the new last minute, still awake.
+        ::SendMessageW(warning.Button(WarningWindow::kPostponeId), BM_CLICK, 0, 0);
+        EXPECT_EQ(window.Scheduler().State().target, (DateTime{2024, 5, 20, 22, 11, 0}));
+        EXPECT_EQ(window.Text(ControlId::透明标签_距离关机时间), "0小时10分50秒");
+        EXPECT_FALSE(::IsWindowVisible(warning.Handle()));
+        EXPECT_EQ(awake.log, std::vector<std::string>{"hold"});
+
+        // The tray item cancels like the warning's "取消".
+        ::SendMessageW(window.Handle(), WM_COMMAND,
+                       MainWindow::kMenuIdBase + static_cast<int>(MenuCommand::CancelSchedule), 0);
+        EXPECT_EQ(window.Text(ControlId::透明标签_距离关机时间), "已取消");
+        EXPECT_FALSE(window.Scheduler().Armed());
+        EXPECT_EQ(window.TimerInterval(TimerId::时钟_关机), 0);
+        EXPECT_EQ(awake.log, (std::vector<std::string>{"hold", "release"}));
+        EXPECT_EQ(openMenu(), idleMenu);
+
+        // Started again, and on its last minute cancelled by the warning's own button.
+        ::SendMessageW(window.Control(ControlId::超级按钮1), BM_CLICK, 0, 0);
+        clock.now = {2024, 5, 20, 22, 0, 40};
+        ::SendMessageW(window.Handle(), WM_TIMECHANGE, 0, 0);
+        ASSERT_TRUE(warning.IsShown());
+        ::SendMessageW(warning.Button(WarningWindow::kCancelId), BM_CLICK, 0, 0);
+        EXPECT_FALSE(warning.IsShown());
+        EXPECT_EQ(window.Text(ControlId::透明标签_距离关机时间), "已取消");
+        ::SendMessageW(window.Control(ControlId::超级按钮1), BM_CLICK, 0, 0);
+        EXPECT_EQ(awake.log,
+                  (std::vector<std::string>{"hold", "release", "hold", "release", "hold"}));
+        EXPECT_TRUE(out.log.empty()) << "nothing fired";
+    }  // the program ends while counting
+    EXPECT_EQ(awake.log,
+              (std::vector<std::string>{"hold", "release", "hold", "release", "hold", "release"}));
+    EXPECT_EQ(g_registrations, (std::vector<std::string>{"register 0", "unregister"}));
+
+    // A system without the calls (Windows 7) registers nothing and keeps WM_POWERBROADCAST.
+    g_registrations.clear();
+    WindowSeams older{&out, &out};
+    older.executionState = &awake;
+    older.suspendResume = SuspendResumeCalls{};
+    MainWindow window(::GetModuleHandleW(nullptr), clock, std::move(older));
+    ASSERT_TRUE(window.Create());
+    EXPECT_FALSE(window.SuspendResumeRegistered());
+    EXPECT_TRUE(g_registrations.empty());
+}
+
 }  // namespace
 }  // namespace yf
