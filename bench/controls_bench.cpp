@@ -23,7 +23,7 @@
 #include "app/app_icon_win.h"
 #include "app/main_window_win.h"
 #include "core/system_clock_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace {
 

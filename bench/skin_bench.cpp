@@ -24,7 +24,7 @@
 #include "core/system_clock_win.h"
 #include "core/wide_text_win.h"
 #include "gfx/image_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/caption_strip.h"
+#include "skin/frame/caption_strip.h"
 
 namespace yf::gallery {
 

@@ -6,7 +6,7 @@
 #include "app/app_icon_win.h"
 #include "gallery/gallery_layout.h"
 #include "gallery/gallery_window_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
     INITCOMMONCONTROLSEX common{sizeof(common), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |

@@ -5,7 +5,7 @@
 #include "app/skin_selection.h"
 #include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace yf::gallery {
 namespace {

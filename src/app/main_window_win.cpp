@@ -9,7 +9,7 @@
 #include "core/procedure_chain_win.h"
 #include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 #include "widgets/icon_button_win.h"
 #include "widgets/spin_control_win.h"
 #include "widgets/transparent_label_win.h"

@@ -7,7 +7,7 @@
 #include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
 #include "core/window_children_win.h"
-#include "skin/skinned_control_win.h"
+#include "skin/engine/skinned_control_win.h"
 #include "widgets/xp_look_win.h"
 
 namespace yf {

@@ -10,7 +10,7 @@
 #include "core/procedure_chain_win.h"
 #include "core/unique_handle_win.h"
 #include "core/window_class_win.h"
-#include "skin/skinned_control_win.h"
+#include "skin/engine/skinned_control_win.h"
 #include "widgets/xp_look_paint_win.h"
 
 namespace yf::xp {

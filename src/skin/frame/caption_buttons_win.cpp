@@ -6,7 +6,7 @@
 #include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
 #include "skin/shapes.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace yf {
 namespace {

@@ -6,10 +6,10 @@
 
 #include "core/unique_handle_win.h"
 #include "gfx/pixels_win.h"
-#include "skin/dib_surface_win.h"
+#include "skin/backdrop/dib_surface_win.h"
 #include "skin/frame/halo_text_win.h"
 #include "skin/frame/title_layout.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace yf {
 namespace {

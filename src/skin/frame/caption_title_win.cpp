@@ -4,7 +4,7 @@
 #include "skin/frame/clipped_window_dc_win.h"
 #include "skin/frame/halo_text_win.h"
 #include "skin/frame/title_layout.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace yf {
 

@@ -1,7 +1,7 @@
 #include "skin/frame/clipped_window_dc_win.h"
 
 #include "core/window_children_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace yf {
 

@@ -5,9 +5,9 @@
 
 #include <windowsx.h>
 
-#include "skin/frame/container_layout.h"
+#include "skin/families/container/container_layout.h"
 #include "skin/frame/edge_zones.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace yf {
 namespace {

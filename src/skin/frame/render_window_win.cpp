@@ -7,13 +7,13 @@
 #include "gfx/pixels_win.h"
 #include "skin/frame/clipped_window_dc_win.h"
 #include "skin/frame/picture_layout.h"
-#include "skin/handed_background_win.h"
-#include "skin/picture_average.h"
-#include "skin/picture_fade_win.h"
-#include "skin/see_through_win.h"
+#include "skin/backdrop/handed_background_win.h"
+#include "skin/engine/picture_average.h"
+#include "skin/engine/picture_fade_win.h"
+#include "skin/backdrop/see_through_win.h"
 #include "skin/shapes.h"
-#include "skin/skin_engine_win.h"
-#include "skin/window_properties_win.h"
+#include "skin/engine/skin_engine_win.h"
+#include "skin/engine/window_properties_win.h"
 
 namespace yf {
 namespace {

@@ -8,7 +8,7 @@
 #include "skin/frame/clipped_window_dc_win.h"
 #include "skin/frame/glow_text_win.h"
 #include "skin/frame/status_bar_layout.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace yf {
 namespace {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "gfx/figure.h"
-#include "skin/caption_strip.h"
+#include "skin/frame/caption_strip.h"
 
 namespace yf {
 

@@ -17,7 +17,7 @@
 #include "app/main_window_win.h"
 #include "core/system_clock_win.h"
 #include "core/wide_text_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 #include "support/message_pump.h"
 #include "support/pixels.h"
 #include "widgets/xp_look_win.h"

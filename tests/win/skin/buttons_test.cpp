@@ -10,10 +10,10 @@
 #include <memory>
 #include <vector>
 
-#include "skin/button_painter_win.h"
-#include "skin/child_hover.h"
-#include "skin/skin_engine_win.h"
-#include "skin/window_properties_win.h"
+#include "skin/families/button/button_painter_win.h"
+#include "skin/engine/child_hover.h"
+#include "skin/engine/skin_engine_win.h"
+#include "skin/engine/window_properties_win.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"

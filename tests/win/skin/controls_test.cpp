@@ -10,12 +10,12 @@
 #include <memory>
 #include <vector>
 
-#include "skin/child_hover.h"
-#include "skin/child_painting_win.h"
-#include "skin/edit_painter_win.h"
-#include "skin/frame/spin_painter_win.h"
-#include "skin/skin_engine_win.h"
-#include "skin/window_properties_win.h"
+#include "skin/engine/child_hover.h"
+#include "skin/backdrop/child_painting_win.h"
+#include "skin/families/edit/edit_painter_win.h"
+#include "skin/families/spin/spin_painter_win.h"
+#include "skin/engine/skin_engine_win.h"
+#include "skin/engine/window_properties_win.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"

@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "skin/frame/keyed_painter_win.h"
-#include "skin/window_properties_win.h"
+#include "skin/families/keyed/keyed_painter_win.h"
+#include "skin/engine/window_properties_win.h"
 #include "support/skinned_host.h"
 
 namespace yf {

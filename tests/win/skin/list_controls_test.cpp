@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <string>
 
-#include "skin/child_hover.h"
-#include "skin/frame/header_painter_win.h"
-#include "skin/list_painter_win.h"
-#include "skin/window_properties_win.h"
+#include "skin/engine/child_hover.h"
+#include "skin/families/header/header_painter_win.h"
+#include "skin/families/list/list_painter_win.h"
+#include "skin/engine/window_properties_win.h"
 #include "support/skinned_host.h"
 
 namespace yf {

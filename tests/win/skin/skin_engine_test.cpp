@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "gfx/pixels_win.h"
-#include "skin/child_hover.h"
-#include "skin/dib_surface_win.h"
+#include "skin/engine/child_hover.h"
+#include "skin/backdrop/dib_surface_win.h"
 #include "skin/frame/title_layout.h"
-#include "skin/skin_engine_win.h"
-#include "skin/window_properties_win.h"
-#include "skin/working_set_win.h"
+#include "skin/engine/skin_engine_win.h"
+#include "skin/engine/window_properties_win.h"
+#include "skin/engine/working_set_win.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"

@@ -9,11 +9,11 @@
 #include <memory>
 #include <vector>
 
-#include "skin/child_hover.h"
-#include "skin/progress_painter_win.h"
-#include "skin/skin_engine_win.h"
-#include "skin/trackbar_painter_win.h"
-#include "skin/window_properties_win.h"
+#include "skin/engine/child_hover.h"
+#include "skin/families/progress/progress_painter_win.h"
+#include "skin/engine/skin_engine_win.h"
+#include "skin/families/trackbar/trackbar_painter_win.h"
+#include "skin/engine/window_properties_win.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"
