@@ -114,7 +114,9 @@ int wmain() {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     SkinEngine engine(instance, AppIconResource());
     SystemClock clock;
-    MainWindow main(instance, clock);
+    WindowSeams seams;
+    seams.skin = &engine;
+    MainWindow main(instance, clock, seams);
     if (!main.Create()) return 1;
     main.RunCreatedSequence();
     main.ShowAfterStartUp();

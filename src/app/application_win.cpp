@@ -27,6 +27,7 @@ int RunApplication(HINSTANCE instance, const wchar_t* webTimeUrl) {
     // its worker when the program ends.
     auto web = std::make_shared<WebClient>();
     WindowSeams seams;
+    seams.skin = skinEngine.get();
     seams.webTimePage = [web, url = std::wstring(webTimeUrl)](ULONGLONG deadline) {
         return web->ReadWebPage(url, {deadline, kLongestTimePage});
     };

@@ -105,7 +105,8 @@ MainWindow::MainWindow(HINSTANCE instance, const Clock& clock, WindowSeams seams
       endProcess_([](int exitCode) { ::PostQuitMessage(exitCode); }),
       reminder_([this] { return balloon_.get(); }),
       schedule_(*this, clock, seams.boxes ? *seams.boxes : systemBoxes_,
-                seams.power ? *seams.power : systemPower_, reminder_) {
+                seams.power ? *seams.power : systemPower_, reminder_),
+      skin_(seams.skin) {
     if (seams.webTimePage) {
         clockCheck_ = std::make_unique<WindowClockCheck>(
             WindowClockCheckSeams{std::move(seams.webTimePage), std::move(seams.setClock),
@@ -514,13 +515,12 @@ void MainWindow::OnMenuCommand(MenuCommand command) {
 }
 
 void MainWindow::SwitchSkin(int skin) {
-    SkinEngine* engine = SkinEngine::Current();
-    if (!engine) return;
-    yf::SwitchSkin(*engine, ResourceBytes(Widen(SkinResourceName(skin)).c_str()), window_);
+    if (!skin_) return;
+    yf::SwitchSkin(*skin_, ResourceBytes(Widen(SkinResourceName(skin)).c_str()), window_);
 }
 
 void MainWindow::RegisterSkinContainers() {
-    SkinEngine* engine = SkinEngine::Current();
+    SkinEngine* engine = skin_;
     if (!engine) return;
     // The panels see-through (alpha 0): only their frames lie on the picture.
     for (ControlId group : {ControlId::分组框1, ControlId::分组框2}) {

@@ -25,6 +25,8 @@
 
 namespace yf {
 
+class SkinEngine;
+
 // The window's ways out to the user and the system; tests put recorders in. Null: the real
 // message boxes and power calls.
 struct WindowSeams {
@@ -40,6 +42,8 @@ struct WindowSeams {
     TrayNotifier trayNotify = nullptr;
     // Empty: the program itself, started elevated, when setting the clock lacks the privilege.
     ElevatedLauncher launchElevated = nullptr;
+    // The skin engine the window is skinned by, owned by the application; null: no skin.
+    SkinEngine* skin = nullptr;
 };
 
 class MainWindow : public Controls {
@@ -141,6 +145,7 @@ private:
     SoundAndBalloonReminder reminder_;
     ScheduleController schedule_;
     std::unique_ptr<WindowClockCheck> clockCheck_;
+    SkinEngine* skin_;
 };
 
 }  // namespace yf

@@ -1,7 +1,8 @@
 // The records of the child controls a skinned window's family painters took over: one list per
 // control family, 1-based like the "Hw_lbID" property that names an entry, the first slot an
-// empty placeholder. A destroyed control leaves its entry with a null handle, so the indexes of
-// the others stay valid.
+// empty placeholder. A control that goes leaves its slot empty (everything its record held is
+// freed at once), so the indexes of the others stay valid; the next control taken over takes
+// the first empty slot, so a window that makes and destroys controls keeps its lists short.
 #pragma once
 
 #include <windows.h>
@@ -51,6 +52,8 @@ class ChildListBase {
     // Entries including the placeholder: valid indexes are 1 .. Size() - 1.
     virtual int Size() const = 0;
     virtual ChildRecord& Base(int index) = 0;
+    // Frees everything the record at `index` holds; the slot is empty afterwards.
+    virtual void Vacate(int index) = 0;
 
     // The live controls, in list order.
     std::vector<HWND> Handles() {
@@ -73,6 +76,9 @@ class ChildList final : public ChildListBase {
   public:
     int Size() const override { return static_cast<int>(records_.size()); }
     ChildRecord& Base(int index) override { return records_[static_cast<std::size_t>(index)]; }
+    void Vacate(int index) override {
+        if (index >= 1 && index < Size()) records_[static_cast<std::size_t>(index)] = Record{};
+    }
 
     // The live record at `index`, or null.
     Record* At(int index) {
@@ -80,11 +86,20 @@ class ChildList final : public ChildListBase {
         Record& record = records_[static_cast<std::size_t>(index)];
         return record.hwnd ? &record : nullptr;
     }
-    // A new empty record after the others; its index is Size() - 1 afterwards.
-    Record& Append() { return records_.emplace_back(); }
+    // The index of an empty record for a new control: the first slot left by a control that
+    // went, else a new one after the others.
+    int Place() {
+        for (int i = 1; i < Size(); ++i) {
+            if (!records_[static_cast<std::size_t>(i)].hwnd) return i;
+        }
+        records_.emplace_back();
+        return Size() - 1;
+    }
+    Record& Slot(int index) { return records_[static_cast<std::size_t>(index)]; }
 
   private:
-    // A deque: taking a control over never moves the records a painter may be holding.
+    // A deque: taking a control over never moves the records a painter may be holding (a Ref
+    // stays valid through a message that makes or destroys other controls).
     std::deque<Record> records_ = std::deque<Record>(1);
 };
 

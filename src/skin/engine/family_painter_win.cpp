@@ -1,68 +1,91 @@
 #include "skin/engine/family_painter_win.h"
 
-#include <algorithm>
-#include <utility>
-
+#include "skin/backdrop/backdrop_win.h"
 #include "skin/backdrop/handed_background_win.h"
-#include "skin/engine/skin_engine_win.h"
+#include "skin/engine/engine_core_win.h"
 
 namespace yf {
 
-ChildPainter::ChildPainter(SkinEngine& engine, ControlFamily family, const ChildKeys& keys,
+ChildPainter::ChildPainter(EngineCore& core, ControlFamily family, const ChildKeys& keys,
                            WNDPROC procedure)
-    : engine_(engine), family_(family), keys_(keys), procedure_(procedure) {}
+    : core_(core),
+      backdrop_(core.GetBackdrop()),
+      family_(family),
+      keys_(keys),
+      procedure_(procedure) {}
 
 void ChildPainter::Install(int, HWND) {}
 
-void ChildPainter::PrepareFaces(int) {}
+void ChildPainter::Adopt(int, HWND) {}
+
+void ChildPainter::PrepareFaces(WindowRecord&) {}
 
 bool ChildPainter::OnChildMessage(HWND, UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }
 
-void ChildPainter::Forget(HWND) {}
+bool ChildPainter::CopyFacePart(HWND, POINT, SIZE, HDC) {
+    return false;
+}
+
+bool ChildPainter::ComposeQuiet(HWND, HDC, POINT) {
+    return false;
+}
+
+void ChildPainter::Forget(ChildRecord&) {}
 
 WindowRecord* ChildPainter::WindowAt(int index) const {
-    return engine_.Record(index);
+    return core_.Record(index);
 }
 
 const SkinSettings& ChildPainter::Settings() const {
-    return engine_.Settings();
+    return core_.Settings();
 }
 
-void ChildPainter::Release(ChildRecord& record) {
+bool ChildPainter::GdiplusRunning() const {
+    return core_.GdiplusRunning();
+}
+
+void ChildPainter::Release(WindowRecord& window, int index) {
+    ChildListBase* list = window.ChildrenIf(family_);
+    if (!list || index < 1 || index >= list->Size()) return;
+    ChildRecord& record = list->Base(index);
     HWND control = record.hwnd;
-    places_.erase(control);
+    const WNDPROC old = record.oldProc;
+    if (control) {
+        places_.erase(control);
+        // A parent that goes before its window leaves no refresh waiting under its handle,
+        // and a lit control no mark the next control in its slot would inherit.
+        window.backdrop.Forget(control);
+        if (window.childHover.hotIndex == index &&
+            window.childHover.hotParent == reinterpret_cast<std::uintptr_t>(::GetParent(control))) {
+            NoteHoverLeave(window.childHover);
+        }
+    }
     const bool live = control && ::IsWindow(control);
-    // While the record still names the control, so the family can find what it keeps.
-    if (live) Forget(control);
-    record.hwnd = nullptr;
+    if (live) Forget(record);
+    // Faces, canvases and pictures go with the control, not with its window.
+    list->Vacate(index);
     if (!live) return;
-    HandedBackground::Free(control);
+    HandedBackground::Free(window, control);
     prop::Remove(control, keys_.listIndex);
     prop::Remove(control, keys_.ownerIndex);
     const auto now = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(control, GWLP_WNDPROC));
     if (now != procedure_) return;
-    ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record.oldProc));
+    ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
     prop::Remove(control, keys_.oldProc);
 }
 
 ChildPainter* CurrentPainter(ControlFamily family) {
-    SkinEngine* engine = SkinEngine::Current();
-    return engine ? engine->Painters().Find(family) : nullptr;
+    EngineCore* core = EngineCore::Current();
+    return core ? core->Painters().Find(family) : nullptr;
 }
 
-LRESULT CallOldProc(HWND control, const ChildKeys& keys, UINT message, WPARAM wParam,
-                    LPARAM lParam) {
-    const auto old = reinterpret_cast<WNDPROC>(prop::Get(control, keys.oldProc));
-    return old ? ::CallWindowProcW(old, control, message, wParam, lParam)
-               : ::DefWindowProcW(control, message, wParam, lParam);
-}
-
-bool PainterSet::Know(HWND control) const {
-    return std::any_of(byFamily_.begin(), byFamily_.end(), [control](const auto& painter) {
-        return painter && painter->Knows(control);
-    });
+ChildPainter* PainterSet::Holding(HWND control) const {
+    for (const auto& painter : byFamily_) {
+        if (painter && painter->Knows(control)) return painter.get();
+    }
+    return nullptr;
 }
 
 void PainterSet::AddTakingOver(std::unique_ptr<ChildPainter> painter) {

@@ -2,7 +2,8 @@
 // record in the window's list for the family, the three properties, the subclass), finding the
 // record again from the properties when a message comes, giving the procedure back, and the
 // hover bookkeeping that decides whether a mouse move repaints. A family is a class derived
-// from FamilyPainter with its record type, its message handling and its painting.
+// from FamilyPainter with its record type, its message handling and its painting; inside one
+// message it passes the Ref it was given, which names the window, the record and the control.
 #pragma once
 
 #include <windows.h>
@@ -14,15 +15,17 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/callback_guard_win.h"
+#include "skin/backdrop/see_through_win.h"
 #include "skin/engine/child_hover.h"
 #include "skin/engine/child_list_win.h"
-#include "skin/backdrop/child_painting_win.h"
 #include "skin/engine/skin_settings.h"
 #include "skin/engine/window_record_win.h"
 
 namespace yf {
 
-class SkinEngine;
+class Backdrop;
+class EngineCore;
 
 // How a new composition of a window refreshes the family's controls standing directly on it.
 enum class RenderRefresh {
@@ -34,8 +37,7 @@ enum class RenderRefresh {
 
 class ChildPainter {
   public:
-    ChildPainter(SkinEngine& engine, ControlFamily family, const ChildKeys& keys,
-                 WNDPROC procedure);
+    ChildPainter(EngineCore& core, ControlFamily family, const ChildKeys& keys, WNDPROC procedure);
     virtual ~ChildPainter() = default;
     ChildPainter(const ChildPainter&) = delete;
     ChildPainter& operator=(const ChildPainter&) = delete;
@@ -49,22 +51,33 @@ class ChildPainter {
     // Takes over the family's controls among the direct children of `parent` (the window or
     // one of its containers). Called only while control skinning is on.
     virtual void Install(int windowIndex, HWND parent);
+    // One control found inside another family's control (the edit of a combo box); nothing for
+    // a family that takes no such control over.
+    virtual void Adopt(int windowIndex, HWND control);
     virtual RenderRefresh AfterRender() const { return RenderRefresh::None; }
     // Right after the window was composed: the faces its visible controls will show, composed
     // over the new image in one go, so that their repaints are block copies.
-    virtual void PrepareFaces(int windowIndex);
+    virtual void PrepareFaces(WindowRecord& window);
     // A message a skinned window or container got about one of its children (WM_DRAWITEM, say):
     // true when this family answered it, with `result`.
     virtual bool OnChildMessage(HWND parent, UINT message, WPARAM wParam, LPARAM lParam,
                                 LRESULT& result);
+    // For the backdrop of a see-through label lying on `control`: the part of the control's
+    // kept face at `from` (client coordinates), `size` large, into `dc` at 0, 0. False when the
+    // family keeps no such face.
+    virtual bool CopyFacePart(HWND control, POINT from, SIZE size, HDC dc);
+    // The same for a control under the label: the control as its repaint would show it, into
+    // `dc` at `at` (its outer corner), when that is its kept face alone. False otherwise.
+    virtual bool ComposeQuiet(HWND control, HDC dc, POINT at);
 
     // Frees the GDI+ objects the painter keeps (decoded glyphs): GDI+ is about to end.
     virtual void ReleaseGraphics() {}
 
-    // Lets the control of `record` go: its properties are removed, whatever the family handed it
-    // is freed and it gets its procedure back, unless someone subclassed it after the engine
-    // (their procedure still calls ours, which then finds no record and passes everything on).
-    void Release(ChildRecord& record);
+    // Lets the control in slot `index` of the family's list in `window` go: its properties are
+    // removed, whatever the family and the backdrop kept for it is freed and it gets its
+    // procedure back, unless someone subclassed it after the engine (their procedure still
+    // calls ours, which then finds no record and passes everything on).
+    void Release(WindowRecord& window, int index);
 
   protected:
     // Where a control's record was last found (the window's number, the record's number). A
@@ -75,12 +88,14 @@ class ChildPainter {
         int index = 0;
     };
 
-    // Before a control of the family is let go.
-    virtual void Forget(HWND control);
+    // Before a control of the family is let go, while its record still names it.
+    virtual void Forget(ChildRecord& record);
     WindowRecord* WindowAt(int index) const;
     const SkinSettings& Settings() const;
+    bool GdiplusRunning() const;
 
-    SkinEngine& engine_;
+    EngineCore& core_;
+    Backdrop& backdrop_;
     std::unordered_map<HWND, Place> places_;
 
   private:
@@ -91,9 +106,6 @@ class ChildPainter {
 
 // The painter of the family a subclassed control belongs to, while an engine exists.
 ChildPainter* CurrentPainter(ControlFamily family);
-// The control's procedure before the engine's, through the family's old-procedure property.
-LRESULT CallOldProc(HWND control, const ChildKeys& keys, UINT message, WPARAM wParam,
-                    LPARAM lParam);
 
 template <typename Self, typename RecordType, ControlFamily kFamilyId,
           const ChildKeys* kKeys = &kChildKeys>
@@ -103,18 +115,22 @@ class FamilyPainter : public ChildPainter {
     static constexpr ControlFamily kFamily = kFamilyId;
 
     // A control's record with where it lies; false when the control is not (or no longer) one
-    // of this family's.
+    // of this family's. Found once per message; the message on its way (`passOn`) comes with it.
     struct Ref {
         int windowIndex = 0;
         WindowRecord* window = nullptr;
         int index = 0;
         Record* record = nullptr;
         HWND control = nullptr;
+        PassOn* passOn = nullptr;
         explicit operator bool() const { return record != nullptr; }
+        // After handing a message on: whether the control and its record are still there (the
+        // control's own procedure may have destroyed it, and a slot may have been reused).
+        bool StillThere() const { return record && ::IsWindow(control) && record->hwnd == control; }
     };
 
-    explicit FamilyPainter(SkinEngine& engine)
-        : ChildPainter(engine, kFamily, *kKeys, &FamilyPainter::SubclassProc) {}
+    explicit FamilyPainter(EngineCore& core)
+        : ChildPainter(core, kFamily, *kKeys, &FamilyPainter::SubclassProc) {}
 
     static ChildList<Record>& ListOf(WindowRecord& window) {
         return window.Children<Record>(kFamily);
@@ -137,21 +153,26 @@ class FamilyPainter : public ChildPainter {
         return found;
     }
 
-    Ref At(int windowIndex, int index) {
-        WindowRecord* window = WindowAt(windowIndex);
-        Record* record = window ? ListOf(*window).At(index) : nullptr;
-        if (!record) return {};
-        return {windowIndex, window, index, record, record->hwnd};
+    // The record of `control` in `window`'s list, found by walking the list: for registration
+    // calls, which may come before the control's properties name it.
+    Ref InWindow(WindowRecord& window, HWND control) {
+        ChildList<Record>& list = ListOf(window);
+        for (int i = 1; i < list.Size(); ++i) {
+            if (Record* record = list.At(i); record && record->hwnd == control) {
+                return {window.index, &window, i, record, control};
+            }
+        }
+        return {};
     }
 
-    // Each visible control of the family in window `windowIndex`, in list order.
+    // Each visible control of the family in `window`, in list order.
     template <typename Each>
-    void ForEachVisible(int windowIndex, Each&& each) {
-        WindowRecord* window = WindowAt(windowIndex);
-        if (!window) return;
-        for (int i = 1; i < ListOf(*window).Size(); ++i) {
-            if (const Ref ref = At(windowIndex, i); ref && ::IsWindowVisible(ref.control)) {
-                each(ref);
+    void ForEachVisible(WindowRecord& window, Each&& each) {
+        ChildList<Record>& list = ListOf(window);
+        for (int i = 1; i < list.Size(); ++i) {
+            Record* record = list.At(i);
+            if (record && ::IsWindowVisible(record->hwnd)) {
+                each(Ref{window.index, &window, i, record, record->hwnd});
             }
         }
     }
@@ -161,14 +182,17 @@ class FamilyPainter : public ChildPainter {
         return window && ListOf(*window).Holds(control);
     }
 
-    // Takes `control` over as the next record of window `windowIndex`.
+    // Takes `control` over as a record of window `windowIndex`. One of the program's two ways
+    // into a window's procedure chain (the other is ProcedureChain): the procedure before the
+    // engine's is kept in the control's "Hw_hProc" property, as the engine's design fixes, so a
+    // procedure of the engine that finds no record still knows where a message goes on.
     Ref TakeOver(int windowIndex, HWND control) {
         WindowRecord* window = WindowAt(windowIndex);
         if (!window || !control) return {};
         ChildList<Record>& list = ListOf(*window);
-        Record& record = list.Append();
+        const int index = list.Place();
+        Record& record = list.Slot(index);
         record.hwnd = control;
-        const int index = list.Size() - 1;
         prop::Set(control, kKeys->listIndex, index);
         prop::Set(control, kKeys->ownerIndex, windowIndex);
         record.oldProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
@@ -179,7 +203,16 @@ class FamilyPainter : public ChildPainter {
     }
 
   protected:
+    Ref At(int windowIndex, int index) {
+        WindowRecord* window = WindowAt(windowIndex);
+        Record* record = window ? ListOf(*window).At(index) : nullptr;
+        if (!record) return {};
+        return {windowIndex, window, index, record, record->hwnd};
+    }
+
+    // The message on to the control's own procedure, once.
     static LRESULT Forward(const Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (ref.passOn) return (*ref.passOn)(message, wParam, lParam);
         return ::CallWindowProcW(ref.record->oldProc, ref.control, message, wParam, lParam);
     }
 
@@ -232,26 +265,25 @@ class FamilyPainter : public ChildPainter {
     // The procedure the system calls for every control of the family.
     static LRESULT CALLBACK SubclassProc(HWND control, UINT message, WPARAM wParam,
                                          LPARAM lParam) noexcept {
-        try {
-            if (auto* painter = static_cast<Self*>(CurrentPainter(kFamily))) {
-                if (message == SeeThroughRefreshMessage()) {
-                    FlushSeeThroughRefresh(control);
-                    return 0;
-                }
-                if (Ref ref = painter->Find(control)) {
-                    if (message != WM_DESTROY) {
-                        return painter->OnMessage(ref, message, wParam, lParam);
-                    }
-                    // Nothing of the engine outlives the control.
-                    const WNDPROC old = ref.record->oldProc;
-                    painter->Release(*ref.record);
-                    return ::CallWindowProcW(old, control, message, wParam, lParam);
-                }
+        PassOn passOn =
+            PassOn::ToPropertyProcedure(control, message, wParam, lParam, kKeys->oldProc);
+        return GuardMessage(L"a skinned control's procedure", passOn, [&](PassOn& on) -> LRESULT {
+            auto* painter = static_cast<Self*>(CurrentPainter(kFamily));
+            Ref ref = painter ? painter->Find(control) : Ref{};
+            if (!ref) return on();
+            on.Retarget(ref.record->oldProc);
+            ref.passOn = &on;
+            if (message == SeeThroughRefreshMessage()) {
+                FlushSeeThroughRefresh(*ref.window, control);
+                return 0;
             }
-        } catch (...) {
-            // Nothing may cross into the system; the control's own procedure answers instead.
-        }
-        return CallOldProc(control, *kKeys, message, wParam, lParam);
+            if (message == WM_DESTROY) {
+                // Nothing of the engine outlives the control.
+                painter->Release(*ref.window, ref.index);
+                return on();
+            }
+            return painter->OnMessage(ref, message, wParam, lParam);
+        });
     }
 };
 
@@ -274,14 +306,13 @@ class PainterSet {
     }
     const std::vector<ChildPainter*>& TakeOverOrder() const { return takeOverOrder_; }
     // Whether one of the families holds `control`, as far as they have met it.
-    bool Know(HWND control) const;
+    bool Know(HWND control) const { return Holding(control) != nullptr; }
+    // The family holding `control`, or null.
+    ChildPainter* Holding(HWND control) const;
 
   private:
     std::array<std::unique_ptr<ChildPainter>, kFamilyCount> byFamily_;
     std::vector<ChildPainter*> takeOverOrder_;
 };
-
-// Fills `painters` with the families the engine knows, in their take-over order.
-void AddFamilyPainters(SkinEngine& engine, PainterSet& painters);
 
 }  // namespace yf

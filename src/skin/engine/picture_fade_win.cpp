@@ -24,4 +24,15 @@ bool FadeIntoBitmap(const gfx::Image& picture, std::optional<int> length, gfx::C
     return true;
 }
 
+std::vector<std::uint8_t> FadePicture(std::span<const std::uint8_t> bytes,
+                                      std::optional<int> length, gfx::ColourRef colour,
+                                      int variant) {
+    gfx::Bitmap picture;
+    gfx::Bitmap faded;
+    if (!picture.FromBytes(bytes) || !FadeIntoBitmap(picture, length, colour, variant, faded)) {
+        return {};
+    }
+    return faded.SaveToBytes(gfx::kPngFormat);
+}
+
 }  // namespace yf

@@ -1,44 +1,19 @@
 // Skinning a window: the skin picture turned into the engine-wide prepared image (decoded once
-// per switch), the control options, the registration of a top-level window with its caption
-// buttons and children, and the copies of the skin behind a control that every painter draws on.
+// per switch), the control options, and the registration of a top-level window with its frame
+// and its children.
 #include <algorithm>
 
-#include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
 #include "gfx/pixels_win.h"
-#include "skin/backdrop/child_painting_win.h"
-#include "skin/families/container/container_painter_win.h"
-#include "skin/frame/edge_zones.h"
+#include "skin/engine/engine_core_win.h"
 #include "skin/engine/picture_average.h"
 #include "skin/engine/picture_fade_win.h"
-#include "skin/engine/skin_engine_win.h"
+#include "skin/engine/window_procedure_win.h"
 #include "skin/engine/window_properties_win.h"
+#include "skin/frame/window_frame_win.h"
 
 namespace yf {
 namespace {
-
-// The built-in glyph of a caption button kind, and of the restored state for maximize.
-const wchar_t* GlyphResource(CaptionButtonKind kind) {
-    switch (kind) {
-        case CaptionButtonKind::Help:
-            return L"GLYPH_HELP";
-        case CaptionButtonKind::MainMenu:
-            return L"GLYPH_MENU";
-        case CaptionButtonKind::Minimize:
-            return L"GLYPH_MINIMIZE";
-        case CaptionButtonKind::Maximize:
-            return L"GLYPH_MAXIMIZE";
-        case CaptionButtonKind::Close:
-            return L"GLYPH_CLOSE";
-        case CaptionButtonKind::Custom:
-            break;
-    }
-    return nullptr;
-}
-
-std::vector<std::uint8_t> Copy(std::span<const std::uint8_t> bytes) {
-    return {bytes.begin(), bytes.end()};
-}
 
 // A window's record from the registration arguments, before it has a place in the list.
 std::unique_ptr<WindowRecord> NewWindowRecord(HWND window, const ApplySkinArgs& args,
@@ -63,7 +38,7 @@ std::unique_ptr<WindowRecord> NewWindowRecord(HWND window, const ApplySkinArgs& 
 
 }  // namespace
 
-void SkinEngine::SetControlOptions(const ControlOptions& options) {
+void EngineCore::SetControlOptions(const ControlOptions& options) {
     const SkinSettings before = settings_;
     ApplyControlOptions(settings_, options);
     if (settings_.veilAlpha != before.veilAlpha ||
@@ -74,7 +49,7 @@ void SkinEngine::SetControlOptions(const ControlOptions& options) {
     }
 }
 
-PreparedPicture SkinEngine::Prepare(gfx::Bitmap picture, PictureMode mode) {
+PreparedPicture EngineCore::Prepare(gfx::Bitmap picture, PictureMode mode) {
     PreparedPicture prepared;
     prepared.generation = nextGeneration_++;
     if (mode == PictureMode::Stretched) {
@@ -90,7 +65,7 @@ PreparedPicture SkinEngine::Prepare(gfx::Bitmap picture, PictureMode mode) {
     return prepared;
 }
 
-void SkinEngine::ScheduleFinishing() {
+void EngineCore::ScheduleFinishing() {
     // A zero-length timer: WM_TIMER comes only once nothing else, paints included, is waiting.
     for (const auto& record : windows_) {
         if (::IsWindow(record->hwnd)) {
@@ -100,7 +75,7 @@ void SkinEngine::ScheduleFinishing() {
     }
 }
 
-void SkinEngine::FinishPreparation() {
+void EngineCore::FinishPreparation() {
     const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
     const auto finish = [&](PreparedPicture& picture) {
@@ -117,7 +92,7 @@ void SkinEngine::FinishPreparation() {
     for (auto& record : windows_) finish(record->ownPrepared);
 }
 
-void SkinEngine::SetSkinPicture(const SkinPictureArgs& args) {
+void EngineCore::SetSkinPicture(const SkinPictureArgs& args) {
     // The picture is decoded here once; renders only scale and copy the prepared pixels.
     gfx::Bitmap source;
     bool decoded = false;
@@ -137,7 +112,7 @@ void SkinEngine::SetSkinPicture(const SkinPictureArgs& args) {
         return yf::AveragePictureColour(gfx::ReadShrunk(decode(), 512, 512), kAverageSamples, 0, 0);
     });
     if (plan.step == SkinPicturePlan::Step::Stop) return;
-    skinImage_ = PreparedPicture{{}, nullptr, nextGeneration_++};
+    skinImage_ = NoPicture();
     if (plan.step == SkinPicturePlan::Step::Picture) {
         if (plan.preparation == PicturePreparation::AsGiven) {
             decode();
@@ -153,7 +128,7 @@ void SkinEngine::SetSkinPicture(const SkinPictureArgs& args) {
     ReskinVisibleWindows();
 }
 
-void SkinEngine::ReskinVisibleWindows() {
+void EngineCore::ReskinVisibleWindows() {
     for (int index = 1; index <= WindowCount(); ++index) {
         WindowRecord& record = *Record(index);
         if (!::IsWindowVisible(record.hwnd)) {
@@ -161,7 +136,7 @@ void SkinEngine::ReskinVisibleWindows() {
             record.state.needsRender = true;
             continue;
         }
-        RenderWindow(index);
+        record.frame->Render(nullptr, true);
         ::InvalidateRect(record.hwnd, nullptr, FALSE);
         for (HWND child = ::GetWindow(record.hwnd, GW_CHILD); child;
              child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -173,182 +148,35 @@ void SkinEngine::ReskinVisibleWindows() {
     }
 }
 
-void SkinEngine::DecodeGlyphs(WindowRecord& record, int button) {
-    const CaptionButton& source = record.strip.Button(button);
-    ButtonGlyphs& glyphs = record.glyphs[static_cast<std::size_t>(button - 1)];
-    ++record.buttonsVersion;
-    glyphs.image.Dispose();
-    glyphs.image2.Dispose();
-    if (!source.image.empty()) glyphs.image.FromBytes(source.image);
-    if (!source.image2.empty()) glyphs.image2.FromBytes(source.image2);
-}
-
-bool SkinEngine::ApplySkin(const ApplySkinArgs& args) {
+bool EngineCore::ApplySkin(const ApplySkinArgs& args) {
     HWND window = static_cast<HWND>(args.window);
     if (!::IsWindow(window) || FindWindowIndex(window) != 0) return false;
-    RECT client{};
-    ::GetClientRect(window, &client);
     frameMargin_ = kFrameMargin;
 
-    std::unique_ptr<WindowRecord> record = NewWindowRecord(window, args, settings_.skinMode);
-    record->strip.buttons = MakeCaptionButtons(
-        {record->showHelp, record->showMenu, record->showMinimize, record->showMaximize});
-    for (CaptionButton& button : record->strip.buttons) {
-        if (const wchar_t* name = GlyphResource(button.kind)) {
-            button.image = Copy(ResourceBytes(name, module_));
-        }
-        if (button.kind == CaptionButtonKind::Maximize) {
-            button.image2 = Copy(ResourceBytes(L"GLYPH_RESTORE", module_));
-        }
-    }
-    PlaceStrip(record->strip, client.right, frameMargin_);
-    record->glyphs.resize(record->strip.buttons.size());
-    for (int i = 1; i <= record->strip.Count(); ++i) DecodeGlyphs(*record, i);
-
-    ::SetWindowLongW(window, GWL_STYLE, ::GetWindowLongW(window, GWL_STYLE) | WS_SYSMENU);
-    windows_.push_back(std::move(record));
-    const int index = WindowCount();
+    windows_.push_back(NewWindowRecord(window, args, settings_.skinMode));
     WindowRecord& added = *windows_.back();
-    if (!args.ownPicture.empty()) SetWindowPicture(window, args.ownPicture, added.ownPictureMode);
-
-    added.tooltip.Create(window);
-    for (int i = 1; i <= added.strip.Count(); ++i) {
-        added.tooltip.AddTool(RECT{}, added.strip.Button(i).tooltip, static_cast<UINT>(i));
-    }
-    added.captionButtonCount = added.strip.Count();
-    LayoutCaptionButtons(index);
+    const int index = WindowCount();
+    added.index = index;
+    added.frame = std::make_unique<WindowFrame>(*this, added);
+    ::SetWindowLongW(window, GWL_STYLE, ::GetWindowLongW(window, GWL_STYLE) | WS_SYSMENU);
+    if (!args.ownPicture.empty()) added.frame->SetPicture(args.ownPicture, added.ownPictureMode);
+    // Caption buttons with their glyphs and tooltips, then the status bar.
+    added.frame->SetUpCaption();
     if (args.statusBarHeight > 0) {
-        SetUpStatusBar(index, args.statusBarHeight, args.statusCellWidths);
+        added.frame->SetUpStatusBar(args.statusBarHeight, args.statusCellWidths);
     }
-    LayoutStatusBar(index);
+    added.frame->LayoutStatusBar();
     // The window's own children; those inside containers come with RegisterContainer.
     TakeOverChildren(index, window);
 
     added.registered = true;
     added.state.needsRender = true;
-    added.oldProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowEntry)));
+    added.oldProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+        window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinnedWindowProcedure::Entry())));
     prop::Set(window, prop::kOldProc, reinterpret_cast<std::intptr_t>(added.oldProc));
     prop::Set(window, prop::kListIndex, index);
     if (skinImage_.decoded) ScheduleFinishing();
     return true;
-}
-
-gfx::ColourRef SkinEngine::AveragePictureColour(std::span<const std::uint8_t> bytes, int samples,
-                                                int rightMargin, int bottomMargin) const {
-    return yf::AveragePictureColour(gfx::DecodePicture(bytes), samples, rightMargin, bottomMargin);
-}
-
-std::vector<std::uint8_t> SkinEngine::FadePicture(std::span<const std::uint8_t> bytes,
-                                                  std::optional<int> length, gfx::ColourRef colour,
-                                                  int variant) const {
-    gfx::Bitmap picture;
-    gfx::Bitmap faded;
-    if (!picture.FromBytes(bytes) || !FadeIntoBitmap(picture, length, colour, variant, faded)) {
-        return {};
-    }
-    return faded.SaveToBytes(gfx::kPngFormat);
-}
-
-BackgroundSnapshot SkinEngine::TakeBackgroundSnapshot(HWND control, const RECT& rect) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    BackgroundSnapshot snapshot(width, height);
-    if (!snapshot) return snapshot;
-    RECT outer{};
-    ::GetWindowRect(control, &outer);
-    for (HWND owner = control; owner; owner = ::GetParent(owner)) {
-        RECT ownerRect{};
-        ::GetWindowRect(owner, &ownerRect);
-        const int x = outer.left - ownerRect.left + rect.left;
-        const int y = outer.top - ownerRect.top + rect.top;
-        if (ComposesItsOwnImage(owner)) {
-            // A window composing its own image: copy from that image instead.
-            if (auto source = reinterpret_cast<HDC>(::GetPropW(owner, prop::kOwnImageDc))) {
-                ::BitBlt(snapshot.Dc(), 0, 0, width, height, source, x, y, SRCCOPY);
-            }
-            break;
-        }
-        if (WindowRecord* record = Record(FindWindowIndex(owner))) {
-            if (record->windowImage) {
-                ::BitBlt(snapshot.Dc(), 0, 0, width, height, record->windowImage.Dc(), x, y,
-                         SRCCOPY);
-            }
-            break;
-        }
-        if (!(::GetWindowLongW(owner, GWL_STYLE) & WS_CHILD)) break;
-    }
-    if (ContainerPainter* containers = PainterOf<ContainerPainter>()) {
-        containers->LayPanels(snapshot.Dc(), control, rect);
-    }
-    return snapshot;
-}
-
-bool SkinEngine::ComposesItsOwnImage(HWND window) const {
-    // The mark is one of windows outside the engine: a window or control the engine skins
-    // composes with it, and asking would be a round trip at every paint.
-    return !Skins(window) && prop::Get(window, prop::kOwnImageMark) == 1;
-}
-
-BackgroundStamp SkinEngine::StampOf(HWND control, const RECT& rect) const {
-    BackgroundStamp stamp;
-    RECT outer{};
-    ::GetWindowRect(control, &outer);
-    for (HWND owner = control; owner; owner = ::GetParent(owner)) {
-        // A window composing its own image changes it without telling: nothing is kept.
-        if (ComposesItsOwnImage(owner)) return stamp;
-        if (const int index = FindWindowIndex(owner)) {
-            const WindowRecord& record = *windows_[static_cast<std::size_t>(index - 1)];
-            if (!record.windowImage) return stamp;
-            RECT ownerRect{};
-            ::GetWindowRect(owner, &ownerRect);
-            stamp.owner = reinterpret_cast<std::uintptr_t>(owner);
-            stamp.imageVersion = record.imageVersion;
-            stamp.panelsVersion = record.panelsVersion;
-            stamp.settingsVersion = settingsVersion_;
-            stamp.x = outer.left - ownerRect.left + rect.left;
-            stamp.y = outer.top - ownerRect.top + rect.top;
-            stamp.width = rect.right - rect.left;
-            stamp.height = rect.bottom - rect.top;
-            const RECT& bar = record.statusBar.rect;
-            const bool inCaption = stamp.y < record.captionHeight;
-            const bool inBar = bar.bottom > bar.top && stamp.y + stamp.height > bar.top;
-            if (inCaption || inBar) stamp.bandVersion = record.bandVersion;
-            stamp.keepable = true;
-            return stamp;
-        }
-        if (!(::GetWindowLongW(owner, GWL_STYLE) & WS_CHILD)) break;
-    }
-    return stamp;
-}
-
-BackgroundSnapshot SkinEngine::TakeVeiledClientSnapshot(HWND control, RECT& area) {
-    area = ClientAreaOf(control);
-    BackgroundSnapshot snapshot = TakeBackgroundSnapshot(control, area);
-    if (!snapshot || settings_.veilAlpha <= 0) return snapshot;
-    gfx::Graphics graphics;
-    gfx::SolidBrush veil;
-    if (graphics.FromHdc(snapshot.Dc()) &&
-        veil.Create(gfx::MakeArgb(gfx::kWhiteRef, settings_.veilAlpha))) {
-        graphics.FillRectangle(veil, {0, 0, static_cast<float>(snapshot.Width()),
-                                      static_cast<float>(snapshot.Height())});
-    }
-    return snapshot;
-}
-
-UniqueBitmap SkinEngine::ControlBackgroundBitmap(HWND control) {
-    RECT area;
-    BackgroundSnapshot snapshot = TakeVeiledClientSnapshot(control, area);
-    if (!snapshot) return UniqueBitmap();
-    const int width = snapshot.Width();
-    const int height = snapshot.Height();
-    UniqueBitmap copy(::CreateCompatibleBitmap(snapshot.Dc(), width, height));
-    if (copy) {
-        UniqueMemoryDc target(::CreateCompatibleDC(snapshot.Dc()));
-        SelectGuard keep(target.get(), copy.get());
-        ::BitBlt(target.get(), 0, 0, width, height, snapshot.Dc(), 0, 0, SRCCOPY);
-    }
-    return copy;
 }
 
 }  // namespace yf

@@ -1,164 +1,165 @@
+// Each operation of the table, handed to the part that carries it out.
 #include "skin/engine/skin_engine_win.h"
 
-#include <algorithm>
-
-#include "core/window_class_win.h"
-#include "skin/families/button/button_painter_win.h"
-#include "skin/families/container/container_painter_win.h"
-#include "skin/families/keyed/keyed_painter_win.h"
-#include "skin/backdrop/see_through.h"
 #include "skin/engine/window_procedure_win.h"
 #include "skin/engine/window_properties_win.h"
+#include "skin/frame/window_frame_win.h"
 
 namespace yf {
-namespace {
-
-SkinEngine* current = nullptr;
-
-HICON LoadWindowIcon(HINSTANCE module, IconResource icon) {
-    const auto load = [module](const wchar_t* name) {
-        return static_cast<HICON>(::LoadImageW(module, name, IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-    };
-    if (icon.id > 0) {
-        if (HICON loaded = load(MAKEINTRESOURCEW(icon.id))) return loaded;
-    }
-    return icon.name ? load(icon.name) : nullptr;
-}
-
-}  // namespace
 
 SkinEngine::SkinEngine(HINSTANCE module, IconResource icon)
-    : module_(module ? module : ::GetModuleHandleW(nullptr)),
-      procedure_(std::make_unique<SkinnedWindowProcedure>(*this)) {
-    windowIcon_.reset(LoadWindowIcon(module_, icon));
-    settings_.themeColour = ::GetSysColor(COLOR_3DFACE);
-    AddFamilyPainters(*this, painters_);
-    current = this;
+    : core_(std::make_unique<EngineCore>(module, icon)) {}
+
+SkinEngine::~SkinEngine() = default;
+
+LRESULT SkinEngine::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    PassOn passOn = PassOn::ToPropertyProcedure(window, message, wParam, lParam, prop::kOldProc);
+    return core_->Procedure().Handle(passOn);
 }
 
-SkinEngine::~SkinEngine() {
-    for (auto& record : windows_) Unsubclass(*record);
-    windows_.clear();
-    skinImage_ = {};
-    windowIcon_.reset();
-    ShutDownGdiplus();
-    if (current == this) current = nullptr;
+void SkinEngine::CaptionClick(int index, int button) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->CaptionClick(button);
 }
 
-SkinEngine* SkinEngine::Current() {
-    return current;
+bool SkinEngine::ApplySkin(const ApplySkinArgs& args) {
+    return core_->ApplySkin(args);
 }
 
-void SkinEngine::ShutDownGdiplus() {
-    if (!gdiplus_.Running()) return;
-    // No GDI+ object may outlive GDI+ itself.
-    skinImage_.decoded.reset();
-    for (int family = 0; family < kFamilyCount; ++family) {
-        if (ChildPainter* painter = painters_.Find(static_cast<ControlFamily>(family))) {
-            painter->ReleaseGraphics();
-        }
-    }
-    for (auto& record : windows_) {
-        record->glyphs.clear();
-        record->ownPrepared.decoded.reset();
-    }
-    gdiplus_.Shutdown();
+bool SkinEngine::AddCaptionButton(HWND window, std::span<const std::uint8_t> picture,
+                                  std::string_view tooltip, std::function<void()> callback) {
+    WindowFrame* frame = core_->FrameOf(window);
+    return frame && frame->AddCaptionButton(picture, tooltip, std::move(callback));
 }
 
-WindowRecord* SkinEngine::Record(int index) {
-    if (index < 1 || index > WindowCount()) return nullptr;
-    return windows_[static_cast<std::size_t>(index - 1)].get();
+bool SkinEngine::SetTitleStyle(HWND window, std::optional<std::string> font,
+                               std::optional<int> size, std::optional<gfx::ColourRef> colour,
+                               std::optional<gfx::ColourRef> haloColour, std::optional<int> style) {
+    WindowFrame* frame = core_->FrameOf(window);
+    if (frame) frame->SetTitleStyle(std::move(font), size, colour, haloColour, style);
+    return frame != nullptr;
 }
 
-int SkinEngine::FindWindowIndex(HWND window) const {
-    if (!window) return 0;
-    for (std::size_t i = 0; i < windows_.size(); ++i) {
-        if (windows_[i]->hwnd == window) return static_cast<int>(i) + 1;
-    }
-    return 0;
+bool SkinEngine::SetWindowPicture(HWND window, std::span<const std::uint8_t> bytes,
+                                  std::optional<PictureMode> mode) {
+    WindowFrame* frame = core_->FrameOf(window);
+    return frame && frame->SetPicture(bytes, mode);
 }
 
-int SkinEngine::OwnerWindowIndex(HWND control) const {
-    for (HWND window = ::GetParent(control); window; window = ::GetParent(window)) {
-        if (const int index = FindWindowIndex(window)) return index;
-        if (!(::GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) break;
-    }
-    return 0;
+void SkinEngine::SetSkinPicture(const SkinPictureArgs& args) {
+    core_->SetSkinPicture(args);
 }
 
-void SkinEngine::TakeOverChildren(int index, HWND parent) {
-    if (!settings_.controlSkinning || !Record(index) || !parent) return;
-    for (ChildPainter* painter : painters_.TakeOverOrder()) painter->Install(index, parent);
+void SkinEngine::SetControlOptions(const ControlOptions& options) {
+    core_->SetControlOptions(options);
 }
 
-bool SkinEngine::OfferChildMessage(HWND parent, UINT message, WPARAM wParam, LPARAM lParam,
-                                   LRESULT& result) {
-    for (ChildPainter* painter : painters_.TakeOverOrder()) {
-        if (painter->OnChildMessage(parent, message, wParam, lParam, result)) return true;
-    }
-    return false;
+void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->Render(target, showNow);
 }
 
-void SkinEngine::ReleaseChildren(WindowRecord& record) {
-    for (int family = 0; family < kFamilyCount; ++family) {
-        ChildListBase* list = record.ChildrenIf(static_cast<ControlFamily>(family));
-        ChildPainter* painter = painters_.Find(static_cast<ControlFamily>(family));
-        if (!list || !painter) continue;
-        for (int i = 1; i < list->Size(); ++i) painter->Release(list->Base(i));
-    }
+void SkinEngine::ShowCachedImage(int index, HDC dc) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->ShowCachedImage(dc);
 }
 
-void SkinEngine::Unsubclass(WindowRecord& record) {
-    ReleaseChildren(record);
-    if (!::IsWindow(record.hwnd)) return;
-    ::KillTimer(record.hwnd, reinterpret_cast<UINT_PTR>(record.hwnd));
-    ::KillTimer(record.hwnd, FinishingTimerId());
-    const auto now = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(record.hwnd, GWLP_WNDPROC));
-    if (now == &WindowEntry && record.oldProc) {
-        ::SetWindowLongPtrW(record.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record.oldProc));
-    }
-    prop::Remove(record.hwnd, prop::kOldProc);
-    prop::Remove(record.hwnd, prop::kListIndex);
+void SkinEngine::PaintBackground(int index, gfx::Graphics* gloss) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->PaintBackground(gloss);
 }
 
-void SkinEngine::ReleaseWindow(int index) {
-    WindowRecord* record = Record(index);
-    if (!record) return;
-    Unsubclass(*record);
-    windows_.erase(windows_.begin() + (index - 1));
-    Renumber();
+void SkinEngine::PaintOutline(gfx::Graphics& graphics, int width, int height) {
+    WindowFrame::PaintOutline(graphics, width, height);
 }
 
-void SkinEngine::Renumber() {
-    // Families in their declared order: buttons, list-type, edits, combo boxes, headers,
-    // up-downs, trackbars, progress bars, containers, then the colour-keyed controls.
-    for (int index = 1; index <= WindowCount(); ++index) {
-        WindowRecord& record = *Record(index);
-        prop::Set(record.hwnd, prop::kListIndex, index);
-        for (int family = 0; family < kFamilyCount; ++family) {
-            ChildListBase* list = record.ChildrenIf(static_cast<ControlFamily>(family));
-            const ChildPainter* painter = painters_.Find(static_cast<ControlFamily>(family));
-            if (!list || !painter) continue;
-            for (HWND child : list->Handles()) prop::Set(child, painter->Keys().ownerIndex, index);
-        }
+void SkinEngine::PaintStripSeparators(int index, int button, gfx::Graphics& graphics) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->PaintStripSeparators(button, graphics);
+}
+
+void SkinEngine::RestoreTopBand(int index, const RECT& rect) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->RestoreTopBand(rect);
+}
+
+void SkinEngine::RestoreStatusBand(int index, const RECT& rect) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->RestoreStatusBand(rect);
+}
+
+void SkinEngine::PaintCaptionButton(int index, int button, gfx::Graphics* onImage, bool pressed,
+                                    int opacity) {
+    if (WindowFrame* frame = core_->FrameAt(index)) {
+        frame->PaintCaptionButton(button, onImage, pressed, opacity);
     }
 }
 
-int SkinEngine::RegisterContainer(HWND control, bool painted, gfx::ColourRef colour, int alpha,
-                                  bool border) {
-    ContainerPainter* containers = PainterOf<ContainerPainter>();
-    return containers ? containers->Register(control, painted, colour, alpha, border) : 0;
+void SkinEngine::PaintButtonHighlight(gfx::Graphics& graphics, int index, int button, int opacity) {
+    if (WindowFrame* frame = core_->FrameAt(index)) {
+        frame->PaintButtonHighlight(graphics, button, opacity);
+    }
 }
 
-int SkinEngine::RegisterKeyedControl(HWND control, std::optional<gfx::ColourRef> keyColour,
-                                     gfx::ColourRef panelColour, int panelAlpha) {
-    KeyedPainter* keyed = PainterOf<KeyedPainter>();
-    return keyed ? keyed->Register(control, keyColour, panelColour, panelAlpha) : 0;
+void SkinEngine::LayoutCaptionButtons(int index) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->LayoutCaptionButtons();
+}
+
+int SkinEngine::CaptionHitTest(int index, int x, int y) {
+    WindowFrame* frame = core_->FrameAt(index);
+    return frame ? frame->CaptionHitTest(x, y) : 0;
+}
+
+int SkinEngine::MaximizeButtonIndex(int index) {
+    WindowFrame* frame = core_->FrameAt(index);
+    return frame ? frame->MaximizeButtonIndex() : 0;
+}
+
+void SkinEngine::BeginMoveOrResize(int index, LPARAM position, const RECT& client) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->BeginMoveOrResize(position, client);
+}
+
+void SkinEngine::SetBorderCursor(int index, LPARAM position, const RECT& client) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->SetBorderCursor(position, client);
+}
+
+bool SkinEngine::SetHelpCallback(HWND window, std::function<void()> callback) {
+    WindowFrame* frame = core_->FrameOf(window);
+    if (frame) frame->SetHelpCallback(std::move(callback));
+    return frame != nullptr;
+}
+
+bool SkinEngine::SetMenuCallback(HWND window, std::function<void()> callback) {
+    WindowFrame* frame = core_->FrameOf(window);
+    if (frame) frame->SetMenuCallback(std::move(callback));
+    return frame != nullptr;
+}
+
+void SkinEngine::PaintTitle(int index, gfx::Graphics* onImage, std::optional<std::string> text) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->PaintTitle(onImage, std::move(text));
+}
+
+void SkinEngine::SetUpStatusBar(int index, int height, std::span<const int> widths) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->SetUpStatusBar(height, widths);
+}
+
+void SkinEngine::LayoutStatusBar(int index) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->LayoutStatusBar();
+}
+
+void SkinEngine::PaintStatusCell(int index, gfx::Graphics* onImage, int cell) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->PaintStatusCell(onImage, cell);
+}
+
+bool SkinEngine::SetStatusCell(HWND window, int cell, std::string_view text,
+                               std::optional<std::span<const std::uint8_t>> picture,
+                               std::optional<gfx::ColourRef> colour) {
+    WindowFrame* frame = core_->FrameOf(window);
+    return frame && frame->SetStatusCell(cell, text, picture, colour);
+}
+
+bool SkinEngine::SetStatusTextStyle(HWND window, const BarTextStyleArgs& style) {
+    WindowFrame* frame = core_->FrameOf(window);
+    if (frame) frame->SetStatusTextStyle(style);
+    return frame != nullptr;
 }
 
 bool SkinEngine::RegisterPictureButton(HWND button, std::span<const std::uint8_t> picture,
                                        int value, std::string_view tooltip) {
-    ButtonPainter* buttons = PainterOf<ButtonPainter>();
+    PictureButtonRole* buttons = core_->Roles().pictureButtons;
     return buttons && buttons->RegisterPictureButton(button, picture, value, tooltip);
 }
 
@@ -167,26 +168,51 @@ bool SkinEngine::RegisterStatePictureButton(HWND button, std::span<const std::ui
                                             std::span<const std::uint8_t> pressed,
                                             std::span<const std::uint8_t> disabled,
                                             std::string_view tooltip) {
-    ButtonPainter* buttons = PainterOf<ButtonPainter>();
+    PictureButtonRole* buttons = core_->Roles().pictureButtons;
     return buttons &&
            buttons->RegisterStatePictureButton(button, normal, hover, pressed, disabled, tooltip);
 }
 
+int SkinEngine::RegisterContainer(HWND control, bool painted, gfx::ColourRef colour, int alpha,
+                                  bool border) {
+    ContainerRole* containers = core_->Roles().containers;
+    return containers ? containers->RegisterContainer(control, painted, colour, alpha, border) : 0;
+}
+
 bool SkinEngine::SetContainerAlpha(HWND control, int alpha) {
-    ContainerPainter* containers = PainterOf<ContainerPainter>();
-    return containers && containers->SetAlpha(control, alpha);
+    ContainerRole* containers = core_->Roles().containers;
+    return containers && containers->SetContainerAlpha(control, alpha);
+}
+
+RECT SkinEngine::GetStripRect(HWND window) {
+    WindowFrame* frame = core_->FrameOf(window);
+    return frame ? frame->StripRect() : RECT{};
+}
+
+int SkinEngine::RegisterKeyedControl(HWND control, std::optional<gfx::ColourRef> keyColour,
+                                     gfx::ColourRef panelColour, int panelAlpha) {
+    KeyedRole* keyed = core_->Roles().keyed;
+    return keyed ? keyed->RegisterKeyedControl(control, keyColour, panelColour, panelAlpha) : 0;
+}
+
+void SkinEngine::RelayoutDocked(int index) {
+    if (WindowFrame* frame = core_->FrameAt(index)) frame->RelayoutDocked();
 }
 
 void SkinEngine::SetControlTextColour(HWND control, gfx::ColourRef colour) {
-    if (!control) return;
-    HWND target = control;
-    if (SameClass(ClassNameOf(control), "ComboBox")) {
-        // A drop-down list has no edit: it keeps the colour itself, for the text the engine
-        // draws in it.
-        if (HWND edit = ::FindWindowExW(control, nullptr, L"Edit", nullptr)) target = edit;
-    }
-    prop::Set(target, prop::kTextColour, static_cast<std::intptr_t>(colour));
-    ::InvalidateRect(target, nullptr, TRUE);
+    core_->SetControlTextColour(control, colour);
+}
+
+gfx::ColourRef SkinEngine::GetThemeColour() const {
+    return core_->Settings().themeColour;
+}
+
+bool SkinEngine::SetCaptionGlyphs(HWND window, std::span<const std::uint8_t> minimize,
+                                  std::span<const std::uint8_t> maximize,
+                                  std::span<const std::uint8_t> restore,
+                                  std::span<const std::uint8_t> close) {
+    WindowFrame* frame = core_->FrameOf(window);
+    return frame && frame->SetCaptionGlyphs(minimize, maximize, restore, close);
 }
 
 }  // namespace yf

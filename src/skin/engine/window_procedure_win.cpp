@@ -6,10 +6,11 @@
 #include <string>
 
 #include "core/wide_text_win.h"
-#include "skin/backdrop/child_painting_win.h"
 #include "skin/backdrop/see_through_win.h"
-#include "skin/engine/skin_engine_win.h"
+#include "skin/engine/engine_core_win.h"
+#include "skin/engine/window_properties_win.h"
 #include "skin/engine/working_set_win.h"
+#include "skin/frame/window_frame_win.h"
 
 namespace yf {
 namespace {
@@ -60,79 +61,39 @@ RECT ClientRectOf(HWND window) {
 
 }  // namespace
 
-LRESULT CALLBACK SkinEngine::WindowEntry(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) noexcept {
-    try {
-        if (SkinEngine* engine = Current()) {
-            return engine->SkinWindowProc(window, message, wParam, lParam);
-        }
-    } catch (...) {
-        // Nothing may cross into the system; the window's own procedure answers instead.
-    }
-    return CallOldProc(window, kChildKeys, message, wParam, lParam);
+WNDPROC SkinnedWindowProcedure::Entry() {
+    return &SkinnedWindowProcedure::EntryProcedure;
 }
 
-LRESULT SkinEngine::SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return procedure_->Handle(window, message, wParam, lParam);
+LRESULT CALLBACK SkinnedWindowProcedure::EntryProcedure(HWND window, UINT message, WPARAM wParam,
+                                                        LPARAM lParam) noexcept {
+    PassOn passOn = PassOn::ToPropertyProcedure(window, message, wParam, lParam, prop::kOldProc);
+    return GuardMessage(L"a skinned window's procedure", passOn, [](PassOn& on) {
+        EngineCore* core = EngineCore::Current();
+        return core ? core->Procedure().Handle(on) : on();
+    });
 }
 
-void SkinEngine::CaptionClick(int index, int button) {
-    WindowRecord* record = Record(index);
-    if (!record || button < 1 || button > record->strip.Count()) return;
-    HWND window = record->hwnd;
-    const CaptionButton& target = record->strip.Button(button);
-    // Commands are sent, so each is over before the click returns. A callback is copied
-    // first: it may replace itself.
-    switch (target.kind) {
-        case CaptionButtonKind::Close:
-            ::SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-            break;
-        case CaptionButtonKind::Maximize: {
-            const SystemCommand command = OnMaximizeClick(record->state);
-            ::SendMessageW(window, WM_SYSCOMMAND,
-                           command == SystemCommand::Maximize ? SC_MAXIMIZE : SC_RESTORE, 0);
-            break;
-        }
-        case CaptionButtonKind::Minimize:
-            OnMinimizeClick(record->state);
-            ::SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-            break;
-        case CaptionButtonKind::Help:
-            if (record->helpCallback) std::function<void()>(record->helpCallback)();
-            break;
-        case CaptionButtonKind::MainMenu:
-            if (record->menuCallback) std::function<void()>(record->menuCallback)();
-            break;
-        case CaptionButtonKind::Custom:
-            if (target.callback) std::function<void()>(target.callback)();
-            break;
-    }
-}
-
-LRESULT SkinnedWindowProcedure::Forward(const Message& m) {
-    return ::CallWindowProcW(m.record->oldProc, m.window, m.id, m.wParam, m.lParam);
-}
-
-LRESULT SkinnedWindowProcedure::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SkinnedWindowProcedure::Handle(PassOn& passOn) {
     // The engine's own list, not the window's "Hw_lbID": every message passes here, and a
     // property read is a round trip through the window system. Both name the same record.
-    const int index = engine_.FindWindowIndex(window);
-    WindowRecord* record = engine_.Record(index);
-    if (!record || record->hwnd != window) {
-        return CallOldProc(window, kChildKeys, message, wParam, lParam);
-    }
-    return Dispatch({window, index, record, message, wParam, lParam});
+    HWND window = passOn.Window();
+    WindowRecord* record = core_.RecordOf(window);
+    if (!record || !record->frame) return passOn();
+    passOn.Retarget(record->oldProc);
+    return Dispatch({window, record, record->frame.get(), passOn.Message(), passOn.WParam(),
+                     passOn.LParam(), passOn});
 }
 
 LRESULT SkinnedWindowProcedure::Dispatch(const Message& m) {
     LRESULT result = 0;
     if (m.id == SeeThroughRefreshMessage()) {
-        FlushSeeThroughRefresh(m.window);
+        FlushSeeThroughRefresh(*m.record, m.window);
         return 0;
     }
     switch (m.id) {
         case WM_QUIT:
-            engine_.ShutDownGdiplus();
+            core_.ShutDownGdiplus();
             break;
         case WM_NCDESTROY:
             return OnNcDestroy(m);
@@ -169,7 +130,7 @@ LRESULT SkinnedWindowProcedure::Dispatch(const Message& m) {
             if (!DispatchInput(m, result)) return result;
             break;
     }
-    return Forward(m);
+    return m.passOn();
 }
 
 bool SkinnedWindowProcedure::DispatchInput(const Message& m, LRESULT& result) {
@@ -196,16 +157,20 @@ bool SkinnedWindowProcedure::DispatchInput(const Message& m, LRESULT& result) {
     }
 }
 
+bool SkinnedWindowProcedure::StillRegistered(const Message& m) const {
+    return core_.FindWindowIndex(m.window) != 0 && ::IsWindow(m.window);
+}
+
 LRESULT SkinnedWindowProcedure::OnNcDestroy(const Message& m) {
-    const WNDPROC old = m.record->oldProc;
     ::KillTimer(m.window, FadeTimerId(m.window));
-    engine_.ReleaseWindow(m.index);
-    return ::CallWindowProcW(old, m.window, m.id, m.wParam, m.lParam);
+    // The way on was taken from the record, which goes now.
+    core_.ReleaseWindow(m.record->index);
+    return m.passOn();
 }
 
 void SkinnedWindowProcedure::OnShowWindow(const Message& m) {
     // Composed now, so the first paint after showing is a copy.
-    if (m.wParam && OnShown(m.record->state)) engine_.RenderWindow(m.index, nullptr, false);
+    if (m.wParam && OnShown(m.record->state)) m.frame->Render(nullptr, false);
 }
 
 LRESULT SkinnedWindowProcedure::OnPaint(const Message& m) {
@@ -213,10 +178,10 @@ LRESULT SkinnedWindowProcedure::OnPaint(const Message& m) {
     HDC dc = ::BeginPaint(m.window, &paint);
     switch (OnPaintRequest(m.record->state)) {
         case PaintAction::Render:
-            engine_.RenderWindow(m.index, dc, true);
+            m.frame->Render(dc, true);
             break;
         case PaintAction::CopyImage:
-            engine_.ShowCachedImage(m.index, dc);
+            m.frame->ShowCachedImage(dc);
             break;
         case PaintAction::Nothing:
             break;
@@ -228,8 +193,8 @@ LRESULT SkinnedWindowProcedure::OnPaint(const Message& m) {
 
 void SkinnedWindowProcedure::OnSize(const Message& m) {
     m.record->captionHover.hotButton = 0;
-    OnSized(m.record->state, engine_.settings_.firstSize);
-    engine_.RelayoutDocked(m.index);
+    OnSized(m.record->state, core_.MutableFirstSize());
+    m.frame->RelayoutDocked();
 }
 
 void SkinnedWindowProcedure::OnGetMinMaxInfo(const Message& m) {
@@ -253,8 +218,8 @@ void SkinnedWindowProcedure::OnWindowPosChanged(const Message& m) {
         ::SetWindowPos(m.window, nullptr, 0, 0, clamp.size.width, clamp.size.height,
                        SWP_NOZORDER | SWP_NOOWNERZORDER);
     }
-    engine_.LayoutCaptionButtons(m.index);
-    if (m.record->statusBar.height > 0) engine_.LayoutStatusBar(m.index);
+    m.frame->LayoutCaptionButtons();
+    if (m.record->statusBar.height > 0) m.frame->LayoutStatusBar();
 }
 
 void SkinnedWindowProcedure::OnSystemCommand(const Message& m) {
@@ -263,7 +228,7 @@ void SkinnedWindowProcedure::OnSystemCommand(const Message& m) {
 
 void SkinnedWindowProcedure::OnSetText(const Message& m) {
     if (m.record->showTitle && m.record->captionBar && m.lParam) {
-        engine_.PaintTitle(m.index, nullptr, TextOf(m.window, m.lParam));
+        m.frame->PaintTitle(nullptr, TextOf(m.window, m.lParam));
     }
 }
 
@@ -274,7 +239,7 @@ void SkinnedWindowProcedure::ApplyHoverActions(const Message& m, const HoverActi
     }
     if (actions.startTimer) ::SetTimer(m.window, FadeTimerId(m.window), kFadeTimerMs, nullptr);
     for (const ButtonRepaint& repaint : actions.repaints) {
-        engine_.PaintCaptionButton(m.index, repaint.button, nullptr, false, repaint.opacity);
+        m.frame->PaintCaptionButton(repaint.button, nullptr, false, repaint.opacity);
     }
     if (actions.stopTimer) ::KillTimer(m.window, FadeTimerId(m.window));
 }
@@ -284,10 +249,10 @@ void SkinnedWindowProcedure::OnMouseMove(const Message& m) {
     const int x = GET_X_LPARAM(m.lParam);
     const int y = GET_Y_LPARAM(m.lParam);
     const bool inZone = InHoverZone(record.strip, x, y);
-    engine_.hotButton_ = record.captionBar ? engine_.CaptionHitTest(m.index, x, y) : 0;
+    core_.SetHotButton(record.captionBar ? m.frame->CaptionHitTest(x, y) : 0);
     ApplyHoverActions(
-        m, OnCaptionMouseMove(record.captionHover, record.captionBar, inZone, engine_.hotButton_));
-    if (!record.state.maximized) engine_.SetBorderCursor(m.index, m.lParam, ClientRectOf(m.window));
+        m, OnCaptionMouseMove(record.captionHover, record.captionBar, inZone, core_.HotButton()));
+    if (!record.state.maximized) m.frame->SetBorderCursor(m.lParam, ClientRectOf(m.window));
 }
 
 void SkinnedWindowProcedure::OnMouseHover(const Message& m) {
@@ -302,24 +267,22 @@ bool SkinnedWindowProcedure::OnLeftButtonDown(const Message& m) {
     OnCaptionPress(m.record->captionHover);
     if (!m.record->captionBar) return true;
     if (!m.record->state.maximized && !m.record->state.minimized) {
-        engine_.BeginMoveOrResize(m.index, m.lParam, ClientRectOf(m.window));
-        // Moving or sizing may have ended the window.
-        const WindowRecord* still = engine_.Record(m.index);
-        if (!still || still->hwnd != m.window) return false;
+        m.frame->BeginMoveOrResize(m.lParam, ClientRectOf(m.window));
+        // Moving or sizing may have ended the window, and its record with it.
+        if (!StillRegistered(m)) return false;
     }
-    const int button =
-        engine_.CaptionHitTest(m.index, GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam));
-    engine_.hotButton_ = button;
-    if (button > 0) engine_.PaintCaptionButton(m.index, button, nullptr, true, 0);
+    const int button = m.frame->CaptionHitTest(GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam));
+    core_.SetHotButton(button);
+    if (button > 0) m.frame->PaintCaptionButton(button, nullptr, true, 0);
     return true;
 }
 
 bool SkinnedWindowProcedure::OnLeftButtonUp(const Message& m) {
-    const int button = engine_.hotButton_;
+    const int button = core_.HotButton();
     if (button > 0 && button <= m.record->strip.Count() && m.record->captionBar) {
-        engine_.CaptionClick(m.index, button);
+        m.frame->CaptionClick(button);
         // A click may close the window: nothing of it is left to forward to.
-        if (!::IsWindow(m.window)) return false;
+        if (!StillRegistered(m)) return false;
     }
     return true;
 }
@@ -328,10 +291,10 @@ bool SkinnedWindowProcedure::OnDoubleClick(const Message& m) {
     if (GET_Y_LPARAM(m.lParam) > m.record->captionHeight || !m.record->dblClickMaximize) {
         return true;
     }
-    const int button = engine_.MaximizeButtonIndex(m.index);
+    const int button = m.frame->MaximizeButtonIndex();
     if (button <= 0) return true;
-    engine_.CaptionClick(m.index, button);
-    return ::IsWindow(m.window) != FALSE;
+    m.frame->CaptionClick(button);
+    return StillRegistered(m);
 }
 
 bool SkinnedWindowProcedure::OnTimer(const Message& m) {
@@ -339,9 +302,9 @@ bool SkinnedWindowProcedure::OnTimer(const Message& m) {
         ApplyHoverActions(m, OnCaptionFadeTick(m.record->captionHover));
         return false;
     }
-    if (m.wParam != engine_.FinishingTimerId()) return false;
-    ::KillTimer(m.window, engine_.FinishingTimerId());
-    engine_.FinishPreparation();
+    if (m.wParam != core_.FinishingTimerId()) return false;
+    ::KillTimer(m.window, core_.FinishingTimerId());
+    core_.FinishPreparation();
     return true;
 }
 
@@ -349,19 +312,19 @@ bool SkinnedWindowProcedure::OnChildMessage(const Message& m, LRESULT& result) {
     switch (m.id) {
         case WM_NOTIFY:
             RefreshAfterTreeChange(m.lParam);
-            return engine_.OfferChildMessage(m.window, m.id, m.wParam, m.lParam, result);
+            return core_.OfferChildMessage(m.window, m.id, m.wParam, m.lParam, result);
         case WM_DRAWITEM:
-            return engine_.OfferChildMessage(m.window, m.id, m.wParam, m.lParam, result);
+            return core_.OfferChildMessage(m.window, m.id, m.wParam, m.lParam, result);
         case WM_COMMAND:
-            RefreshAfterNotification(engine_, m.wParam, m.lParam);
+            RefreshAfterNotification(core_.Settings(), m.wParam, m.lParam);
             return false;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
-            if (const auto brush =
-                    AnswerColourRequest(engine_, m.id, reinterpret_cast<HDC>(m.wParam),
-                                        reinterpret_cast<HWND>(m.lParam))) {
+            if (const auto brush = AnswerColourRequest(core_.GetBackdrop(), *m.record, m.id,
+                                                       reinterpret_cast<HDC>(m.wParam),
+                                                       reinterpret_cast<HWND>(m.lParam))) {
                 result = *brush;
                 return true;
             }

@@ -2,35 +2,44 @@
 // cached image (composing it again when due), drives the caption buttons (hover fades on a
 // 20 ms timer, press, click), limits the size, lets children paint over the skin and trims the
 // working set when the application goes to the background. The state changes themselves are
-// decided by the rules of window_state.h and caption_hover.h; everything goes on to the
-// window's own procedure afterwards unless a member says otherwise.
+// decided by the rules of window_state.h and caption_hover.h, the drawing is the window's
+// frame's; everything goes on to the window's own procedure afterwards unless a member says
+// otherwise.
 #pragma once
 
 #include <windows.h>
 
+#include "core/callback_guard_win.h"
 #include "skin/frame/caption_hover.h"
 
 namespace yf {
 
-class SkinEngine;
+class EngineCore;
+class WindowFrame;
 struct WindowRecord;
 
 class SkinnedWindowProcedure {
   public:
-    explicit SkinnedWindowProcedure(SkinEngine& engine) : engine_(engine) {}
-    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    explicit SkinnedWindowProcedure(EngineCore& core) : core_(core) {}
+
+    // The procedure the system calls for every skinned window.
+    static WNDPROC Entry();
+    // One message, with the way on to the window's own procedure.
+    LRESULT Handle(PassOn& passOn);
 
   private:
     struct Message {
         HWND window;
-        int index;
         WindowRecord* record;
+        WindowFrame* frame;
         UINT id;
         WPARAM wParam;
         LPARAM lParam;
+        PassOn& passOn;
     };
 
-    static LRESULT Forward(const Message& m);
+    static LRESULT CALLBACK EntryProcedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) noexcept;
     LRESULT Dispatch(const Message& m);
     // Mouse, timer and child messages: false when the message goes no further (`result` then
     // holds the answer; 0 when the window is gone).
@@ -53,8 +62,10 @@ class SkinnedWindowProcedure {
     bool OnTimer(const Message& m);
     bool OnChildMessage(const Message& m, LRESULT& result);
     void ApplyHoverActions(const Message& m, const HoverActions& actions);
+    // Whether the window of `m` is still registered (a click may have ended it).
+    bool StillRegistered(const Message& m) const;
 
-    SkinEngine& engine_;
+    EngineCore& core_;
 };
 
 }  // namespace yf

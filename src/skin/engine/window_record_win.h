@@ -1,5 +1,8 @@
-// What the skin engine keeps for each window it skins: the caption bar and its buttons, the
-// cached images, hover state, and the lists of child controls the family painters take over.
+// What the skin engine keeps for each window it skins: the registration options, its state,
+// the cached window image with the versions the painters' kept faces are stamped with, the
+// caption strip and status bar, hover state, what the backdrop keeps for it, and one list of
+// child records per control family. The window's frame (composition, caption, moving, status
+// bar) is the WindowFrame it owns; everything here goes when the window goes.
 #pragma once
 
 #include <windows.h>
@@ -16,16 +19,19 @@
 #include "gfx/image_win.h"
 #include "gfx/pixel_buffer.h"
 #include "gfx/tooltip_win.h"
-#include "skin/frame/caption_hover.h"
-#include "skin/frame/caption_strip.h"
+#include "skin/backdrop/dib_surface_win.h"
+#include "skin/backdrop/window_backdrop_win.h"
 #include "skin/engine/child_hover.h"
 #include "skin/engine/child_list_win.h"
-#include "skin/backdrop/dib_surface_win.h"
-#include "skin/frame/status_bar_layout.h"
 #include "skin/engine/skin_settings.h"
 #include "skin/engine/window_state.h"
+#include "skin/frame/caption_hover.h"
+#include "skin/frame/caption_strip.h"
+#include "skin/frame/status_bar_layout.h"
 
 namespace yf {
+
+class WindowFrame;
 
 // A picture decoded once, with a number that changes whenever the picture does. A stretched
 // picture first keeps the decoded bitmap itself; when the program is idle it is replaced by a
@@ -37,17 +43,6 @@ struct PreparedPicture {
     bool empty() const { return pixels.empty() && !decoded; }
 };
 
-// The picture scaled to the client area, kept for renders at the same size.
-struct ScaledPicture {
-    int generation = -1;
-    gfx::PixelBuffer pixels;
-};
-
-struct ButtonGlyphs {
-    gfx::Bitmap image;
-    gfx::Bitmap image2;
-};
-
 struct TitleStyle {
     gfx::ColourRef colour = 0xFFFFFF;
     gfx::ColourRef haloColour = 0x808080;
@@ -55,19 +50,6 @@ struct TitleStyle {
     int size = 12;
     int style = 1;  // non-zero: bold
     bool operator==(const TitleStyle&) const = default;
-};
-
-// Everything the drawn caption decoration (title, button glyphs, sheen and separators)
-// depends on; the decoration is drawn again only when one of these changes.
-struct CaptionOverlayKey {
-    int width = 0;
-    int height = 0;
-    std::string text;
-    TitleStyle title;
-    bool showTitle = true;
-    bool maximized = false;
-    int buttonsVersion = 0;
-    bool operator==(const CaptionOverlayKey&) const = default;
 };
 
 struct StatusBar {
@@ -79,7 +61,13 @@ struct StatusBar {
 };
 
 struct WindowRecord {
+    WindowRecord();
+    ~WindowRecord();
+    WindowRecord(const WindowRecord&) = delete;
+    WindowRecord& operator=(const WindowRecord&) = delete;
+
     HWND hwnd = nullptr;
+    int index = 0;  // its place in the window list, as its "Hw_lbID" says
     int captionHeight = kMinCaptionHeight;
     bool showHelp = false;
     bool showMenu = false;
@@ -94,12 +82,8 @@ struct WindowRecord {
     PictureMode ownPictureMode = kDefaultSkinMode;
     gfx::ColourRef ownPictureColour = 0;
     PreparedPicture ownPrepared;
-    ScaledPicture scaled;
 
     CaptionStrip strip;
-    std::vector<ButtonGlyphs> glyphs;  // decoded pictures, one per strip button
-    int buttonsVersion = 0;            // raised whenever a button or its pictures change
-
     WindowState state;  // maximized, minimized, needs a new composition
     int minTrackWidth = 200;
     int minTrackHeight = 150;
@@ -127,21 +111,11 @@ struct WindowRecord {
     std::uint64_t imageVersion = 0;
     std::uint64_t bandVersion = 0;
     std::uint64_t panelsVersion = 0;
-    DibSurface topBand;     // the caption band before title and buttons were drawn
-    DibSurface statusBand;  // the status bar before its cells were drawn
-    SIZE regionSize{};      // size the window region was last made for
-    // The outline and the key-coloured corners for the current size, drawn once per size.
-    gfx::SparseOverlay frame;
-    bool frameWithOutline = false;
-    // The caption decoration, transparent where the picture shows through.
-    CaptionOverlayKey captionKey;
-    gfx::PixelBuffer captionOverlay;
-    bool captionOverlayReady = false;
-    // The one made before, kept for a window that goes back and forth between two sizes.
-    CaptionOverlayKey previousCaptionKey;
-    gfx::PixelBuffer previousCaptionOverlay;
     int captionButtonCount = 0;
     bool registered = false;
+
+    WindowBackdrop backdrop;
+    std::unique_ptr<WindowFrame> frame;
 
     // The list of `family`, whose records are `Record`; made empty on first use.
     template <typename Record>

@@ -4,18 +4,14 @@
 // keep the taskbar visible. Pure rules, so the window procedure only carries them out.
 #pragma once
 
+#include "skin/geometry.h"
+
 namespace yf {
 
 struct WindowState {
     bool maximized = false;
     bool minimized = false;
     bool needsRender = true;  // the next paint composes the whole window image again
-};
-
-struct Size2 {
-    int width = 0;
-    int height = 0;
-    bool operator==(const Size2&) const = default;
 };
 
 enum class PaintAction { Nothing, Render, CopyImage };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gfx/figure.h"
+#include "skin/geometry.h"
 
 namespace yf {
 
@@ -92,14 +93,6 @@ bool InHoverZone(const CaptionStrip& strip, int x, int y);
 
 // Where a press belongs to the buttons rather than to moving or sizing the window.
 bool InPressZone(const CaptionStrip& strip, int x, int y);
-
-struct PixelBox {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const PixelBox&) const = default;
-};
 
 // Where button `index` is painted: one pixel left of its layout rectangle, one below the strip
 // top, at its picture size.

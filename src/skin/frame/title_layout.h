@@ -2,7 +2,7 @@
 #pragma once
 
 #include "gfx/figure.h"
-#include "skin/frame/caption_strip.h"
+#include "skin/geometry.h"
 
 namespace yf {
 

@@ -17,10 +17,12 @@
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"
+#include "support/engine_inside.h"
 
 namespace yf {
 namespace {
 
+using testing::Inside;
 using testing::PumpFor;
 
 constexpr wchar_t kHostClass[] = L"YfButtonsTestWindow";
@@ -116,7 +118,7 @@ class SkinnedButtonsTest : public ::testing::Test {
         return child;
     }
 
-    ButtonPainter& Painter() { return *engine_->PainterOf<ButtonPainter>(); }
+    ButtonPainter& Painter() { return *Inside().PainterOf<ButtonPainter>(); }
 
     static void Poison(HWND control) {
         WindowDc dc(control, WindowDc::Area::Whole);
@@ -169,7 +171,7 @@ TEST_F(SkinnedButtonsTest, PushButtonsBecomeOwnerDrawnAndOthersKeepTheirPainting
     EXPECT_EQ(prop::Get(picture_button_, prop::kListIndex), 3);
     EXPECT_EQ(prop::Get(check_, prop::kListIndex), 4);
     EXPECT_EQ(prop::Get(radio_, prop::kListIndex), 5);
-    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Buttons), 7);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Buttons), 7);
     // The dialog manager's default-button switch does not undo the owner drawing.
     ::SendMessageW(second_, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
     EXPECT_EQ(::GetWindowLongW(second_, GWL_STYLE) & 0xF, BS_OWNERDRAW);
@@ -193,7 +195,7 @@ TEST_F(SkinnedButtonsTest, MovingFromOneButtonToTheOtherRepaintsBoth) {
     Move(first_);
     EXPECT_FALSE(StillPoisoned(first_));
     EXPECT_TRUE(IsReddish(testing::CaptureWindow(first_).At(0, 14)));  // lit outline
-    EXPECT_EQ(engine_->Record(1)->childHover.hotKind, kButtonHotKind);
+    EXPECT_EQ(Inside().Record(1)->childHover.hotKind, kButtonHotKind);
 
     Poison(first_);
     Move(first_);  // still over the same button: nothing to repaint
@@ -303,7 +305,7 @@ TEST_F(SkinnedButtonsTest, PictureButtonsRegisterOnceAndSurviveABadPicture) {
     EXPECT_EQ(prop::Get(picture_button_, prop::kOldProc), old);
     EXPECT_NE(old, ours);
     EXPECT_EQ(prop::Get(picture_button_, prop::kListIndex), 3);
-    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Buttons), 7);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Buttons), 7);
     PumpFor(50);
     // Value 0: the picture above the caption, centred.
     const testing::Pixels above = testing::CaptureWindow(picture_button_);
@@ -355,7 +357,7 @@ TEST_F(SkinnedButtonsTest, WithControlSkinningOffButtonsKeepTheirOwnFace) {
     apply.window = other;
     ASSERT_TRUE(engine_->ApplySkin(apply));
     EXPECT_EQ(::GetWindowLongW(push, GWL_STYLE) & 0xF, BS_PUSHBUTTON);
-    EXPECT_EQ(engine_->Record(2)->ChildCount(ControlFamily::Buttons), 0);
+    EXPECT_EQ(Inside().Record(2)->ChildCount(ControlFamily::Buttons), 0);
     ::DestroyWindow(other);
 }
 

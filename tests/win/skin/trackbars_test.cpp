@@ -17,10 +17,12 @@
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"
+#include "support/engine_inside.h"
 
 namespace yf {
 namespace {
 
+using testing::Inside;
 using testing::PumpFor;
 
 constexpr wchar_t kHostClass[] = L"YfTrackbarsTestWindow";
@@ -117,12 +119,12 @@ class SkinnedTrackbarsTest : public ::testing::Test {
 
 TEST_F(SkinnedTrackbarsTest, EveryTrackbarAndProgressBarIsTakenOver) {
     Build();
-    const WindowRecord& record = *engine_->Record(1);
-    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Trackbars), 3);
-    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::ProgressBars), 2);
+    const WindowRecord& record = *Inside().Record(1);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Trackbars), 3);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::ProgressBars), 2);
     (void)record;
     const auto trackProc =
-        reinterpret_cast<LONG_PTR>(engine_->PainterOf<TrackbarPainter>()->Procedure());
+        reinterpret_cast<LONG_PTR>(Inside().PainterOf<TrackbarPainter>()->Procedure());
     EXPECT_EQ(::GetWindowLongPtrW(innerTrack_, GWLP_WNDPROC), trackProc);
     EXPECT_EQ(prop::Get(upright_, prop::kListIndex), 2);
     EXPECT_EQ(prop::Get(innerProgress_, prop::kListIndex), 2);
@@ -132,7 +134,7 @@ TEST_F(SkinnedTrackbarsTest, ThumbGrowsUnderTheMouseAndShrinksWhenItLeaves) {
     Build(false);  // no panel: only the groove and the thumb lie on the grey
     const int resting = CountBright(track_);
     ::SendMessageW(track_, WM_MOUSEMOVE, 0, MAKELPARAM(100, 20));
-    EXPECT_EQ(engine_->Record(1)->childHover.hotKind, kTrackbarHotKind);
+    EXPECT_EQ(Inside().Record(1)->childHover.hotKind, kTrackbarHotKind);
     const int hot = CountBright(track_);
     ::SendMessageW(track_, WM_MOUSELEAVE, 0, 0);
     const int after = CountBright(track_);

@@ -4,9 +4,11 @@
 
 #include "core/wide_text_win.h"
 #include "gfx/text_win.h"
-#include "skin/backdrop/child_painting_win.h"
+#include "skin/backdrop/backdrop_win.h"
+#include "skin/backdrop/control_area_win.h"
+#include "skin/drawing_win.h"
+#include "skin/engine/engine_core_win.h"
 #include "skin/shapes.h"
-#include "skin/engine/skin_engine_win.h"
 
 namespace yf {
 namespace {
@@ -198,48 +200,48 @@ bool ButtonPainter::OnChildMessage(HWND, UINT message, WPARAM, LPARAM lParam, LR
     return true;
 }
 
-void ButtonPainter::PaintButtonHot(HWND button, std::uint32_t state, bool hover) {
-    const Ref ref = Find(button);
-    if (!ref) return;
+void ButtonPainter::PaintButtonHot(const Ref& ref, std::uint32_t state, bool hover) {
     if (hover) state |= kItemHot;
     if (IsMarkKind(ref.record->kind)) {
-        PaintMark(ref, state, nullptr, ref.record->kind == ButtonKind::Radio);
+        PaintMark(ref, state);
         return;
     }
     RECT client{};
-    ::GetClientRect(button, &client);
-    WindowDc dc(button);
+    ::GetClientRect(ref.control, &client);
+    WindowDc dc(ref.control);
     Paint(ref, dc.get(), state, client);
 }
 
-void ButtonPainter::Paint(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect) {
-    if (!dc || !engine_.GdiplusRunning() || rect.right <= rect.left || rect.bottom <= rect.top) {
-        return;
-    }
+const DibSurface* ButtonPainter::Face(const Ref& ref, std::uint32_t state, const RECT& rect,
+                                      BackgroundSnapshot& fresh) {
+    if (!GdiplusRunning() || rect.right <= rect.left || rect.bottom <= rect.top) return nullptr;
     const ButtonKind kind = ref.record->kind;
-    if (IsMarkKind(kind)) {
-        PaintMark(ref, state, dc, kind == ButtonKind::Radio);
-        return;
-    }
+    if (IsMarkKind(kind)) return MarkFace(ref, state, fresh);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     const RECT outerRect = InOuter(ref.control, {0, 0, width, height});
-    const ButtonFaceKey key = FaceKeyOf(ref, state, outerRect);
-    if (ShowKept(ref, key, dc, rect.left, rect.top)) return;
-    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(ref.control, outerRect);
-    if (!snapshot) return;
-    {
-        gfx::Graphics graphics;
-        if (!graphics.FromHdc(snapshot.Dc())) return;
-        if (kind == ButtonKind::Push) {
-            DrawPushButton(graphics, ref, state, width, height);
-        } else if (kind == ButtonKind::Glass) {
-            DrawGlassButton(graphics, ref, state, width, height);
-        } else {
-            DrawPictureButton(graphics, ref, state);
-        }
-    }
-    ShowAndKeep(ref, key, dc, rect.left, rect.top, std::move(snapshot));
+    return backdrop_.KeptFace(ref.control, outerRect, ref.record->faces,
+                              FaceKeyOf(ref, state, outerRect), fresh, [&](HDC surface) {
+                                  gfx::Graphics graphics;
+                                  if (!graphics.FromHdc(surface)) return;
+                                  if (kind == ButtonKind::Push) {
+                                      DrawPushButton(graphics, ref, state, width, height);
+                                  } else if (kind == ButtonKind::Glass) {
+                                      DrawGlassButton(graphics, ref, state, width, height);
+                                  } else {
+                                      DrawPictureButton(graphics, ref, state);
+                                  }
+                              });
+}
+
+void ButtonPainter::Paint(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect) {
+    if (!dc) return;
+    BackgroundSnapshot fresh;
+    const DibSurface* face = Face(ref, state, rect, fresh);
+    if (!face) return;
+    const int x = IsMarkKind(ref.record->kind) ? 0 : rect.left;
+    const int y = IsMarkKind(ref.record->kind) ? 0 : rect.top;
+    ::BitBlt(dc, x, y, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
 }
 
 void ButtonPainter::DrawPushButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state,
@@ -382,14 +384,6 @@ void ButtonPainter::DrawPictureButton(gfx::Graphics& graphics, const Ref& ref,
     }
 }
 
-void ButtonPainter::PaintCheckBox(const Ref& ref, std::uint32_t state, HDC dc) {
-    PaintMark(ref, state, dc, false);
-}
-
-void ButtonPainter::PaintRadio(const Ref& ref, std::uint32_t state, HDC dc) {
-    PaintMark(ref, state, dc, true);
-}
-
 void ButtonPainter::DrawRadioMark(gfx::Graphics& graphics, const CheckMarkLayout& layout,
                                   std::uint32_t state, bool checked) {
     const gfx::ColourRef accent = Settings().accentColour;
@@ -443,10 +437,10 @@ void ButtonPainter::DrawCheckMark(gfx::Graphics& graphics, const CheckMarkLayout
     const gfx::RectF& box = layout.box;
     const gfx::PointF boxTop{box.x, box.y};
     const gfx::PointF boxBottom{box.x, box.y + box.height};
-    const gfx::Bitmap square = LoadGlyph(L"CHECK_BOX", engine_.Module());
+    const gfx::Bitmap square = LoadGlyph(L"CHECK_BOX", core_.Module());
     DrawAtNaturalSize(graphics, square, box.x, box.y);
     if (checked) {
-        DrawAtNaturalSize(graphics, LoadGlyph(L"CHECK_MARK", engine_.Module()), box.x, box.y);
+        DrawAtNaturalSize(graphics, LoadGlyph(L"CHECK_MARK", core_.Module()), box.x, box.y);
     }
     if (state & kItemHot) {
         gfx::LinearGradientBrush light;
@@ -460,21 +454,41 @@ void ButtonPainter::DrawCheckMark(gfx::Graphics& graphics, const CheckMarkLayout
     }
 }
 
-void ButtonPainter::PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool radio) {
-    if (!engine_.GdiplusRunning()) return;
+void ButtonPainter::PaintMark(const Ref& ref, std::uint32_t state, HDC dc) {
+    RECT client{};
+    ::GetClientRect(ref.control, &client);
+    if (dc) {
+        Paint(ref, dc, state, client);
+    } else {
+        WindowDc own(ref.control);
+        Paint(ref, own.get(), state, client);
+    }
+}
+
+const DibSurface* ButtonPainter::MarkFace(const Ref& ref, std::uint32_t state,
+                                          BackgroundSnapshot& fresh) {
     RECT client{};
     ::GetClientRect(ref.control, &client);
     const int width = client.right;
     const int height = client.bottom;
-    if (width <= 0 || height <= 0) return;
+    if (width <= 0 || height <= 0) return nullptr;
+    const bool radio = ref.record->kind == ButtonKind::Radio;
     const bool checked = ::SendMessageW(ref.control, BM_GETCHECK, 0, 0) == BST_CHECKED;
     ref.record->checked = checked;
     const RECT outerRect = InOuter(ref.control, client);
     const ButtonFaceKey key = FaceKeyOf(ref, state, outerRect);
-    if (ShowKept(ref, key, dc, 0, 0)) return;
-    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(ref.control, outerRect);
-    gfx::Graphics graphics;
-    if (!snapshot || !graphics.FromHdc(snapshot.Dc())) return;
+    return backdrop_.KeptFace(ref.control, outerRect, ref.record->faces, key, fresh,
+                              [&](HDC surface) {
+                                  gfx::Graphics graphics;
+                                  if (graphics.FromHdc(surface)) {
+                                      DrawMark(graphics, ref, state, width, height, radio, checked);
+                                  }
+                              });
+}
+
+void ButtonPainter::DrawMark(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state,
+                             int width, int height, bool radio, bool checked) {
+    const RECT client{0, 0, width, height};
     const CheckMarkLayout layout = LayoutCheckMark(0, 0, width, height, radio);
     if (state & kItemDisabled) {
         gfx::SolidBrush grey;
@@ -493,13 +507,11 @@ void ButtonPainter::PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool 
     graphics.SetSmoothingMode(gfx::gp::SmoothingModeDefault);
     DrawCaption(graphics, ref.control, ref.record->text, ref.record->font, layout.caption,
                 gfx::gp::StringAlignmentNear, gfx::gp::StringAlignmentCenter);
-    graphics.Delete();
-    ShowAndKeep(ref, key, dc, 0, 0, std::move(snapshot));
 }
 
 ButtonFaceKey ButtonPainter::FaceKeyOf(const Ref& ref, std::uint32_t state, const RECT& outerRect) {
     constexpr std::uint32_t kLookBits = kItemPressed | kItemDisabled | kItemFocus | kItemHot;
-    return {engine_.StampOf(ref.control, outerRect),
+    return {backdrop_.StampOf(ref.control, outerRect),
             state & kLookBits,
             ref.record->text,
             static_cast<gfx::ColourRef>(prop::Get(ref.control, prop::kTextColour)),
@@ -507,44 +519,16 @@ ButtonFaceKey ButtonPainter::FaceKeyOf(const Ref& ref, std::uint32_t state, cons
             Settings().accentColour};
 }
 
-bool ButtonPainter::ShowKept(const Ref& ref, const ButtonFaceKey& key, HDC dc, int x, int y) {
-    const DibSurface* kept = ref.record->faces.Find(key, key.background.keepable);
-    if (!kept) return false;
-    if (preparing_) return true;
-    if (dc) {
-        ::BitBlt(dc, x, y, kept->Width(), kept->Height(), kept->Dc(), 0, 0, SRCCOPY);
-    } else {
-        WindowDc own(ref.control);
-        ::BitBlt(own.get(), x, y, kept->Width(), kept->Height(), kept->Dc(), 0, 0, SRCCOPY);
-    }
-    return true;
-}
-
-void ButtonPainter::ShowAndKeep(const Ref& ref, const ButtonFaceKey& key, HDC dc, int x, int y,
-                                BackgroundSnapshot composed) {
-    if (!preparing_) {
-        const int width = composed.Width();
-        const int height = composed.Height();
-        if (dc) {
-            ::BitBlt(dc, x, y, width, height, composed.Dc(), 0, 0, SRCCOPY);
-        } else {
-            WindowDc own(ref.control);
-            ::BitBlt(own.get(), x, y, width, height, composed.Dc(), 0, 0, SRCCOPY);
-        }
-    }
-    if (key.background.keepable) ref.record->faces.Keep(key, std::move(composed).Keep());
-}
-
-void ButtonPainter::PrepareFaces(int windowIndex) {
-    if (!engine_.GdiplusRunning()) return;
-    UniqueMemoryDc scratch(::CreateCompatibleDC(nullptr));
-    preparing_ = true;
-    ForEachVisible(windowIndex, [&](const Ref& ref) {
+void ButtonPainter::PrepareFaces(WindowRecord& window) {
+    if (!GdiplusRunning()) return;
+    // Composed and kept only: nothing is copied out, so no state of the painter has to say so
+    // (a failure halfway through leaves every later paint as it should be).
+    ForEachVisible(window, [&](const Ref& ref) {
         RECT client{};
         ::GetClientRect(ref.control, &client);
-        Paint(ref, scratch.get(), CurrentState(ref), client);
+        BackgroundSnapshot fresh;
+        Face(ref, CurrentState(ref), client, fresh);
     });
-    preparing_ = false;
 }
 
 LRESULT ButtonPainter::OnMarkMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -552,16 +536,14 @@ LRESULT ButtonPainter::OnMarkMessage(Ref& ref, UINT message, WPARAM wParam, LPAR
     // is put back at once afterwards.
     HWND control = ref.control;
     const LRESULT result = Forward(ref, message, wParam, lParam);
-    if (const Ref still = Find(control)) {
-        PaintMark(still, CurrentState(still), nullptr, still.record->kind == ButtonKind::Radio);
-    }
+    if (ref.StillThere()) PaintMark(ref, CurrentState(ref));
     return result;
 }
 
 LRESULT ButtonPainter::OnMarkPaint(Ref& ref) {
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(ref.control, &paint);
-    PaintMark(ref, CurrentState(ref), dc, ref.record->kind == ButtonKind::Radio);
+    PaintMark(ref, CurrentState(ref), dc);
     ::EndPaint(ref.control, &paint);
     return 0;
 }
@@ -569,11 +551,10 @@ LRESULT ButtonPainter::OnMarkPaint(Ref& ref) {
 LRESULT ButtonPainter::OnSetText(Ref& ref, WPARAM wParam, LPARAM lParam) {
     HWND control = ref.control;
     const LRESULT result = Forward(ref, WM_SETTEXT, wParam, lParam);
-    const Ref still = Find(control);
-    if (!still) return result;
-    still.record->text = WindowText(control);
-    if (IsMarkKind(still.record->kind)) {
-        PaintMark(still, CurrentState(still), nullptr, still.record->kind == ButtonKind::Radio);
+    if (!ref.StillThere()) return result;
+    ref.record->text = WindowText(control);
+    if (IsMarkKind(ref.record->kind)) {
+        PaintMark(ref, CurrentState(ref));
     } else {
         ::InvalidateRect(control, nullptr, FALSE);
     }
@@ -586,12 +567,12 @@ LRESULT ButtonPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
         case WM_MOUSEMOVE:
             if (NoteMouseMove(ref, kButtonHotKind)) {
-                PaintButtonHot(ref.control, CurrentState(ref), true);
+                PaintButtonHot(ref, CurrentState(ref), true);
             }
             break;
         case WM_MOUSELEAVE:
             NoteHoverLeave(ref.window->childHover);
-            PaintButtonHot(ref.control, CurrentState(ref), false);
+            PaintButtonHot(ref, CurrentState(ref), false);
             break;
         case WM_MOVE:
             ::InvalidateRect(ref.control, nullptr, TRUE);
@@ -643,21 +624,13 @@ LRESULT ButtonPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM l
     return Forward(ref, message, wParam, lParam);
 }
 
-void ButtonPainter::Forget(HWND control) {
-    if (const Ref ref = Find(control)) ref.record->tooltip = gfx::ToolTip();
-}
-
 bool ButtonPainter::RegisterPictures(HWND button, ButtonKind kind,
                                      const std::array<std::span<const std::uint8_t>, 4>& pictures,
                                      int value, std::string_view tooltip) {
-    const int windowIndex = engine_.OwnerWindowIndex(button);
+    const int windowIndex = core_.OwnerWindowIndex(button);
     WindowRecord* window = WindowAt(windowIndex);
     if (!window || !::IsWindow(button)) return false;
-    Ref ref;
-    ChildList<ButtonRecord>& list = ListOf(*window);
-    for (int i = 1; i < list.Size(); ++i) {
-        if (list.Base(i).hwnd == button) ref = At(windowIndex, i);
-    }
+    Ref ref = InWindow(*window, button);
     if (!ref) {
         ref = TakeOver(windowIndex, button);
         if (!ref) return false;

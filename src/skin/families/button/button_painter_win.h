@@ -18,10 +18,11 @@
 #include "gfx/tooltip_win.h"
 #include "skin/backdrop/background_snapshot_win.h"
 #include "skin/backdrop/background_stamp.h"
-#include "skin/families/button/button_layout.h"
-#include "skin/engine/family_painter_win.h"
 #include "skin/backdrop/dib_surface_win.h"
 #include "skin/backdrop/face_cache.h"
+#include "skin/engine/family_painter_win.h"
+#include "skin/engine/family_roles_win.h"
+#include "skin/families/button/button_layout.h"
 
 namespace yf {
 
@@ -50,14 +51,16 @@ struct ButtonRecord : ChildRecord {
     FaceCache<ButtonFaceKey, DibSurface> faces;
 };
 
-class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlFamily::Buttons> {
+class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlFamily::Buttons>,
+                      public PictureButtonRole {
   public:
     using FamilyPainter::FamilyPainter;
 
     // Push buttons first, then check boxes and automatic radio buttons.
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Repaint; }
-    void PrepareFaces(int windowIndex) override;
+    // Composes and keeps the faces the visible buttons will show; copies nothing out.
+    void PrepareFaces(WindowRecord& window) override;
     // WM_DRAWITEM of a push or picture button the engine took over.
     bool OnChildMessage(HWND parent, UINT message, WPARAM wParam, LPARAM lParam,
                         LRESULT& result) override;
@@ -66,27 +69,28 @@ class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlF
     void InstallCheckButtons(int windowIndex, HWND parent);
 
     // Paints a button outside its paint messages, on its own DC: the given item state, with
-    // the hot bit when `hover`. Nothing for a button the engine has not taken over.
-    void PaintButtonHot(HWND button, std::uint32_t state, bool hover);
+    // the hot bit when `hover`.
+    void PaintButtonHot(const Ref& ref, std::uint32_t state, bool hover);
 
     // One picture (a glass button) or one per state (normal, hover, pressed, disabled); false
     // when no ancestor of the button is skinned. A button registered again keeps its record.
     bool RegisterPictureButton(HWND button, std::span<const std::uint8_t> picture, int value,
-                               std::string_view tooltip);
+                               std::string_view tooltip) override;
     bool RegisterStatePictureButton(HWND button, std::span<const std::uint8_t> normal,
                                     std::span<const std::uint8_t> hover,
                                     std::span<const std::uint8_t> pressed,
                                     std::span<const std::uint8_t> disabled,
-                                    std::string_view tooltip);
+                                    std::string_view tooltip) override;
 
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
 
-  protected:
-    // A picture button's tooltip goes with the button, not with its window.
-    void Forget(HWND control) override;
-
   private:
+    // The face for `state` over `rect` (client coordinates), kept or composed into `fresh`;
+    // null when none can be composed.
+    const DibSurface* Face(const Ref& ref, std::uint32_t state, const RECT& rect,
+                           BackgroundSnapshot& fresh);
+    const DibSurface* MarkFace(const Ref& ref, std::uint32_t state, BackgroundSnapshot& fresh);
     void Paint(const Ref& ref, HDC dc, std::uint32_t state, const RECT& rect);
     // The looks of push, glass and picture buttons, drawn over the skin behind the button.
     void DrawPushButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state, int width,
@@ -94,9 +98,10 @@ class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlF
     void DrawGlassButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state, int width,
                          int height);
     void DrawPictureButton(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state);
-    void PaintCheckBox(const Ref& ref, std::uint32_t state, HDC dc = nullptr);
-    void PaintRadio(const Ref& ref, std::uint32_t state, HDC dc = nullptr);
-    void PaintMark(const Ref& ref, std::uint32_t state, HDC dc, bool radio);
+    // A check box or radio button on `dc`, or on its own DC when none is given.
+    void PaintMark(const Ref& ref, std::uint32_t state, HDC dc = nullptr);
+    void DrawMark(gfx::Graphics& graphics, const Ref& ref, std::uint32_t state, int width,
+                  int height, bool radio, bool checked);
     void DrawRadioMark(gfx::Graphics& graphics, const CheckMarkLayout& layout, std::uint32_t state,
                        bool checked);
     void DrawCheckMark(gfx::Graphics& graphics, const CheckMarkLayout& layout, std::uint32_t state,
@@ -111,14 +116,6 @@ class ButtonPainter : public FamilyPainter<ButtonPainter, ButtonRecord, ControlF
     LRESULT OnMarkPaint(Ref& ref);
     LRESULT OnSetText(Ref& ref, WPARAM wParam, LPARAM lParam);
     ButtonFaceKey FaceKeyOf(const Ref& ref, std::uint32_t state, const RECT& outerRect);
-    // Copies the face kept for `key` to `dc` at (x, y) (the button's own DC when null); false
-    // when none is kept and the face is to be composed.
-    bool ShowKept(const Ref& ref, const ButtonFaceKey& key, HDC dc, int x, int y);
-    // Copies a freshly composed face out and keeps it.
-    void ShowAndKeep(const Ref& ref, const ButtonFaceKey& key, HDC dc, int x, int y,
-                     BackgroundSnapshot composed);
-
-    bool preparing_ = false;  // PrepareFaces: compose and keep, copy nothing out
 };
 
 }  // namespace yf

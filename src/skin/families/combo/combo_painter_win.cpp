@@ -2,14 +2,15 @@
 
 #include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
+#include "core/window_class_win.h"
 #include "gfx/text_win.h"
-#include "skin/backdrop/child_painting_win.h"
-#include "skin/families/combo/combo_layout.h"
-#include "skin/families/edit/edit_painter_win.h"
-#include "skin/backdrop/kept_face_win.h"
+#include "skin/backdrop/backdrop_win.h"
+#include "skin/backdrop/control_area_win.h"
 #include "skin/backdrop/see_through.h"
 #include "skin/backdrop/see_through_win.h"
-#include "skin/engine/skin_engine_win.h"
+#include "skin/drawing_win.h"
+#include "skin/engine/engine_core_win.h"
+#include "skin/families/combo/combo_layout.h"
 
 namespace yf {
 namespace {
@@ -69,9 +70,9 @@ void ComboPainter::Install(int windowIndex, HWND parent) {
         ShowSelectedText(combo);
         TakeOver(windowIndex, combo);
         HWND inner = ::FindWindowExW(combo, nullptr, L"Edit", nullptr);
-        EditPainter* edits = engine_.PainterOf<EditPainter>();
-        if (inner && edits && Settings().transparentControls)
-            edits->TakeOverEdit(windowIndex, inner);
+        // The edit inside is skinned as an edit, by its own family.
+        ChildPainter* edits = core_.Painters().Find(ControlFamily::Edits);
+        if (inner && edits && Settings().transparentControls) edits->Adopt(windowIndex, inner);
     }
 }
 
@@ -100,7 +101,7 @@ void ComboPainter::DrawFace(HDC snapshot, const ComboFaceKey& key) {
         if (face.Create(layout.gradientFrom, layout.gradientTo, colours.fillFrom, colours.fillTo)) {
             FillRoundRect(graphics, face, layout.buttonFill, 1);
         }
-        if (!arrow_) arrow_ = LoadGlyph(L"ARROW_COMBO", engine_.Module());
+        if (!arrow_) arrow_ = LoadGlyph(L"ARROW_COMBO", core_.Module());
         if (arrow_) graphics.DrawImage(arrow_, layout.arrowAt.x, layout.arrowAt.y);
     }
     if (!layout.DrawsText()) return;
@@ -118,7 +119,7 @@ const DibSurface* ComboPainter::Face(const Ref& ref, std::optional<bool> hover,
     const SIZE size = OuterSizeOf(ref.control);
     if (size.cx <= 0 || size.cy <= 0) return nullptr;
     const auto style = static_cast<std::uint32_t>(::GetWindowLongW(ref.control, GWL_STYLE));
-    const ComboFaceKey key{engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+    const ComboFaceKey key{backdrop_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
                            style,
                            hover.value_or(IsHotNow(ref, kComboHotKind)),
                            focused.value_or(ref.record->focused),
@@ -126,26 +127,25 @@ const DibSurface* ComboPainter::Face(const Ref& ref, std::optional<bool> hover,
                            WindowText(ref.control),
                            static_cast<gfx::ColourRef>(prop::Get(ref.control, prop::kTextColour)),
                            ChildrenShowingThrough(ref.control, style)};
-    return KeptFace(engine_, ref.control, {0, 0, size.cx, size.cy}, ref.record->faces, key, fresh,
-                    [&](HDC surface) { DrawFace(surface, key); });
+    return backdrop_.KeptFace(ref.control, {0, 0, size.cx, size.cy}, ref.record->faces, key, fresh,
+                              [&](HDC surface) { DrawFace(surface, key); });
 }
 
-void ComboPainter::PrepareFaces(int windowIndex) {
-    if (!engine_.GdiplusRunning()) return;
-    ForEachVisible(windowIndex, [this](const Ref& ref) {
+void ComboPainter::PrepareFaces(WindowRecord& window) {
+    if (!GdiplusRunning()) return;
+    ForEachVisible(window, [this](const Ref& ref) {
         BackgroundSnapshot fresh;
         Face(ref, std::nullopt, std::nullopt, fresh);
     });
 }
 
-void ComboPainter::PaintCombo(int windowIndex, int combo, std::optional<bool> hover,
+void ComboPainter::PaintCombo(const Ref& ref, std::optional<bool> hover,
                               std::optional<bool> focused) {
-    const Ref ref = At(windowIndex, combo);
-    if (!ref || !engine_.GdiplusRunning()) return;
+    if (!ref || !GdiplusRunning()) return;
     BackgroundSnapshot fresh;
     // The children keyed out in magenta show through.
     if (const DibSurface* face = Face(ref, hover, focused, fresh)) {
-        ShowOnControl(ref.control, *face, true);
+        backdrop_.Show(*ref.window, ref.control, *face, true);
     }
 }
 
@@ -153,11 +153,11 @@ LRESULT ComboPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lP
     HWND control = ref.control;
     switch (message) {
         case WM_MOVE:
-            PaintCombo(ref.windowIndex, ref.index);
+            PaintCombo(ref);
             break;
         case WM_SETFOCUS:
             ref.record->focused = true;
-            PaintCombo(ref.windowIndex, ref.index, std::nullopt, true);
+            PaintCombo(ref, std::nullopt, true);
             break;
         case WM_KILLFOCUS:
             ref.record->focused = false;
@@ -171,7 +171,7 @@ LRESULT ComboPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lP
             // The box's own procedure never paints.
             PAINTSTRUCT paint;
             ::BeginPaint(control, &paint);
-            PaintCombo(ref.windowIndex, ref.index);
+            PaintCombo(ref);
             ::EndPaint(control, &paint);
             return 0;
         }
@@ -180,24 +180,25 @@ LRESULT ComboPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lP
             return 1;
         case WM_NCPAINT:
             // The whole box, frame included, is the engine's.
-            PaintCombo(ref.windowIndex, ref.index);
+            PaintCombo(ref);
             return 0;
         case WM_COMMAND:
             if (lParam && SameClass(ClassNameOf(reinterpret_cast<HWND>(lParam)), "Edit")) {
-                RefreshAfterNotification(engine_, wParam, lParam);
+                RefreshAfterNotification(Settings(), wParam, lParam);
             }
             break;
         case WM_CTLCOLOREDIT:
             if (Settings().transparentControls) {
-                return reinterpret_cast<LRESULT>(HandSkinBrush(
-                    engine_, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+                return reinterpret_cast<LRESULT>(HandSkinBrush(backdrop_, *ref.window,
+                                                               reinterpret_cast<HDC>(wParam),
+                                                               reinterpret_cast<HWND>(lParam)));
             }
             break;
         case WM_MOUSEMOVE:
-            if (NoteMouseMove(ref, kComboHotKind)) PaintCombo(ref.windowIndex, ref.index, true);
+            if (NoteMouseMove(ref, kComboHotKind)) PaintCombo(ref, true);
             break;
         case WM_MOUSELEAVE:
-            PaintCombo(ref.windowIndex, ref.index, false);
+            PaintCombo(ref, false);
             NoteHoverLeave(ref.window->childHover);
             break;
         default:

@@ -12,10 +12,10 @@
 #include "gfx/image_win.h"
 #include "skin/backdrop/background_snapshot_win.h"
 #include "skin/backdrop/background_stamp.h"
-#include "skin/frame/caption_strip.h"
-#include "skin/engine/family_painter_win.h"
 #include "skin/backdrop/dib_surface_win.h"
 #include "skin/backdrop/face_cache.h"
+#include "skin/engine/family_painter_win.h"
+#include "skin/geometry.h"
 
 namespace yf {
 
@@ -43,10 +43,10 @@ class ComboPainter : public FamilyPainter<ComboPainter, ComboRecord, ControlFami
 
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Erase; }
-    void PrepareFaces(int windowIndex) override;
+    void PrepareFaces(WindowRecord& window) override;
 
     // An omitted state: hover while the box is the window's hot control, focus from the record.
-    void PaintCombo(int windowIndex, int combo, std::optional<bool> hover = std::nullopt,
+    void PaintCombo(const Ref& ref, std::optional<bool> hover = std::nullopt,
                     std::optional<bool> focused = std::nullopt);
 
     // The family's subclass procedure.

@@ -47,8 +47,4 @@ gfx::RectF GroupCaptionRect(int width, std::uint32_t style, int textWidth, int f
             static_cast<float>(fontSize + 3)};
 }
 
-PixelBox PlaceDocked(int clientWidth, int clientHeight, int top, int bottomReserve) {
-    return {2, top, clientWidth - 4, clientHeight - top - bottomReserve};
-}
-
 }  // namespace yf

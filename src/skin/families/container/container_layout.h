@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "gfx/figure.h"
-#include "skin/frame/caption_strip.h"
+#include "skin/geometry.h"
 
 namespace yf {
 
@@ -18,12 +18,6 @@ constexpr int kGroupCaptionIndent = 10;
 
 // Class "Button" with style bit 0x4, which the group-box style has.
 bool IsGroupBoxStyle(std::string_view className, std::uint32_t style);
-
-struct RoundRect {
-    gfx::RectF rect;
-    float corner = 0;
-    bool operator==(const RoundRect&) const = default;
-};
 
 // The panel colour fills a group box below the caption line's middle, any other container
 // whole.
@@ -42,9 +36,5 @@ DoubleFrame ContainerBorder(int width, int height);
 // of em size `fontSize`: centred for BS_CENTER, 10 from the left for BS_LEFT alone, else 10
 // from the right.
 gfx::RectF GroupCaptionRect(int width, std::uint32_t style, int textWidth, int fontSize);
-
-// A docked window fills the client area below `top` (2 pixels in at the sides), less
-// `bottomReserve` at the bottom.
-PixelBox PlaceDocked(int clientWidth, int clientHeight, int top, int bottomReserve);
 
 }  // namespace yf

@@ -8,12 +8,15 @@
 #include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
 #include "core/window_children_win.h"
+#include "core/window_class_win.h"
 #include "gfx/text_win.h"
-#include "skin/backdrop/child_painting_win.h"
-#include "skin/frame/clipped_window_dc_win.h"
-#include "skin/families/container/container_layout.h"
+#include "skin/backdrop/backdrop_win.h"
+#include "skin/backdrop/control_area_win.h"
 #include "skin/backdrop/see_through_win.h"
-#include "skin/engine/skin_engine_win.h"
+#include "skin/drawing_win.h"
+#include "skin/engine/engine_core_win.h"
+#include "skin/families/container/container_layout.h"
+#include "skin/frame/clipped_window_dc_win.h"
 
 namespace yf {
 namespace {
@@ -69,13 +72,13 @@ void ReadCaptionFont(HWND control, ControlRecord& record) {
     }
 }
 
-}  // namespace
-
+// Class "Button" with the group-box style bit.
 bool IsGroupBox(HWND control) {
     return IsGroupBoxStyle(ClassNameOf(control),
                            static_cast<std::uint32_t>(::GetWindowLongW(control, GWL_STYLE)));
 }
 
+// The width of `text` in that font (GDI+, world units), rounded down, plus 1.
 int MeasureTextWidth(std::string_view text, std::string_view fontName, float size, int style) {
     UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     gfx::Graphics graphics;
@@ -88,17 +91,16 @@ int MeasureTextWidth(std::string_view text, std::string_view fontName, float siz
     return (bounds ? static_cast<int>(std::floor(bounds->width)) : 0) + 1;
 }
 
-int ContainerPainter::Register(HWND control, bool painted, gfx::ColourRef colour, int alpha,
-                               bool border) {
-    const int windowIndex = engine_.OwnerWindowIndex(control);
+}  // namespace
+
+int ContainerPainter::RegisterContainer(HWND control, bool painted, gfx::ColourRef colour,
+                                        int alpha, bool border) {
+    const int windowIndex = core_.OwnerWindowIndex(control);
     WindowRecord* window = WindowAt(windowIndex);
     if (!window) return 0;
-    ChildList<ControlRecord>& list = ListOf(*window);
-    for (int i = 1; i < list.Size(); ++i) {
-        if (list.Base(i).hwnd == control) return i;
-    }
+    if (const Ref known = InWindow(*window, control)) return known.index;
     // Its children first, each family by its own installer; the others keep their own look.
-    engine_.TakeOverChildren(windowIndex, control);
+    core_.TakeOverChildren(windowIndex, control);
 
     const Ref added = TakeOver(windowIndex, control);
     if (!added) return 0;
@@ -119,7 +121,7 @@ int ContainerPainter::Register(HWND control, bool painted, gfx::ColourRef colour
     return added.index;
 }
 
-bool ContainerPainter::SetAlpha(HWND control, int alpha) {
+bool ContainerPainter::SetContainerAlpha(HWND control, int alpha) {
     const Ref ref = Find(control);
     if (!ref || ref.record->colour == 0) return false;
     ref.record->alpha = std::clamp(alpha, 0, 255);
@@ -128,13 +130,13 @@ bool ContainerPainter::SetAlpha(HWND control, int alpha) {
     return true;
 }
 
-void ContainerPainter::Forget(HWND control) {
-    prop::Remove(control, prop::kImageAncestor);
+void ContainerPainter::Forget(ChildRecord& record) {
+    prop::Remove(record.hwnd, prop::kImageAncestor);
 }
 
 void ContainerPainter::LayPanels(HDC snapshot, HWND control, const RECT& rect) {
-    WindowRecord* window = WindowAt(engine_.FindWindowIndex(control));
-    if (!window) window = WindowAt(engine_.OwnerWindowIndex(control));
+    WindowRecord* window = core_.RecordOf(control);
+    if (!window) window = WindowAt(core_.OwnerWindowIndex(control));
     ChildListBase* containers = window ? window->ChildrenIf(kFamily) : nullptr;
     if (!containers) return;
     ChildList<ControlRecord>& list = ListOf(*window);
@@ -177,13 +179,13 @@ void ContainerPainter::LayPanels(HDC snapshot, HWND control, const RECT& rect) {
 }
 
 const DibSurface* ContainerPainter::Face(ControlRecord& record, BackgroundSnapshot& fresh) {
-    if (!engine_.GdiplusRunning()) return nullptr;
+    if (!GdiplusRunning()) return nullptr;
     const RECT client = ClientAreaOf(record.hwnd);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     if (width <= 0 || height <= 0) return nullptr;
     const ContainerFaceKey key{
-        engine_.StampOf(record.hwnd, client),
+        backdrop_.StampOf(record.hwnd, client),
         record.colour,
         record.alpha,
         record.border,
@@ -193,7 +195,7 @@ const DibSurface* ContainerPainter::Face(ControlRecord& record, BackgroundSnapsh
         static_cast<gfx::ColourRef>(prop::Get(record.hwnd, prop::kTextColour))};
     if (const DibSurface* kept = record.faces.Find(key, key.background.keepable)) return kept;
     // The snapshot already carries the panel.
-    fresh = engine_.TakeBackgroundSnapshot(record.hwnd, client);
+    fresh = backdrop_.Snapshot(record.hwnd, client);
     if (!fresh) return nullptr;
     if (record.isGroupBox) {
         PaintGroupBox(fresh.Dc(), record.hwnd, record, width, height);
@@ -204,8 +206,8 @@ const DibSurface* ContainerPainter::Face(ControlRecord& record, BackgroundSnapsh
     return &record.faces.Keep(key, std::move(fresh).Keep());
 }
 
-void ContainerPainter::PrepareFaces(int windowIndex) {
-    ForEachVisible(windowIndex, [this](const Ref& ref) {
+void ContainerPainter::PrepareFaces(WindowRecord& window) {
+    ForEachVisible(window, [this](const Ref& ref) {
         if (!ref.record->painted) return;
         BackgroundSnapshot fresh;
         Face(*ref.record, fresh);
@@ -213,7 +215,7 @@ void ContainerPainter::PrepareFaces(int windowIndex) {
 }
 
 void ContainerPainter::PanelsChanged(const Ref& ref) {
-    ref.window->panelsVersion = engine_.NextVersion();
+    ref.window->panelsVersion = core_.NextVersion();
 }
 
 void ContainerPainter::PaintGroupBox(HDC snapshot, HWND control, const ControlRecord& container,
@@ -251,8 +253,7 @@ void ContainerPainter::PaintGroupBox(HDC snapshot, HWND control, const ControlRe
     }
 }
 
-void ContainerPainter::PaintContainer(int windowIndex, int container, HDC dc) {
-    const Ref ref = At(windowIndex, container);
+void ContainerPainter::PaintContainer(const Ref& ref, HDC dc) {
     if (!ref) return;
     BackgroundSnapshot fresh;
     const DibSurface* face = Face(*ref.record, fresh);
@@ -267,7 +268,7 @@ void ContainerPainter::PaintContainer(int windowIndex, int container, HDC dc) {
     InvalidateSeeThroughChildren(ref.control, children, whole);
 }
 
-bool ContainerPainter::CopyFace(HWND control, POINT from, SIZE size, HDC dc) {
+bool ContainerPainter::CopyFacePart(HWND control, POINT from, SIZE size, HDC dc) {
     const Ref ref = Find(control);
     if (!ref || !ref.record->painted) return false;
     BackgroundSnapshot fresh;
@@ -279,8 +280,7 @@ bool ContainerPainter::CopyFace(HWND control, POINT from, SIZE size, HDC dc) {
     return ::BitBlt(dc, 0, 0, size.cx, size.cy, face->Dc(), from.x, from.y, SRCCOPY) != FALSE;
 }
 
-void ContainerPainter::RepaintContainer(int windowIndex, int container, const RECT& area) {
-    const Ref ref = At(windowIndex, container);
+void ContainerPainter::RepaintContainer(const Ref& ref, const RECT& area) {
     if (!ref) return;
     BackgroundSnapshot fresh;
     const DibSurface* face = Face(*ref.record, fresh);
@@ -310,9 +310,9 @@ LRESULT ContainerPainter::OnPaint(Ref& ref) {
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(ref.control, &paint);
     if (ref.record->dirty) {
-        PaintContainer(ref.windowIndex, ref.index, dc);
+        PaintContainer(ref, dc);
     } else {
-        RepaintContainer(ref.windowIndex, ref.index, paint.rcPaint);
+        RepaintContainer(ref, paint.rcPaint);
     }
     ::EndPaint(ref.control, &paint);
     return 0;
@@ -325,7 +325,7 @@ LRESULT ContainerPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARA
         case WM_SHOWWINDOW:
             if (!wParam) break;
             Forward(ref, message, wParam, lParam);
-            if (record.painted) PaintContainer(ref.windowIndex, ref.index);
+            if (ref.StillThere() && record.painted) PaintContainer(ref);
             return ::DefWindowProcW(ref.control, message, wParam, lParam);
         case WM_MOVE:
             if (record.painted && record.alpha != 255) {
@@ -348,21 +348,21 @@ LRESULT ContainerPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARA
         case WM_DRAWITEM: {
             // An owner-drawn button of the container is painted by its family's painter.
             LRESULT answer = 0;
-            if (engine_.OfferChildMessage(ref.control, message, wParam, lParam, answer)) {
+            if (core_.OfferChildMessage(ref.control, message, wParam, lParam, answer)) {
                 return answer;
             }
             break;
         }
         case WM_COMMAND:
-            if (seeThrough) RefreshAfterNotification(engine_, wParam, lParam);
+            if (seeThrough) RefreshAfterNotification(Settings(), wParam, lParam);
             break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
-            if (const auto brush =
-                    AnswerColourRequest(engine_, message, reinterpret_cast<HDC>(wParam),
-                                        reinterpret_cast<HWND>(lParam))) {
+            if (const auto brush = AnswerColourRequest(backdrop_, *ref.window, message,
+                                                       reinterpret_cast<HDC>(wParam),
+                                                       reinterpret_cast<HWND>(lParam))) {
                 return *brush;
             }
             break;

@@ -13,9 +13,10 @@
 #include "gfx/argb.h"
 #include "skin/backdrop/background_snapshot_win.h"
 #include "skin/backdrop/background_stamp.h"
-#include "skin/engine/family_painter_win.h"
 #include "skin/backdrop/dib_surface_win.h"
 #include "skin/backdrop/face_cache.h"
+#include "skin/engine/family_painter_win.h"
+#include "skin/engine/family_roles_win.h"
 
 namespace yf {
 
@@ -48,34 +49,36 @@ struct ControlRecord : ChildRecord {
 };
 
 class ContainerPainter
-    : public FamilyPainter<ContainerPainter, ControlRecord, ControlFamily::Containers> {
+    : public FamilyPainter<ContainerPainter, ControlRecord, ControlFamily::Containers>,
+      public ContainerRole {
   public:
     using FamilyPainter::FamilyPainter;
 
     // The index of the container in its window's list (also when it was registered before); 0
     // when no ancestor of the control is a skinned window.
-    int Register(HWND control, bool painted, gfx::ColourRef colour, int alpha, bool border);
-    bool SetAlpha(HWND control, int alpha);
-
-    // The whole container into `dc` (or its own DC when none is given).
-    void PaintContainer(int windowIndex, int container, HDC dc = nullptr);
-    // The part of the container's face at `from` (client coordinates), `size` large, into `dc`
-    // at 0, 0; false when `control` is no painted container or the part leaves its face.
-    bool CopyFace(HWND control, POINT from, SIZE size, HDC dc);
-    // The part `area` (client coordinates) of the container, through its own DC; the
-    // see-through children there are redrawn over it afterwards.
-    void RepaintContainer(int windowIndex, int container, const RECT& area);
+    int RegisterContainer(HWND control, bool painted, gfx::ColourRef colour, int alpha,
+                          bool border) override;
+    bool SetContainerAlpha(HWND control, int alpha) override;
     // Lays the panels of the registered containers that `control` lies in (itself included)
     // over a snapshot of `rect` (outer coordinates of `control`).
-    void LayPanels(HDC snapshot, HWND control, const RECT& rect);
+    void LayPanels(HDC snapshot, HWND control, const RECT& rect) override;
 
-    void PrepareFaces(int windowIndex) override;
+    // The whole container into `dc` (or its own DC when none is given).
+    void PaintContainer(const Ref& ref, HDC dc = nullptr);
+    // The part of the container's face at `from` (client coordinates), `size` large, into `dc`
+    // at 0, 0; false when `control` is no painted container or the part leaves its face.
+    bool CopyFacePart(HWND control, POINT from, SIZE size, HDC dc) override;
+    // The part `area` (client coordinates) of the container, through its own DC; the
+    // see-through children there are redrawn over it afterwards.
+    void RepaintContainer(const Ref& ref, const RECT& area);
+
+    void PrepareFaces(WindowRecord& window) override;
 
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
 
   protected:
-    void Forget(HWND control) override;
+    void Forget(ChildRecord& record) override;
 
   private:
     // The container's client area with its panel, frame and caption: kept while nothing it is

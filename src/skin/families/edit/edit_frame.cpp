@@ -2,15 +2,8 @@
 
 namespace yf {
 
-PixelBox ClientAreaInOuter(const ControlSizes& sizes) {
-    const int clientWidth = sizes.clientWidth + (sizes.verticalScrollBar ? kScrollBarSize : 0);
-    const int clientHeight = sizes.clientHeight + (sizes.horizontalScrollBar ? kScrollBarSize : 0);
-    return {(sizes.outerWidth - clientWidth) / 2, (sizes.outerHeight - clientHeight) / 2,
-            sizes.clientWidth, sizes.clientHeight};
-}
-
-EditFrameStyle ChooseEditFrame(int outerWidth, int outerHeight, bool focused, bool hover,
-                               gfx::ColourRef accent) {
+FrameLine ChooseEditFrame(int outerWidth, int outerHeight, bool focused, bool hover,
+                          gfx::ColourRef accent) {
     const auto w = static_cast<float>(outerWidth);
     const auto h = static_cast<float>(outerHeight);
     if (hover) return {{1, 1, w - 2, h - 2}, 2, gfx::MakeArgb(accent, 180)};

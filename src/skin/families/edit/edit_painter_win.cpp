@@ -1,12 +1,13 @@
 #include "skin/families/edit/edit_painter_win.h"
 
 #include "core/unique_handle_win.h"
-#include "skin/backdrop/child_painting_win.h"
-#include "skin/families/edit/edit_frame.h"
-#include "skin/backdrop/kept_face_win.h"
+#include "core/window_class_win.h"
+#include "gfx/graphics_win.h"
+#include "skin/backdrop/backdrop_win.h"
+#include "skin/backdrop/control_area_win.h"
 #include "skin/backdrop/see_through.h"
 #include "skin/backdrop/see_through_win.h"
-#include "skin/engine/skin_engine_win.h"
+#include "skin/families/edit/edit_frame.h"
 
 namespace yf {
 namespace {
@@ -23,11 +24,6 @@ UniqueRegion BorderRegion(HWND control) {
     return ring;
 }
 
-gfx::RectF ToRectF(const PixelBox& box) {
-    return {static_cast<float>(box.x), static_cast<float>(box.y), static_cast<float>(box.width),
-            static_cast<float>(box.height)};
-}
-
 PixelBox ToBox(const RECT& rect) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
@@ -37,11 +33,11 @@ PixelBox ToBox(const RECT& rect) {
 void EditPainter::Install(int windowIndex, HWND parent) {
     for (HWND edit = ::FindWindowExW(parent, nullptr, L"Edit", nullptr); edit;
          edit = ::FindWindowExW(parent, edit, L"Edit", nullptr)) {
-        TakeOverEdit(windowIndex, edit);
+        Adopt(windowIndex, edit);
     }
 }
 
-void EditPainter::TakeOverEdit(int windowIndex, HWND edit) {
+void EditPainter::Adopt(int windowIndex, HWND edit) {
     // A second subclass would make the control call itself.
     if (Holds(windowIndex, edit)) return;
     if (TakeOver(windowIndex, edit)) prop::Set(edit, prop::kTextColour, 0);
@@ -62,18 +58,18 @@ void EditPainter::DrawFrame(HDC snapshot, const EditFrameKey& key) {
     gfx::SolidBrush fill;
     const int fillAlpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
     if (fill.Create(gfx::MakeArgb(gfx::kWhiteRef, fillAlpha))) graphics.FillRectangle(fill, whole);
-    const EditFrameStyle frame = ChooseEditFrame(width, height, key.focused, key.hover, key.accent);
+    const FrameLine frame = ChooseEditFrame(width, height, key.focused, key.hover, key.accent);
     gfx::Pen pen;
     if (pen.Create(frame.colour, frame.penWidth)) graphics.DrawRectangle(pen, frame.rect);
 }
 
-void EditPainter::PaintEditFrame(HWND edit, std::optional<bool> focused,
+void EditPainter::PaintEditFrame(const Ref& ref, std::optional<bool> focused,
                                  std::optional<bool> hover) {
-    ShowFrame(edit, focused, hover, false);
+    ShowFrame(ref, focused, hover, false);
 }
 
-void EditPainter::RefreshEditFrame(HWND edit) {
-    ShowFrame(edit, std::nullopt, std::nullopt, true);
+void EditPainter::RefreshEditFrame(const Ref& ref) {
+    ShowFrame(ref, std::nullopt, std::nullopt, true);
 }
 
 EditFrameKey EditPainter::FrameKeyOf(const Ref& ref, std::optional<bool> focused,
@@ -86,7 +82,7 @@ EditFrameKey EditPainter::FrameKeyOf(const Ref& ref, std::optional<bool> focused
         ::OffsetRect(&barBox, -outer.left, -outer.top);
     }
     const SIZE size = OuterSizeOf(ref.control);
-    return {engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+    return {backdrop_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
             ToBox(ClientAreaOf(ref.control)),
             ToBox(barBox),
             focused.value_or(ref.record->focused),
@@ -96,30 +92,31 @@ EditFrameKey EditPainter::FrameKeyOf(const Ref& ref, std::optional<bool> focused
 
 const DibSurface* EditPainter::FrameFace(const Ref& ref, const EditFrameKey& key,
                                          BackgroundSnapshot& fresh) {
-    return KeptFace(engine_, ref.control, {0, 0, key.background.width, key.background.height},
-                    ref.record->frames, key, fresh, [&](HDC surface) { DrawFrame(surface, key); });
+    return backdrop_.KeptFace(ref.control, {0, 0, key.background.width, key.background.height},
+                              ref.record->frames, key, fresh,
+                              [&](HDC surface) { DrawFrame(surface, key); });
 }
 
 const DibSurface* EditPainter::BackgroundFace(const Ref& ref, BackgroundSnapshot& fresh) {
-    return KeptVeiledClient(engine_, ref.control, ref.record->backgrounds, fresh);
+    return backdrop_.KeptVeiledClient(ref.control, ref.record->backgrounds, fresh);
 }
 
-void EditPainter::PrepareFaces(int windowIndex) {
-    if (!engine_.GdiplusRunning()) return;
-    ForEachVisible(windowIndex, [this](const Ref& ref) {
+void EditPainter::PrepareFaces(WindowRecord& window) {
+    if (!GdiplusRunning()) return;
+    ForEachVisible(window, [this](const Ref& ref) {
         BackgroundSnapshot frame;
         BackgroundSnapshot background;
         FrameFace(ref, FrameKeyOf(ref, std::nullopt, std::nullopt), frame);
         BackgroundFace(ref, background);
         // The brush its parent hands it for the text's background.
-        PrepareSkinBrush(engine_, ref.control);
+        PrepareSkinBrush(backdrop_, *ref.window, ref.control);
     });
 }
 
-void EditPainter::ShowFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hover,
+void EditPainter::ShowFrame(const Ref& ref, std::optional<bool> focused, std::optional<bool> hover,
                             bool onlyWhenChanged) {
-    const Ref ref = Find(edit);
-    if (!ref || !engine_.GdiplusRunning()) return;
+    if (!ref || !GdiplusRunning()) return;
+    HWND edit = ref.control;
     const SIZE size = OuterSizeOf(edit);
     if (size.cx <= 0 || size.cy <= 0) return;
     const EditFrameKey key = FrameKeyOf(ref, focused, hover);
@@ -128,29 +125,28 @@ void EditPainter::ShowFrame(HWND edit, std::optional<bool> focused, std::optiona
     const DibSurface* face = FrameFace(ref, key, fresh);
     if (!face) return;
     UniqueRegion scrollBars = ScrollBarRegion(edit);
-    ShowFrameOnControl(edit, *face, key.client, scrollBars.get());
+    Backdrop::ShowFrame(edit, *face, key.client, scrollBars.get());
     ref.record->shownFrame = key;
     UniqueRegion ring = BorderRegion(edit);
-    RefreshSeeThroughAbove(edit, ring.get());
+    RefreshSeeThroughAbove(backdrop_, *ref.window, edit, ring.get());
 }
 
-void EditPainter::PaintEditBackground(HWND edit, HDC dc, bool toClientDc) {
-    const Ref ref = Find(edit);
+void EditPainter::PaintEditBackground(const Ref& ref, HDC dc, bool toClientDc) {
     if (!dc || !ref) return;
     BackgroundSnapshot fresh;
     const DibSurface* face = BackgroundFace(ref, fresh);
     if (!face) return;
-    const RECT client = ClientAreaOf(edit);
+    const RECT client = ClientAreaOf(ref.control);
     const int x = toClientDc ? 0 : client.left;
     const int y = toClientDc ? 0 : client.top;
     ::BitBlt(dc, x, y, face->Width(), face->Height(), face->Dc(), 0, 0, SRCCOPY);
 }
 
-bool EditPainter::ComposeQuietEdit(HWND edit, HDC dc, POINT at) {
+bool EditPainter::ComposeQuiet(HWND edit, HDC dc, POINT at) {
     const Ref ref = Find(edit);
-    if (!ref || !Settings().transparentControls || !engine_.GdiplusRunning()) return false;
-    if (::GetFocus() == edit || IsHotNow(ref, kEditHotKind) ||
-        HasScrollBarStyle(edit) || ::GetWindowTextLengthW(edit) > 0) {
+    if (!ref || !Settings().transparentControls || !GdiplusRunning()) return false;
+    if (::GetFocus() == edit || IsHotNow(ref, kEditHotKind) || HasScrollBarStyle(edit) ||
+        ::GetWindowTextLengthW(edit) > 0) {
         return false;
     }
     const EditFrameKey key = FrameKeyOf(ref, std::nullopt, std::nullopt);
@@ -162,14 +158,14 @@ bool EditPainter::ComposeQuietEdit(HWND edit, HDC dc, POINT at) {
     if (!frame || !background) return false;
     ::BitBlt(dc, at.x, at.y, frame->Width(), frame->Height(), frame->Dc(), 0, 0, SRCCOPY);
     const RECT client = ClientAreaOf(edit);
-    ::BitBlt(dc, at.x + client.left, at.y + client.top, background->Width(),
-             background->Height(), background->Dc(), 0, 0, SRCCOPY);
+    ::BitBlt(dc, at.x + client.left, at.y + client.top, background->Width(), background->Height(),
+             background->Dc(), 0, 0, SRCCOPY);
     return true;
 }
 
 LRESULT EditPainter::OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam) {
     HWND control = ref.control;
-    RefreshEditFrame(control);
+    RefreshEditFrame(ref);
     // What the edit repaints covers the see-through labels lying on it there.
     UniqueRegion update(::CreateRectRgn(0, 0, 0, 0));
     ::GetUpdateRgn(control, update.get(), FALSE);
@@ -177,12 +173,13 @@ LRESULT EditPainter::OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam) {
     ::ClientToScreen(control, &origin);
     ::OffsetRgn(update.get(), origin.x, origin.y);
     const LRESULT result = Forward(ref, WM_PAINT, wParam, lParam);
-    RefreshSeeThroughAbove(control, update.get());
+    // The paint may have ended the edit, and its record with it.
+    if (ref.StillThere()) RefreshSeeThroughAbove(backdrop_, *ref.window, control, update.get());
     return result;
 }
 
 LRESULT EditPainter::OnNcPaint(Ref& ref) {
-    PaintEditFrame(ref.control);
+    PaintEditFrame(ref);
     UniqueRegion scrollBars = ScrollBarRegion(ref.control);
     // Only the scroll bars are left to the system; without any there is nothing else in the
     // frame to draw.
@@ -191,7 +188,7 @@ LRESULT EditPainter::OnNcPaint(Ref& ref) {
 }
 
 void EditPainter::OnMouseMove(Ref& ref) {
-    if (NoteMouseMove(ref, kEditHotKind)) PaintEditFrame(ref.control, std::nullopt, true);
+    if (NoteMouseMove(ref, kEditHotKind)) PaintEditFrame(ref, std::nullopt, true);
     // A selection drag repaints the see-through background.
     if (ref.record->buttonDown && !HasScrollBarStyle(ref.control)) {
         ::InvalidateRect(ref.control, nullptr, TRUE);
@@ -213,13 +210,13 @@ LRESULT EditPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lPa
             record.focused = true;
             const LRESULT result = Forward(ref, message, wParam, lParam);
             // The focus frame shows at once, not only at the next paint.
-            PaintEditFrame(control);
+            if (ref.StillThere()) PaintEditFrame(ref);
             return result;
         }
         case WM_KILLFOCUS:
             record.focused = false;
             if (SameClass(ClassNameOf(::GetParent(control)), "ComboBox")) {
-                PaintEditFrame(control, std::nullopt, false);
+                PaintEditFrame(ref, std::nullopt, false);
             } else {
                 repaint();
             }
@@ -229,7 +226,7 @@ LRESULT EditPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lPa
         case WM_ERASEBKGND:
             if (!seeThrough) break;
             ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            PaintEditBackground(control, reinterpret_cast<HDC>(wParam), true);
+            PaintEditBackground(ref, reinterpret_cast<HDC>(wParam), true);
             return 1;
         case WM_NCPAINT:
             return OnNcPaint(ref);
@@ -248,7 +245,7 @@ LRESULT EditPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lPa
             break;
         case WM_MOUSELEAVE:
             NoteHoverLeave(ref.window->childHover);
-            PaintEditFrame(control, record.focused, false);
+            PaintEditFrame(ref, record.focused, false);
             break;
         default:
             break;

@@ -9,10 +9,10 @@
 
 #include "skin/backdrop/background_snapshot_win.h"
 #include "skin/backdrop/background_stamp.h"
-#include "skin/frame/caption_strip.h"
-#include "skin/engine/family_painter_win.h"
 #include "skin/backdrop/dib_surface_win.h"
 #include "skin/backdrop/face_cache.h"
+#include "skin/engine/family_painter_win.h"
+#include "skin/geometry.h"
 
 namespace yf {
 
@@ -44,24 +44,24 @@ class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily:
     using FamilyPainter::FamilyPainter;
 
     void Install(int windowIndex, HWND parent) override;
+    // The edit inside a combo box; nothing when it is taken over already.
+    void Adopt(int windowIndex, HWND edit) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Erase; }
-    void PrepareFaces(int windowIndex) override;
-    // One edit, also the one inside a combo box; nothing when it is taken over already.
-    void TakeOverEdit(int windowIndex, HWND edit);
-
-    // Nothing for an edit the engine has not taken over. An omitted state comes from the
-    // record (and, for hover, from the window's hover tracking).
-    void PaintEditFrame(HWND edit, std::optional<bool> focused = std::nullopt,
-                        std::optional<bool> hover = std::nullopt);
-    // The same, but nothing when the frame on the screen already shows that (a paint of the
-    // client area alone leaves the frame as it was).
-    void RefreshEditFrame(HWND edit);
-    // The skin behind the edit's client area, into `dc` (its client DC, or its window DC).
-    void PaintEditBackground(HWND edit, HDC dc, bool toClientDc);
+    void PrepareFaces(WindowRecord& window) override;
     // The edit as its repaint would show it, into `dc` with its outer corner at `at`, when that
     // is its frame and background alone: an empty see-through edit without focus, pointer or
     // scroll bars whose quiet frame is the one on the screen. False otherwise.
-    bool ComposeQuietEdit(HWND edit, HDC dc, POINT at);
+    bool ComposeQuiet(HWND edit, HDC dc, POINT at) override;
+
+    // An omitted state comes from the record (and, for hover, from the window's hover
+    // tracking).
+    void PaintEditFrame(const Ref& ref, std::optional<bool> focused = std::nullopt,
+                        std::optional<bool> hover = std::nullopt);
+    // The same, but nothing when the frame on the screen already shows that (a paint of the
+    // client area alone leaves the frame as it was).
+    void RefreshEditFrame(const Ref& ref);
+    // The skin behind the edit's client area, into `dc` (its client DC, or its window DC).
+    void PaintEditBackground(const Ref& ref, HDC dc, bool toClientDc);
 
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
@@ -75,7 +75,7 @@ class EditPainter : public FamilyPainter<EditPainter, EditRecord, ControlFamily:
     // The frame composed for `key`, kept when it may be; null when it cannot be composed.
     const DibSurface* FrameFace(const Ref& ref, const EditFrameKey& key, BackgroundSnapshot& fresh);
     const DibSurface* BackgroundFace(const Ref& ref, BackgroundSnapshot& fresh);
-    void ShowFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hover,
+    void ShowFrame(const Ref& ref, std::optional<bool> focused, std::optional<bool> hover,
                    bool onlyWhenChanged);
 };
 

@@ -7,10 +7,13 @@
 #include <vector>
 
 #include "core/wide_text_win.h"
+#include "core/window_class_win.h"
+#include "gfx/graphics_win.h"
 #include "gfx/text_win.h"
-#include "skin/backdrop/child_painting_win.h"
-#include "skin/families/list/list_frame.h"
-#include "skin/engine/skin_engine_win.h"
+#include "skin/backdrop/backdrop_win.h"
+#include "skin/backdrop/control_area_win.h"
+#include "skin/backdrop/see_through.h"
+#include "skin/engine/engine_core_win.h"
 
 namespace yf {
 namespace {
@@ -166,9 +169,9 @@ void FillBeyondItems(gfx::Graphics& graphics, const SkinSettings& settings, int 
     gfx::SolidBrush base;
     const int alpha = settings.transparentControls ? settings.veilAlpha : gfx::kOpaque;
     if (base.Create(gfx::MakeArgb(gfx::kWhiteRef, alpha))) {
-        graphics.FillRectangle(base, {static_cast<float>(from), 0,
-                                      static_cast<float>(client.right - from),
-                                      static_cast<float>(client.bottom)});
+        graphics.FillRectangle(
+            base, {static_cast<float>(from), 0, static_cast<float>(client.right - from),
+                   static_cast<float>(client.bottom)});
     }
 }
 
@@ -198,9 +201,7 @@ void HeaderPainter::TakeOverHeader(int windowIndex, HWND header, bool ofListView
     ::InvalidateRect(header, nullptr, FALSE);
 }
 
-int HeaderPainter::HeaderHitItem(int windowIndex, int header, LPARAM position) {
-    const Ref ref = At(windowIndex, header);
-    if (!ref) return 0;
+int HeaderPainter::HeaderHitItem(const Ref& ref, LPARAM position) {
     std::vector<HeaderSpan> spans;
     const int count = Header_GetItemCount(ref.control);
     for (int i = 0; i < count; ++i) {
@@ -211,20 +212,19 @@ int HeaderPainter::HeaderHitItem(int windowIndex, int header, LPARAM position) {
     return yf::HeaderHitItem(spans, GET_X_LPARAM(position));
 }
 
-void HeaderPainter::PaintHeader(int windowIndex, int header, HDC dc) {
-    const Ref ref = At(windowIndex, header);
-    if (!ref || !engine_.GdiplusRunning()) return;
+void HeaderPainter::PaintHeader(const Ref& ref, HDC dc) {
+    if (!ref || !GdiplusRunning()) return;
     HWND control = ref.control;
     const HeaderRecord& record = *ref.record;
     RECT client{};
     ::GetClientRect(control, &client);
     if (client.right <= 0 || client.bottom <= 0) return;
-    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(control, ClientAreaOf(control));
+    BackgroundSnapshot snapshot = backdrop_.Snapshot(control, ClientAreaOf(control));
     if (!snapshot) return;
 
     const std::vector<HeaderItem> items = ReadItems(control);
     const bool ofListView =
-        record.ofListView && ListKindOf(ClassNameOf(::GetParent(control))) == ListKind::ListView;
+        record.ofListView && SameClass(ClassNameOf(::GetParent(control)), "SysListView32");
     const int viewRight = ofListView ? ViewRightInHeader(control) : 0;
     gfx::Graphics graphics;
     gfx::Font font;
@@ -269,23 +269,21 @@ void HeaderPainter::PaintHeader(int windowIndex, int header, HDC dc) {
 
 void HeaderPainter::OnMouseMove(Ref& ref, LPARAM position) {
     NoteMouseMove(ref, kHeaderHotKind);
-    const int hit = HeaderHitItem(ref.windowIndex, ref.index, position);
-    if (NoteHeaderMove(ref.record->hover, hit, ref.record->pressed)) {
-        PaintHeader(ref.windowIndex, ref.index);
-    }
+    const int hit = HeaderHitItem(ref, position);
+    if (NoteHeaderMove(ref.record->hover, hit, ref.record->pressed)) PaintHeader(ref);
 }
 
 LRESULT HeaderPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
     HeaderRecord& record = *ref.record;
     switch (message) {
         case WM_MOVE:
-            PaintHeader(ref.windowIndex, ref.index);
+            PaintHeader(ref);
             break;
         case WM_PAINT: {
             // The header never paints itself.
             PAINTSTRUCT paint;
             HDC dc = ::BeginPaint(ref.control, &paint);
-            PaintHeader(ref.windowIndex, ref.index, dc);
+            PaintHeader(ref, dc);
             ::EndPaint(ref.control, &paint);
             return 0;
         }
@@ -304,24 +302,22 @@ LRESULT HeaderPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM l
             } else if (record.hover.hotItem >= 1) {
                 record.pressedItem = record.hover.hotItem;
             }
-            const bool buttons = record.buttons;
-            HWND control = ref.control;
             const LRESULT result = Forward(ref, message, wParam, lParam);
             // The pressed look comes and goes with the button (a click may have ended the
-            // header, and its record with it: it is looked up again).
-            if (buttons && ::IsWindow(control)) PaintHeader(ref.windowIndex, ref.index);
+            // header, and its record with it).
+            if (ref.StillThere() && ref.record->buttons) PaintHeader(ref);
             return result;
         }
         case WM_SETFONT: {
             // A list view hands its header each new font of its own.
             const LRESULT result = Forward(ref, message, wParam, lParam);
-            if (const Ref still = Find(ref.control)) ReadHeaderFont(still.control, *still.record);
+            if (ref.StillThere()) ReadHeaderFont(ref.control, *ref.record);
             return result;
         }
         case WM_MOUSELEAVE:
             NoteHoverLeave(ref.window->childHover);
             record.hover = {};
-            PaintHeader(ref.windowIndex, ref.index);
+            PaintHeader(ref);
             break;
         default:
             break;

@@ -34,9 +34,9 @@ class HeaderPainter : public FamilyPainter<HeaderPainter, HeaderRecord, ControlF
 
     // The 1-based item under the mouse at `position` (client coordinates); 0 for none or a
     // divider zone.
-    int HeaderHitItem(int windowIndex, int header, LPARAM position);
+    int HeaderHitItem(const Ref& ref, LPARAM position);
     // Into `dc` (a paint DC of the header), or a DC of the header's own when none is given.
-    void PaintHeader(int windowIndex, int header, HDC dc = nullptr);
+    void PaintHeader(const Ref& ref, HDC dc = nullptr);
 
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,9 +5,9 @@
 namespace yf {
 
 KeyedPaint ChooseKeyedPaint(std::string_view className) {
-    constexpr std::string_view offScreen[] = {"SysMonthCal32",      "SysTabControl32",
-                                              "ToolbarWindow32",    "msctls_statusbar32",
-                                              "Button",             "msctls_trackbar32"};
+    constexpr std::string_view offScreen[] = {"SysMonthCal32",   "SysTabControl32",
+                                              "ToolbarWindow32", "msctls_statusbar32",
+                                              "Button",          "msctls_trackbar32"};
     for (std::string_view name : offScreen) {
         if (SameClass(className, name)) return KeyedPaint::OffScreen;
     }

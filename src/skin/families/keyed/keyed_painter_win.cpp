@@ -1,21 +1,19 @@
 #include "skin/families/keyed/keyed_painter_win.h"
 
-#include "skin/backdrop/child_painting_win.h"
-#include "skin/engine/skin_engine_win.h"
+#include "core/window_class_win.h"
+#include "skin/backdrop/backdrop_win.h"
+#include "skin/backdrop/control_area_win.h"
+#include "skin/engine/engine_core_win.h"
 
 namespace yf {
 
-int KeyedPainter::Register(HWND control, std::optional<gfx::ColourRef> keyColour,
-                           gfx::ColourRef panelColour, int panelAlpha) {
+int KeyedPainter::RegisterKeyedControl(HWND control, std::optional<gfx::ColourRef> keyColour,
+                                       gfx::ColourRef panelColour, int panelAlpha) {
     if (!control) return 0;
-    const int windowIndex = engine_.OwnerWindowIndex(control);
+    const int windowIndex = core_.OwnerWindowIndex(control);
     WindowRecord* window = WindowAt(windowIndex);
     if (!window) return 0;
-    KeyedRecord* record = nullptr;
-    ChildList<KeyedRecord>& list = ListOf(*window);
-    for (int i = 1; i < list.Size() && !record; ++i) {
-        if (KeyedRecord* held = list.At(i); held && held->hwnd == control) record = held;
-    }
+    KeyedRecord* record = InWindow(*window, control).record;
     if (record) {
         // A second subclass would make the control call itself.
         if (keyColour) record->keyColour = *keyColour;
@@ -30,12 +28,15 @@ int KeyedPainter::Register(HWND control, std::optional<gfx::ColourRef> keyColour
     }
     ::InvalidateRect(control, nullptr, TRUE);
     if (!::GetWindow(control, GW_CHILD)) return 0;
-    return engine_.RegisterContainer(control, false, panelColour, panelAlpha);
+    ContainerRole* containers = core_.Roles().containers;
+    return containers
+               ? containers->RegisterContainer(control, false, panelColour, panelAlpha, false)
+               : 0;
 }
 
 LRESULT KeyedPainter::PaintOffScreen(Ref& ref, WPARAM wParam, LPARAM lParam) {
     HWND control = ref.control;
-    BackgroundSnapshot own = engine_.TakeBackgroundSnapshot(control, ClientAreaOf(control));
+    BackgroundSnapshot own = backdrop_.Snapshot(control, ClientAreaOf(control));
     if (!own) return Forward(ref, WM_PAINT, wParam, lParam);
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(control, &paint);
@@ -43,7 +44,7 @@ LRESULT KeyedPainter::PaintOffScreen(Ref& ref, WPARAM wParam, LPARAM lParam) {
     const int width = own.Width();
     const int height = own.Height();
     RECT area;
-    BackgroundSnapshot veiled = engine_.TakeVeiledClientSnapshot(control, area);
+    BackgroundSnapshot veiled = backdrop_.VeiledClient(control, area);
     if (veiled) {
         // Only pixels exactly of the key colour give way to the picture.
         ::TransparentBlt(veiled.Dc(), 0, 0, width, height, own.Dc(), 0, 0, width, height,
@@ -63,7 +64,7 @@ LRESULT KeyedPainter::PaintReadBack(Ref& ref, WPARAM wParam, LPARAM lParam) {
     const RECT client = ClientAreaOf(control);
     RECT behind = update;
     ::OffsetRect(&behind, client.left, client.top);
-    BackgroundSnapshot snapshot = engine_.TakeBackgroundSnapshot(control, behind);
+    BackgroundSnapshot snapshot = backdrop_.Snapshot(control, behind);
     if (!snapshot) return Forward(ref, WM_PAINT, wParam, lParam);
     // A control that ignores the DC it is handed paints on the screen, which is read back.
     const gfx::ColourRef key = ref.record->keyColour;
@@ -75,8 +76,8 @@ LRESULT KeyedPainter::PaintReadBack(Ref& ref, WPARAM wParam, LPARAM lParam) {
     const int height = snapshot.Height();
     {
         WindowDc screen(control);
-        ::TransparentBlt(snapshot.Dc(), 0, 0, width, height, screen.get(), update.left,
-                         update.top, width, height, key);
+        ::TransparentBlt(snapshot.Dc(), 0, 0, width, height, screen.get(), update.left, update.top,
+                         width, height, key);
         ::BitBlt(screen.get(), update.left, update.top, width, height, snapshot.Dc(), 0, 0,
                  SRCCOPY);
     }

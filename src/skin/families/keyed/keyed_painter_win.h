@@ -11,6 +11,7 @@
 
 #include "gfx/argb.h"
 #include "skin/engine/family_painter_win.h"
+#include "skin/engine/family_roles_win.h"
 #include "skin/families/keyed/keyed_paint.h"
 
 namespace yf {
@@ -22,7 +23,8 @@ struct KeyedRecord : ChildRecord {
 };
 
 class KeyedPainter
-    : public FamilyPainter<KeyedPainter, KeyedRecord, ControlFamily::Keyed, &kKeyedKeys> {
+    : public FamilyPainter<KeyedPainter, KeyedRecord, ControlFamily::Keyed, &kKeyedKeys>,
+      public KeyedRole {
   public:
     using FamilyPainter::FamilyPainter;
 
@@ -32,8 +34,8 @@ class KeyedPainter
     // index of the container it was registered as when it has children, else 0 (also when no
     // ancestor of the control is a skinned window: then nothing is registered). Registering a
     // control again only changes its key colour, when one is given.
-    int Register(HWND control, std::optional<gfx::ColourRef> keyColour,
-                 gfx::ColourRef panelColour, int panelAlpha);
+    int RegisterKeyedControl(HWND control, std::optional<gfx::ColourRef> keyColour,
+                             gfx::ColourRef panelColour, int panelAlpha) override;
 
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);

@@ -63,8 +63,8 @@ bool DrawsListFrame(ListKind kind, bool hasBorder) {
     return kind != ListKind::ComboList && hasBorder;
 }
 
-EditFrameStyle ChooseListFrame(int outerWidth, int outerHeight, bool focused, bool hover,
-                               gfx::ColourRef accent) {
+FrameLine ChooseListFrame(int outerWidth, int outerHeight, bool focused, bool hover,
+                          gfx::ColourRef accent) {
     const auto w = static_cast<float>(outerWidth);
     const auto h = static_cast<float>(outerHeight);
     if (hover) return {{1, 1, w - 2, h - 2}, 2, gfx::MakeArgb(accent, kLitFrameAlpha)};

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "gfx/argb.h"
-#include "skin/frame/caption_strip.h"
-#include "skin/families/edit/edit_frame.h"
+#include "skin/geometry.h"
+#include "skin/shapes.h"
 
 namespace yf {
 
@@ -49,8 +49,8 @@ bool DrawsListFrame(ListKind kind, bool hasBorder);
 
 // Hover wins over focus: a 2-pixel accent line one pixel in; focus a 1-pixel accent line on the
 // edge; otherwise a faint black line on the edge.
-EditFrameStyle ChooseListFrame(int outerWidth, int outerHeight, bool focused, bool hover,
-                               gfx::ColourRef accent);
+FrameLine ChooseListFrame(int outerWidth, int outerHeight, bool focused, bool hover,
+                          gfx::ColourRef accent);
 
 enum class ListErase {
     PassOn,       // the control erases as it would

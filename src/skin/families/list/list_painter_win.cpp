@@ -4,10 +4,11 @@
 
 #include <algorithm>
 
-#include "skin/backdrop/child_painting_win.h"
-#include "skin/backdrop/kept_face_win.h"
+#include "core/callback_guard_win.h"
+#include "skin/backdrop/backdrop_win.h"
+#include "skin/backdrop/control_area_win.h"
 #include "skin/backdrop/see_through_win.h"
-#include "skin/engine/skin_engine_win.h"
+#include "skin/engine/engine_core_win.h"
 
 namespace yf {
 namespace {
@@ -87,7 +88,11 @@ void ListPainter::TakeOverList(int windowIndex, HWND control, ListKind kind) {
     }
 }
 
-void ListPainter::Forget(HWND control) {
+void ListPainter::Forget(ChildRecord& record) {
+    StopScrolling(record.hwnd);
+}
+
+void ListPainter::StopScrolling(HWND control) {
     scrolling_.erase(std::remove(scrolling_.begin(), scrolling_.end(), control), scrolling_.end());
 }
 
@@ -97,7 +102,7 @@ void ListPainter::SetKeyScroll(Ref& ref, bool on) {
     if (on) {
         scrolling_.push_back(ref.control);
     } else {
-        Forget(ref.control);
+        StopScrolling(ref.control);
     }
 }
 
@@ -105,7 +110,7 @@ ListFrameKey ListPainter::FrameKeyOf(const Ref& ref, std::optional<bool> hover,
                                      std::optional<bool> focused) {
     const SIZE size = OuterSizeOf(ref.control);
     const RECT interior = ListInteriorRect(ref.control);
-    return {engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+    return {backdrop_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
             {interior.left, interior.top, interior.right - interior.left,
              interior.bottom - interior.top},
             focused.value_or(ref.record->focused),
@@ -117,11 +122,11 @@ const DibSurface* ListPainter::FrameFace(const Ref& ref, const ListFrameKey& key
                                          BackgroundSnapshot& fresh) {
     const int width = key.background.width;
     const int height = key.background.height;
-    return KeptFace(engine_, ref.control, {0, 0, width, height}, ref.record->frames, key, fresh,
-                    [&](HDC snapshot) {
-                        gfx::Graphics graphics;
-                        if (graphics.FromHdc(snapshot)) DrawFrame(graphics, key);
-                    });
+    return backdrop_.KeptFace(ref.control, {0, 0, width, height}, ref.record->frames, key, fresh,
+                              [&](HDC snapshot) {
+                                  gfx::Graphics graphics;
+                                  if (graphics.FromHdc(snapshot)) DrawFrame(graphics, key);
+                              });
 }
 
 void ListPainter::DrawFrame(gfx::Graphics& graphics, const ListFrameKey& key) const {
@@ -137,18 +142,18 @@ void ListPainter::DrawFrame(gfx::Graphics& graphics, const ListFrameKey& key) co
     gfx::SolidBrush fill;
     const int fillAlpha = Settings().transparentControls ? Settings().veilAlpha : gfx::kOpaque;
     if (fill.Create(gfx::MakeArgb(gfx::kWhiteRef, fillAlpha))) graphics.FillRectangle(fill, whole);
-    const EditFrameStyle frame = ChooseListFrame(width, height, key.focused, key.hover, key.accent);
+    const FrameLine frame = ChooseListFrame(width, height, key.focused, key.hover, key.accent);
     gfx::Pen pen;
     if (pen.Create(frame.colour, frame.penWidth)) graphics.DrawRectangle(pen, frame.rect);
 }
 
 const DibSurface* ListPainter::VeiledBackground(const Ref& ref, BackgroundSnapshot& fresh) {
-    return KeptVeiledClient(engine_, ref.control, ref.record->backgrounds, fresh);
+    return backdrop_.KeptVeiledClient(ref.control, ref.record->backgrounds, fresh);
 }
 
 void ListPainter::ShowFrame(const Ref& ref, std::optional<bool> hover, std::optional<bool> focused,
                             bool onlyWhenChanged) {
-    if (!ref || !engine_.GdiplusRunning()) return;
+    if (!ref || !GdiplusRunning()) return;
     HWND control = ref.control;
     if (!DrawsListFrame(ref.record->kind, HasBorder(control))) return;
     const SIZE size = OuterSizeOf(control);
@@ -158,15 +163,15 @@ void ListPainter::ShowFrame(const Ref& ref, std::optional<bool> hover, std::opti
     BackgroundSnapshot fresh;
     const DibSurface* face = FrameFace(ref, key, fresh);
     if (!face) return;
-    ShowFrameOnControl(control, *face, key.interior);
+    Backdrop::ShowFrame(control, *face, key.interior);
     ref.record->shownFrame = key;
-    RefreshSeeThroughAbove(control);
+    RefreshSeeThroughAbove(backdrop_, *ref.window, control);
 }
 
-void ListPainter::PrepareFaces(int windowIndex) {
-    if (!engine_.GdiplusRunning()) return;
+void ListPainter::PrepareFaces(WindowRecord& window) {
+    if (!GdiplusRunning()) return;
     const bool seeThrough = Settings().transparentControls;
-    ForEachVisible(windowIndex, [&](const Ref& ref) {
+    ForEachVisible(window, [&](const Ref& ref) {
         BackgroundSnapshot frame;
         BackgroundSnapshot background;
         if (DrawsListFrame(ref.record->kind, HasBorder(ref.control))) {
@@ -180,9 +185,9 @@ void ListPainter::PrepareFaces(int windowIndex) {
     });
 }
 
-void ListPainter::PaintListFrame(int windowIndex, int list, std::optional<bool> hover,
+void ListPainter::PaintListFrame(const Ref& ref, std::optional<bool> hover,
                                  std::optional<bool> focused) {
-    ShowFrame(At(windowIndex, list), hover, focused, false);
+    ShowFrame(ref, hover, focused, false);
 }
 
 namespace {
@@ -214,6 +219,7 @@ LRESULT ListPainter::OnPaint(Ref& ref, WPARAM wParam, LPARAM lParam) {
     ::BitBlt(canvas, 0, 0, width, height, veiled->Dc(), 0, 0, SRCCOPY);
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(control, &paint);
+    // The control's own paint into our surface is the message handed on, once.
     if (how == ListPaint::IntoVeil) {
         Forward(ref, WM_PAINT, reinterpret_cast<WPARAM>(canvas), 0);
     } else if (Fit(record.keyed, width, height)) {
@@ -257,7 +263,7 @@ LRESULT ListPainter::OnEraseBackground(Ref& ref, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT ListPainter::OnNcPaint(Ref& ref) {
-    PaintListFrame(ref.windowIndex, ref.index);
+    PaintListFrame(ref);
     UniqueRegion scrollBars = ScrollBarRegion(ref.control);
     // Only the scroll bars are left to the system; the rest of the border is the engine's.
     if (!scrollBars) return 0;
@@ -267,7 +273,7 @@ LRESULT ListPainter::OnNcPaint(Ref& ref) {
 void ListPainter::OnMouseMove(Ref& ref) {
     if (!NoteMouseMove(ref, kListHotKind)) return;
     ref.record->hover = true;
-    PaintListFrame(ref.windowIndex, ref.index, true);
+    PaintListFrame(ref, true);
 }
 
 LRESULT ListPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -283,13 +289,13 @@ LRESULT ListPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lPa
             break;
         case WM_SETFOCUS:
             record.focused = true;
-            PaintListFrame(ref.windowIndex, ref.index);
+            PaintListFrame(ref);
             break;
         case WM_KILLFOCUS:
             record.focused = false;
             // Without the focus no key comes up here any more.
             SetKeyScroll(ref, false);
-            PaintListFrame(ref.windowIndex, ref.index);
+            PaintListFrame(ref);
             break;
         case WM_PAINT:
             return OnPaint(ref, wParam, lParam);
@@ -311,16 +317,16 @@ LRESULT ListPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lPa
         case WM_CTLCOLORSTATIC:
             // The fields of an IP-address control show the picture behind them too.
             if (record.kind != ListKind::IpAddress) break;
-            if (const auto brush =
-                    AnswerColourRequest(engine_, message, reinterpret_cast<HDC>(wParam),
-                                        reinterpret_cast<HWND>(lParam))) {
+            if (const auto brush = AnswerColourRequest(backdrop_, *ref.window, message,
+                                                       reinterpret_cast<HDC>(wParam),
+                                                       reinterpret_cast<HWND>(lParam))) {
                 return *brush;
             }
             break;
         case WM_MOUSELEAVE:
             NoteHoverLeave(ref.window->childHover);
             record.hover = false;
-            PaintListFrame(ref.windowIndex, ref.index, false);
+            PaintListFrame(ref, false);
             break;
         default:
             break;
@@ -329,15 +335,13 @@ LRESULT ListPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT CALLBACK ListPainter::QueuedMessageHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
-    try {
+    GuardCall(L"the list painter's message hook", [&] {
         if (code == HC_ACTION && wParam == PM_REMOVE && lParam) {
             if (auto* painter = static_cast<ListPainter*>(CurrentPainter(kFamily))) {
                 painter->BeforeDispatch(reinterpret_cast<const MSG*>(lParam)->hwnd);
             }
         }
-    } catch (...) {
-        // Nothing may cross into the system.
-    }
+    });
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

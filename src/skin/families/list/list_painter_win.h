@@ -13,11 +13,11 @@
 #include "gfx/graphics_win.h"
 #include "skin/backdrop/background_snapshot_win.h"
 #include "skin/backdrop/background_stamp.h"
-#include "skin/frame/caption_strip.h"
-#include "skin/engine/family_painter_win.h"
 #include "skin/backdrop/dib_surface_win.h"
 #include "skin/backdrop/face_cache.h"
+#include "skin/engine/family_painter_win.h"
 #include "skin/families/list/list_frame.h"
+#include "skin/geometry.h"
 
 namespace yf {
 
@@ -52,10 +52,10 @@ class ListPainter : public FamilyPainter<ListPainter, ListRecord, ControlFamily:
 
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::EraseWithChildren; }
-    void PrepareFaces(int windowIndex) override;
+    void PrepareFaces(WindowRecord& window) override;
 
     // An omitted state comes from the record.
-    void PaintListFrame(int windowIndex, int list, std::optional<bool> hover = std::nullopt,
+    void PaintListFrame(const Ref& ref, std::optional<bool> hover = std::nullopt,
                         std::optional<bool> focused = std::nullopt);
     // The client area and the scroll bars, in the control's outer coordinates.
     static RECT ListInteriorRect(HWND control);
@@ -65,7 +65,7 @@ class ListPainter : public FamilyPainter<ListPainter, ListRecord, ControlFamily:
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);
 
   protected:
-    void Forget(HWND control) override;
+    void Forget(ChildRecord& record) override;
 
   private:
     void TakeOverList(int windowIndex, HWND control, ListKind kind);
@@ -81,6 +81,7 @@ class ListPainter : public FamilyPainter<ListPainter, ListRecord, ControlFamily:
     LRESULT OnNcPaint(Ref& ref);
     void OnMouseMove(Ref& ref);
     void SetKeyScroll(Ref& ref, bool on);
+    void StopScrolling(HWND control);
 
     // Run for each queued message about to be dispatched on the thread: a list scrolling by
     // its arrow keys that is the target or one of its ancestors is invalidated.

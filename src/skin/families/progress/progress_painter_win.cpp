@@ -2,12 +2,12 @@
 
 #include <commctrl.h>
 
-#include "skin/backdrop/child_painting_win.h"
+#include "skin/backdrop/backdrop_win.h"
+#include "skin/backdrop/control_area_win.h"
 #include "skin/drawing_win.h"
-#include "skin/backdrop/kept_face_win.h"
+#include "skin/engine/engine_core_win.h"
+#include "skin/families/progress/progress_layout.h"
 #include "skin/shapes.h"
-#include "skin/engine/skin_engine_win.h"
-#include "skin/families/trackbar/trackbar_layout.h"
 
 namespace yf {
 
@@ -55,34 +55,33 @@ const DibSurface* ProgressPainter::Face(const Ref& ref, BackgroundSnapshot& fres
     if (size.cx <= 0 || size.cy <= 0) return nullptr;
     PBRANGE range{};
     ::SendMessageW(ref.control, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
-    const ProgressFaceKey key{engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+    const ProgressFaceKey key{backdrop_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
                               ref.record->vertical,
                               range.iLow,
                               range.iHigh,
                               static_cast<int>(::SendMessageW(ref.control, PBM_GETPOS, 0, 0)),
                               Settings().accentColour};
-    return KeptFace(engine_, ref.control, {0, 0, size.cx, size.cy}, ref.record->faces, key, fresh,
-                    [&](HDC surface) { Draw(surface, key); });
+    return backdrop_.KeptFace(ref.control, {0, 0, size.cx, size.cy}, ref.record->faces, key, fresh,
+                              [&](HDC surface) { Draw(surface, key); });
 }
 
-void ProgressPainter::PrepareFaces(int windowIndex) {
-    if (!engine_.GdiplusRunning()) return;
-    ForEachVisible(windowIndex, [this](const Ref& ref) {
+void ProgressPainter::PrepareFaces(WindowRecord& window) {
+    if (!GdiplusRunning()) return;
+    ForEachVisible(window, [this](const Ref& ref) {
         BackgroundSnapshot fresh;
         Face(ref, fresh);
     });
 }
 
-void ProgressPainter::PaintProgress(int windowIndex, int bar) {
-    const Ref ref = At(windowIndex, bar);
-    if (!ref || !engine_.GdiplusRunning()) return;
+void ProgressPainter::PaintProgress(const Ref& ref) {
+    if (!ref || !GdiplusRunning()) return;
     BackgroundSnapshot fresh;
-    if (const DibSurface* face = Face(ref, fresh)) ShowOnControl(ref.control, *face);
+    if (const DibSurface* face = Face(ref, fresh)) backdrop_.Show(*ref.window, ref.control, *face);
 }
 
 LRESULT ProgressPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
     // Without a border the whole control is client area, which WM_PAINT draws.
-    const auto paint = [&] { PaintProgress(ref.windowIndex, ref.index); };
+    const auto paint = [&] { PaintProgress(ref); };
     if (const auto result = PaintWhole(ref, message, wParam, HasFrame(ref.control), paint)) {
         return *result;
     }

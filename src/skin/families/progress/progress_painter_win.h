@@ -7,9 +7,9 @@
 
 #include "skin/backdrop/background_snapshot_win.h"
 #include "skin/backdrop/background_stamp.h"
-#include "skin/engine/family_painter_win.h"
 #include "skin/backdrop/dib_surface_win.h"
 #include "skin/backdrop/face_cache.h"
+#include "skin/engine/family_painter_win.h"
 
 namespace yf {
 
@@ -36,9 +36,9 @@ class ProgressPainter
 
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Repaint; }
-    void PrepareFaces(int windowIndex) override;
+    void PrepareFaces(WindowRecord& window) override;
 
-    void PaintProgress(int windowIndex, int bar);
+    void PaintProgress(const Ref& ref);
 
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);

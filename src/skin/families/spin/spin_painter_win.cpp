@@ -3,10 +3,11 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "skin/backdrop/child_painting_win.h"
+#include "skin/backdrop/backdrop_win.h"
+#include "skin/backdrop/control_area_win.h"
+#include "skin/drawing_win.h"
+#include "skin/engine/engine_core_win.h"
 #include "skin/families/spin/spin_layout.h"
-#include "skin/backdrop/kept_face_win.h"
-#include "skin/engine/skin_engine_win.h"
 
 namespace yf {
 
@@ -22,9 +23,7 @@ void SpinPainter::Install(int windowIndex, HWND parent) {
     }
 }
 
-int SpinPainter::SpinHitPart(int windowIndex, int spin, LPARAM position) {
-    const Ref ref = At(windowIndex, spin);
-    if (!ref) return 0;
+int SpinPainter::SpinHitPart(const Ref& ref, LPARAM position) {
     const SIZE size = OuterSizeOf(ref.control);
     return yf::SpinHitPart(size.cx, size.cy, ref.record->horizontal, GET_X_LPARAM(position),
                            GET_Y_LPARAM(position));
@@ -34,8 +33,8 @@ const gfx::Bitmap* SpinPainter::Arrows(bool horizontal) {
     const int at = horizontal ? 1 : 0;
     if (!decoded_[at]) {
         decoded_[at] = true;
-        arrows_[at][0] = LoadGlyph(horizontal ? L"ARROW_LEFT" : L"ARROW_UP", engine_.Module());
-        arrows_[at][1] = LoadGlyph(horizontal ? L"ARROW_RIGHT" : L"ARROW_DOWN", engine_.Module());
+        arrows_[at][0] = LoadGlyph(horizontal ? L"ARROW_LEFT" : L"ARROW_UP", core_.Module());
+        arrows_[at][1] = LoadGlyph(horizontal ? L"ARROW_RIGHT" : L"ARROW_DOWN", core_.Module());
     }
     return arrows_[at];
 }
@@ -86,44 +85,44 @@ const DibSurface* SpinPainter::Face(const Ref& ref, std::optional<bool> hover,
     const SpinLayout layout =
         LayoutSpin(size.cx, size.cy, record.horizontal, glyphWidth, glyphHeight);
     const LPARAM mouse = position.value_or(record.mousePos);
-    const SpinFaceKey key{engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}), record.horizontal,
+    const SpinFaceKey key{backdrop_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+                          record.horizontal,
                           SpinHotHalf(layout, record.horizontal, hover.value_or(record.hover),
                                       GET_X_LPARAM(mouse), GET_Y_LPARAM(mouse)),
                           pressed.value_or(record.pressed), Settings().accentColour};
-    return KeptFace(engine_, ref.control, {0, 0, size.cx, size.cy}, record.faces, key, fresh,
-                    [&](HDC surface) { DrawHalves(surface, key, layout); });
+    return backdrop_.KeptFace(ref.control, {0, 0, size.cx, size.cy}, record.faces, key, fresh,
+                              [&](HDC surface) { DrawHalves(surface, key, layout); });
 }
 
-void SpinPainter::PrepareFaces(int windowIndex) {
-    if (!engine_.GdiplusRunning()) return;
-    ForEachVisible(windowIndex, [this](const Ref& ref) {
+void SpinPainter::PrepareFaces(WindowRecord& window) {
+    if (!GdiplusRunning()) return;
+    ForEachVisible(window, [this](const Ref& ref) {
         BackgroundSnapshot fresh;
         Face(ref, std::nullopt, std::nullopt, std::nullopt, fresh);
     });
 }
 
-void SpinPainter::PaintSpin(int windowIndex, int spin, std::optional<bool> hover,
-                            std::optional<bool> pressed, std::optional<LPARAM> position) {
-    const Ref ref = At(windowIndex, spin);
-    if (!ref || !engine_.GdiplusRunning()) return;
+void SpinPainter::PaintSpin(const Ref& ref, std::optional<bool> hover, std::optional<bool> pressed,
+                            std::optional<LPARAM> position) {
+    if (!ref || !GdiplusRunning()) return;
     BackgroundSnapshot fresh;
     if (const DibSurface* face = Face(ref, hover, pressed, position, fresh)) {
-        ShowOnControl(ref.control, *face);
+        backdrop_.Show(*ref.window, ref.control, *face);
     }
 }
 
 LRESULT SpinPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
     SpinRecord& record = *ref.record;
     // Its border and buttons are the engine's; no border is ever drawn.
-    const auto paint = [&] { PaintSpin(ref.windowIndex, ref.index); };
+    const auto paint = [&] { PaintSpin(ref); };
     if (const auto result = PaintWhole(ref, message, wParam, false, paint)) return *result;
     switch (message) {
         case WM_MOUSEMOVE: {
             // Kept for every paint, so a repaint while the mouse rests shows the right half.
             record.mousePos = lParam;
-            const int part = SpinHitPart(ref.windowIndex, ref.index, lParam);
+            const int part = SpinHitPart(ref, lParam);
             if (NoteMouseMove(ref, kSpinHotKind, part != record.hotPart)) {
-                PaintSpin(ref.windowIndex, ref.index, true, std::nullopt, lParam);
+                PaintSpin(ref, true, std::nullopt, lParam);
                 record.hover = true;
                 record.hotPart = part;
             }
@@ -137,7 +136,7 @@ LRESULT SpinPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lPa
         case WM_MOUSELEAVE:
             NoteHoverLeave(ref.window->childHover);
             record.hover = false;
-            PaintSpin(ref.windowIndex, ref.index, false);
+            PaintSpin(ref, false);
             break;
         default:
             break;

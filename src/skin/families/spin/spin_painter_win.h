@@ -10,9 +10,9 @@
 #include "gfx/image_win.h"
 #include "skin/backdrop/background_snapshot_win.h"
 #include "skin/backdrop/background_stamp.h"
-#include "skin/engine/family_painter_win.h"
 #include "skin/backdrop/dib_surface_win.h"
 #include "skin/backdrop/face_cache.h"
+#include "skin/engine/family_painter_win.h"
 #include "skin/families/spin/spin_layout.h"
 
 namespace yf {
@@ -43,12 +43,12 @@ class SpinPainter : public FamilyPainter<SpinPainter, SpinRecord, ControlFamily:
     // Up-down controls among the direct children of `parent`.
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Repaint; }
-    void PrepareFaces(int windowIndex) override;
+    void PrepareFaces(WindowRecord& window) override;
 
     // 0: the up (left) half, 1: the down (right) half.
-    int SpinHitPart(int windowIndex, int spin, LPARAM position);
+    int SpinHitPart(const Ref& ref, LPARAM position);
     // An omitted state is taken from the control's record.
-    void PaintSpin(int windowIndex, int spin, std::optional<bool> hover = std::nullopt,
+    void PaintSpin(const Ref& ref, std::optional<bool> hover = std::nullopt,
                    std::optional<bool> pressed = std::nullopt,
                    std::optional<LPARAM> position = std::nullopt);
 

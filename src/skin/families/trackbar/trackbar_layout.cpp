@@ -22,15 +22,6 @@ int TrackbarTickMode(std::uint32_t style) {
     return 1;
 }
 
-ControlPanel LayoutPanel(int width, int height, bool vertical) {
-    ControlPanel panel;
-    panel.outline = {0, 0, F(width - 1), F(height - 1)};
-    panel.fill = {1, 1, F(width - 2), F(height - 2)};
-    panel.gradientFrom = {0, 0};
-    panel.gradientTo = vertical ? gfx::PointF{F(width - 1), 0} : gfx::PointF{0, F(height - 1)};
-    return panel;
-}
-
 Edges ChannelAlongAxis(const Edges& reported, bool vertical) {
     if (!vertical) return reported;
     // Taller than wide: the control gave the rectangle as it lies; exchange the axes.
@@ -90,33 +81,6 @@ TrackbarGeometry LayoutTrackbar(const TrackbarFacts& facts, bool hover) {
     const float extra = atMaximum ? 10.0f : 0.0f;
     g.progress = facts.vertical ? gfx::RectF{lineAt, r.left, 1, t.top - r.left - 1 + extra}
                                 : gfx::RectF{r.left, lineAt, t.left - r.left - 1 + extra, 1};
-    return g;
-}
-
-ProgressBarGeometry LayoutProgressBar(int width, int height, bool vertical, int low, int high,
-                                      int position) {
-    ProgressBarGeometry g;
-    const int range = high - low;
-    if (range <= 0 || position <= 0) return g;
-    const double w = width;
-    const double h = height;
-    if (vertical) {
-        const double share = std::min(h / range * position, h);
-        const double barHeight = std::trunc(share);
-        const double top = std::trunc(h - share);
-        if (barHeight <= 0) return g;
-        g.bar = {1, static_cast<float>(top + 1), static_cast<float>(w - 3),
-                 static_cast<float>(barHeight - 3)};
-        g.gradientFrom = {0, static_cast<float>(top)};
-        g.gradientTo = {static_cast<float>(w - 1), static_cast<float>(top)};
-    } else {
-        const double barWidth = std::trunc(std::min(w / range * position, w));
-        if (barWidth <= 0) return g;
-        g.bar = {1, 1, static_cast<float>(barWidth - 3), static_cast<float>(h - 3)};
-        g.gradientFrom = {0, 0};
-        g.gradientTo = {0, static_cast<float>(h - 1)};
-    }
-    g.hasBar = true;
     return g;
 }
 

@@ -2,12 +2,12 @@
 
 #include <commctrl.h>
 
-#include "skin/backdrop/child_painting_win.h"
+#include "skin/backdrop/backdrop_win.h"
+#include "skin/backdrop/control_area_win.h"
 #include "skin/drawing_win.h"
-#include "skin/backdrop/kept_face_win.h"
-#include "skin/shapes.h"
-#include "skin/engine/skin_engine_win.h"
+#include "skin/engine/engine_core_win.h"
 #include "skin/families/trackbar/trackbar_layout.h"
+#include "skin/shapes.h"
 
 namespace yf {
 namespace {
@@ -112,31 +112,30 @@ void TrackbarPainter::Draw(HDC snapshot, const TrackbarFaceKey& key, SIZE size) 
 const DibSurface* TrackbarPainter::Face(const Ref& ref, BackgroundSnapshot& fresh) {
     const SIZE size = OuterSizeOf(ref.control);
     if (size.cx <= 0 || size.cy <= 0) return nullptr;
-    const TrackbarFaceKey key{engine_.StampOf(ref.control, {0, 0, size.cx, size.cy}), FactsOf(ref),
-                              ref.record->hover, Settings().accentColour};
-    return KeptFace(engine_, ref.control, {0, 0, size.cx, size.cy}, ref.record->faces, key, fresh,
-                    [&](HDC surface) { Draw(surface, key, size); });
+    const TrackbarFaceKey key{backdrop_.StampOf(ref.control, {0, 0, size.cx, size.cy}),
+                              FactsOf(ref), ref.record->hover, Settings().accentColour};
+    return backdrop_.KeptFace(ref.control, {0, 0, size.cx, size.cy}, ref.record->faces, key, fresh,
+                              [&](HDC surface) { Draw(surface, key, size); });
 }
 
-void TrackbarPainter::PrepareFaces(int windowIndex) {
-    if (!engine_.GdiplusRunning()) return;
-    ForEachVisible(windowIndex, [this](const Ref& ref) {
+void TrackbarPainter::PrepareFaces(WindowRecord& window) {
+    if (!GdiplusRunning()) return;
+    ForEachVisible(window, [this](const Ref& ref) {
         BackgroundSnapshot fresh;
         Face(ref, fresh);
     });
 }
 
-void TrackbarPainter::PaintTrackbar(int windowIndex, int trackbar) {
-    const Ref ref = At(windowIndex, trackbar);
-    if (!ref || !engine_.GdiplusRunning()) return;
+void TrackbarPainter::PaintTrackbar(const Ref& ref) {
+    if (!ref || !GdiplusRunning()) return;
     BackgroundSnapshot fresh;
-    if (const DibSurface* face = Face(ref, fresh)) ShowOnControl(ref.control, *face);
+    if (const DibSurface* face = Face(ref, fresh)) backdrop_.Show(*ref.window, ref.control, *face);
 }
 
 LRESULT TrackbarPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam) {
     TrackbarRecord& record = *ref.record;
     // All of it is the engine's; without a border the whole control is client area.
-    const auto paint = [&] { PaintTrackbar(ref.windowIndex, ref.index); };
+    const auto paint = [&] { PaintTrackbar(ref); };
     if (const auto result = PaintWhole(ref, message, wParam, HasFrame(ref.control), paint)) {
         return *result;
     }
@@ -144,13 +143,13 @@ LRESULT TrackbarPainter::OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM
         case WM_MOUSEMOVE:
             if (NoteMouseMove(ref, kTrackbarHotKind)) {
                 record.hover = true;
-                PaintTrackbar(ref.windowIndex, ref.index);
+                PaintTrackbar(ref);
             }
             break;
         case WM_MOUSELEAVE:
             NoteHoverLeave(ref.window->childHover);
             record.hover = false;
-            PaintTrackbar(ref.windowIndex, ref.index);
+            PaintTrackbar(ref);
             break;
         default:
             break;

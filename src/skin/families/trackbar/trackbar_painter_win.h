@@ -7,9 +7,9 @@
 
 #include "skin/backdrop/background_snapshot_win.h"
 #include "skin/backdrop/background_stamp.h"
-#include "skin/engine/family_painter_win.h"
 #include "skin/backdrop/dib_surface_win.h"
 #include "skin/backdrop/face_cache.h"
+#include "skin/engine/family_painter_win.h"
 #include "skin/families/trackbar/trackbar_layout.h"
 
 namespace yf {
@@ -38,9 +38,9 @@ class TrackbarPainter
 
     void Install(int windowIndex, HWND parent) override;
     RenderRefresh AfterRender() const override { return RenderRefresh::Repaint; }
-    void PrepareFaces(int windowIndex) override;
+    void PrepareFaces(WindowRecord& window) override;
 
-    void PaintTrackbar(int windowIndex, int trackbar);
+    void PaintTrackbar(const Ref& ref);
 
     // The family's subclass procedure.
     LRESULT OnMessage(Ref& ref, UINT message, WPARAM wParam, LPARAM lParam);

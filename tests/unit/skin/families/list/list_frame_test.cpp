@@ -77,10 +77,10 @@ TEST(ListFrameTest, ClassesAndTheirTakeOver) {
 TEST(ListFrameTest, FrameLinesByState) {
     constexpr gfx::ColourRef accent = 0x2288EE;
     EXPECT_EQ(ChooseListFrame(100, 80, false, false, accent),
-              (EditFrameStyle{{0, 0, 99, 79}, 1, gfx::MakeArgb(gfx::kBlackRef, 90)}));
+              (FrameLine{{0, 0, 99, 79}, 1, gfx::MakeArgb(gfx::kBlackRef, 90)}));
     EXPECT_EQ(ChooseListFrame(100, 80, true, false, accent),
-              (EditFrameStyle{{0, 0, 99, 79}, 1, gfx::MakeArgb(accent, 200)}));
-    const EditFrameStyle hot{{1, 1, 98, 78}, 2, gfx::MakeArgb(accent, 200)};
+              (FrameLine{{0, 0, 99, 79}, 1, gfx::MakeArgb(accent, 200)}));
+    const FrameLine hot{{1, 1, 98, 78}, 2, gfx::MakeArgb(accent, 200)};
     EXPECT_EQ(ChooseListFrame(100, 80, false, true, accent), hot);
     EXPECT_EQ(ChooseListFrame(100, 80, true, true, accent), hot);
 
