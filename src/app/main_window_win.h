@@ -22,6 +22,7 @@
 #include "scheduler/schedule_controller.h"
 #include "timesync/window_clock_check_win.h"
 #include "widgets/balloon_tip_win.h"
+#include "widgets/widget_state_win.h"
 
 namespace yf {
 
@@ -98,7 +99,8 @@ public:
     void SetTimerInterval(TimerId id, int milliseconds) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
+                                       LPARAM lParam) noexcept;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CreateControls();
@@ -123,6 +125,8 @@ private:
     void ExitProgram();
     void CheckClock(bool refreshCalendar);
 
+    // The thread's widget state first, so it is there for every control and goes last.
+    WidgetState widgets_;
     HINSTANCE instance_;
     const Clock& clock_;
     HWND window_ = nullptr;

@@ -7,16 +7,20 @@
 
 #include <atomic>
 
+#include "core/callback_guard_win.h"
+
 namespace yf {
 namespace {
 
 std::atomic<int> finishedTrims{0};
 
 DWORD WINAPI Trim(void*) noexcept {
-    // Failures are of no interest to anyone: the pages simply stay.
-    ::EmptyWorkingSet(::GetCurrentProcess());
-    ++finishedTrims;
-    return 0;
+    return GuardCall(L"the working-set trim", DWORD{0}, [] {
+        // Failures are of no interest to anyone: the pages simply stay.
+        ::EmptyWorkingSet(::GetCurrentProcess());
+        ++finishedTrims;
+        return DWORD{0};
+    });
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"
+#include "widgets/widget_state_win.h"
 #include "widgets/xp_look_win.h"
 #include "support/engine_inside.h"
 
@@ -521,6 +522,7 @@ TEST_F(SkinnedControlsTest, ControlsGetTheirProceduresBackWhenTheEngineGoes) {
 // edit under the mouse.
 TEST_F(SkinnedControlsTest, XpLookLeavesSkinnedControlsToTheSkinButQuietEditFrames) {
     constexpr std::uint32_t kXpBlue = 0x7B9EBD;
+    WidgetState widgets;
     ASSERT_EQ(xp::SwitchXpLook(1), 1);
     RegisterAndShow();
     for (HWND control : {edit_, list_, spin_}) {
@@ -545,6 +547,7 @@ TEST_F(SkinnedControlsTest, XpLookLeavesSkinnedControlsToTheSkinButQuietEditFram
 // controls keep working (their messages still reach their own procedures) and the skin still
 // paints them.
 TEST_F(SkinnedControlsTest, SwitchingTheXpLookOffUnderTheSkinKeepsTheControlsWorking) {
+    WidgetState widgets;
     ASSERT_EQ(xp::SwitchXpLook(1), 1);
     RegisterAndShow();
     xp::SwitchXpLook(0);
