@@ -69,7 +69,7 @@ class PassOn {
 };
 
 // A window or subclass procedure: `body(passOn)` answers the message. When it throws, the
-// message goes on now unless it went on already, in which case that answer stands.
+// message goes on now, unless it went on already: then the answer it got stands.
 template <typename Body>
 LRESULT GuardMessage(const wchar_t* where, PassOn& passOn, Body&& body) noexcept {
     try {
@@ -79,7 +79,6 @@ LRESULT GuardMessage(const wchar_t* where, PassOn& passOn, Body&& body) noexcept
     } catch (...) {
         ReportCaught(where, nullptr);
     }
-    if (passOn.Done()) return passOn.Answer();
     try {
         return passOn();
     } catch (...) {

@@ -1,8 +1,15 @@
 #include "skin/backdrop/dib_surface_win.h"
 
+#include <atomic>
 #include <utility>
 
 namespace yf {
+namespace {
+
+// Painting happens on one thread, but a counter costs nothing to make safe.
+std::atomic<std::size_t> live{0};
+
+}  // namespace
 
 HBITMAP CreateArgbBitmap(int width, int height, std::uint32_t** bits) {
     if (width <= 0 || height <= 0) return nullptr;
@@ -24,6 +31,7 @@ DibSurface::DibSurface(int width, int height) {
     UniqueBitmap bitmap(CreateArgbBitmap(width, height, &bits));
     UniqueMemoryDc dc(bitmap ? ::CreateCompatibleDC(nullptr) : nullptr);
     if (!dc) return;
+    ++live;
     previous_ = ::SelectObject(dc.get(), bitmap.get());
     dc_ = std::move(dc);
     bitmap_ = std::move(bitmap);
@@ -39,8 +47,11 @@ bool DibSurface::Resize(int width, int height) {
         Reset();
         return false;
     }
-    if (!dc_) dc_.reset(::CreateCompatibleDC(nullptr));
-    if (!dc_) return false;
+    if (!dc_) {
+        dc_.reset(::CreateCompatibleDC(nullptr));
+        if (!dc_) return false;
+        ++live;
+    }
     HGDIOBJ out = ::SelectObject(dc_.get(), bitmap.get());
     if (!previous_) previous_ = out;
     bitmap_ = std::move(bitmap);  // the one it replaces is out of the DC now
@@ -75,10 +86,15 @@ void DibSurface::Reset() {
     // The bitmap cannot be deleted while a DC still holds it.
     if (dc_ && previous_) ::SelectObject(dc_.get(), previous_);
     previous_ = nullptr;
+    if (dc_) --live;
     dc_.reset();
     bitmap_.reset();
     bits_ = nullptr;
     width_ = height_ = 0;
+}
+
+std::size_t DibSurface::LiveCount() {
+    return live.load();
 }
 
 gfx::PixelView DibSurface::Pixels() {

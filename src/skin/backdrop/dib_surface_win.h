@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 
 #include "core/unique_handle_win.h"
@@ -34,6 +35,10 @@ class DibSurface {
     int Height() const { return height_; }
     // The pixels, after pending GDI drawing has reached them.
     gfx::PixelView Pixels();
+
+    // Surfaces holding a DC (and their bitmap) in the process now: what the engine keeps in
+    // GDI objects, which the system does not count on every platform.
+    static std::size_t LiveCount();
 
   private:
     void Reset();

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "skin/families/button/button_painter_win.h"
@@ -253,14 +254,45 @@ TEST_F(SkinnedButtonsTest, RadioButtonsRepaintWhenTheSystemChecksThem) {
     EXPECT_EQ(off.At(60, 3), kGrey);
 }
 
+// The second click of a double click does not press the button again: one click, and an
+// automatic check box changes once (its own procedure would take the double click for a second
+// press and change back).
 TEST_F(SkinnedButtonsTest, ADoubleClickPressesTheButtonOnce) {
-    const LPARAM at = MAKELPARAM(20, 10);
-    ::SendMessageW(first_, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::SendMessageW(first_, WM_LBUTTONUP, 0, at);
-    ::SendMessageW(first_, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    ::SendMessageW(first_, WM_LBUTTONUP, 0, at);
+    for (HWND button : {first_, check_}) {
+        clicks.clear();
+        ::SendMessageW(button, BM_SETCHECK, BST_UNCHECKED, 0);
+        const LPARAM at = MAKELPARAM(20, 10);
+        ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::SendMessageW(button, WM_LBUTTONUP, 0, at);
+        ::SendMessageW(button, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        ::SendMessageW(button, WM_LBUTTONUP, 0, at);
+        PumpFor(50);
+        EXPECT_EQ(clicks, std::vector<HWND>{button});
+        if (button == check_) EXPECT_EQ(::SendMessageW(check_, BM_GETCHECK, 0, 0), BST_CHECKED);
+    }
+}
+
+// Preparing the buttons' faces after a composition may fail halfway (here the button's state
+// cannot be read): nothing of that attempt may keep the buttons' later paints from showing.
+LRESULT CALLBACK FailToTellTheState(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR armed) {
+    if (message == BM_GETSTATE && *reinterpret_cast<const bool*>(armed)) {
+        throw std::runtime_error("no state to tell");
+    }
+    return ::DefSubclassProc(button, message, wParam, lParam);
+}
+
+TEST_F(SkinnedButtonsTest, AFailedPreparationOfFacesLeavesLaterPaintsShowing) {
+    bool armed = true;
+    ::SetWindowSubclass(first_, FailToTellTheState, 1, reinterpret_cast<DWORD_PTR>(&armed));
+    EXPECT_THROW(engine_->RenderWindow(1, nullptr, false), std::runtime_error);
+    armed = false;
+    Poison(first_);
+    ::InvalidateRect(first_, nullptr, TRUE);
+    ::UpdateWindow(first_);
     PumpFor(50);
-    EXPECT_EQ(clicks, std::vector<HWND>{first_});
+    EXPECT_FALSE(StillPoisoned(first_));
+    ::RemoveWindowSubclass(first_, FailToTellTheState, 1);
 }
 
 TEST_F(SkinnedButtonsTest, PressedAndDisabledLooks) {

@@ -332,10 +332,14 @@ TEST_F(HeaderPainterTest, OnlyAHeaderWithButtonsLightsAndPressesItsItems) {
         headers.PaintHeader(headers.Find(header));
         const testing::Pixels plain = Cell(header, 0);
         const testing::Pixels second = Cell(header, 1);
+        // Each look is also painted afresh while it holds, so a header without buttons that
+        // took the hover or the press for a look of its own would show it.
         ::SendMessageW(header, WM_MOUSEMOVE, 0, MAKELPARAM(60, 10));
+        SkinnedHost::Repaint(header);
         const testing::Pixels hovered = Cell(header, 0);
         EXPECT_EQ(Inside().Record(1)->childHover.hotKind, kHeaderHotKind);
         ::SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 10));
+        SkinnedHost::Repaint(header);
         const testing::Pixels pressed = Cell(header, 0);
         ::SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(60, 10));
         EXPECT_EQ(hovered == plain, style == 0);
