@@ -2,7 +2,7 @@
 # with e2e_driver.exe; screenshots land in build/windows/screenshots.
 add_executable(e2e_driver ${CMAKE_SOURCE_DIR}/tests/e2e/driver/driver.cpp)
 target_link_libraries(e2e_driver PRIVATE yf_win)
-target_link_options(e2e_driver PRIVATE -municode)
+yf_wide_entry(e2e_driver)
 
 set(YF_SCREENSHOTS ${CMAKE_BINARY_DIR}/screenshots)
 file(GLOB e2e_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)
@@ -20,7 +20,10 @@ set(YF_E2E_TIME_PORT 47613)
 add_executable(test_program_localtime WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp ${yf_resources}
                                            ${yf_program_info})
 target_link_libraries(test_program_localtime PRIVATE yf_win)
-target_link_options(test_program_localtime PRIVATE -municode $<$<BOOL:${MSVC}>:/MANIFEST:NO>)
+yf_wide_entry(test_program_localtime)
+if(MSVC)
+    target_link_options(test_program_localtime PRIVATE /MANIFEST:NO)
+endif()
 target_compile_definitions(test_program_localtime PRIVATE
     YF_WEB_TIME_URL=L"http://127.0.0.1:${YF_E2E_TIME_PORT}/special/time/")
 if(TEST e2e.clock_check)
@@ -31,7 +34,7 @@ endif()
 # The skin gallery is driven by a driver of its own.
 add_executable(gallery_driver ${CMAKE_SOURCE_DIR}/tests/e2e/driver/gallery_driver.cpp)
 target_link_libraries(gallery_driver PRIVATE yf_win)
-target_link_options(gallery_driver PRIVATE -municode)
+yf_wide_entry(gallery_driver)
 foreach(gallery_test IN ITEMS e2e.gallery e2e.gallery_lists)
     if(TEST ${gallery_test})
         set_tests_properties(${gallery_test} PROPERTIES ENVIRONMENT
