@@ -8,6 +8,7 @@
 #include "core/wide_text_win.h"
 #include "skin/backdrop/dib_surface_win.h"
 #include "skin/engine/engine_core_win.h"
+#include "skin/frame/frame_metrics.h"
 #include "skin/frame/window_frame_win.h"
 #include "skin/shapes.h"
 
@@ -17,8 +18,6 @@ namespace {
 using gfx::MakeArgb;
 
 constexpr gfx::ColourRef kRed = gfx::MakeColourRef(255, 0, 0);
-constexpr float kCloseCorner = 5;
-constexpr float kTabCorner = 1;
 
 // The built-in glyph of a caption button kind, and of the restored state for maximize.
 const wchar_t* GlyphResource(CaptionButtonKind kind) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gfx/figure.h"
+#include "skin/frame/frame_metrics.h"
 #include "skin/geometry.h"
 
 namespace yf {
@@ -20,15 +21,6 @@ enum class CaptionButtonKind {
     Help = 4,
     Custom = 5
 };
-
-constexpr int kMinCaptionHeight = 25;
-constexpr int kStripHeight = 22;
-constexpr int kButtonWidth = 26;
-constexpr int kCloseButtonWidth = 38;
-// The close button's hover and hit rectangle reaches 2 pixels further than its picture.
-constexpr int kCloseLayoutWidth = 40;
-constexpr int kButtonHeight = 18;
-constexpr int kButtonPitch = kButtonWidth + 1;
 
 struct CaptionButton {
     int width = kButtonWidth;

@@ -9,6 +9,7 @@
 #include "skin/engine/picture_average.h"
 #include "skin/engine/picture_fade_win.h"
 #include "skin/frame/clipped_window_dc_win.h"
+#include "skin/frame/frame_metrics.h"
 #include "skin/frame/picture_layout.h"
 #include "skin/frame/window_frame_win.h"
 #include "skin/shapes.h"
@@ -16,8 +17,6 @@
 namespace yf {
 namespace {
 
-constexpr int kBackgroundCorner = 4;
-constexpr int kRegionCorner = 5;
 constexpr int kGlossTopAlpha = 150;
 // The frame decoration is drawn on a tile this big; its outer kFrameReach pixels hold the
 // corners, the rest of each edge repeats the tile's middle.
