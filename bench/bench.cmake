@@ -2,14 +2,14 @@
 #   scripts/wine-run.sh build/windows/skin_bench.exe
 add_executable(skin_bench WIN32 ${CMAKE_SOURCE_DIR}/bench/skin_bench.cpp ${yf_resources})
 target_link_libraries(skin_bench PRIVATE yf_win)
-target_link_options(skin_bench PRIVATE -municode -mconsole)
+yf_console_entry(skin_bench)
 
 #   scripts/wine-run.sh build/windows/controls_bench.exe
 add_executable(controls_bench WIN32 ${CMAKE_SOURCE_DIR}/bench/controls_bench.cpp ${yf_resources})
 target_link_libraries(controls_bench PRIVATE yf_win)
-target_link_options(controls_bench PRIVATE -municode -mconsole)
+yf_console_entry(controls_bench)
 
 #   bench/idle_bench.sh build/windows (the CPU an idle program costs next to plain_clock.exe)
 add_executable(plain_clock WIN32 ${CMAKE_SOURCE_DIR}/bench/plain_clock.cpp ${yf_resources})
 target_link_libraries(plain_clock PRIVATE yf_win)
-target_link_options(plain_clock PRIVATE -municode)
+yf_wide_entry(plain_clock)

@@ -23,7 +23,7 @@
 #include "app/app_icon_win.h"
 #include "app/main_window_win.h"
 #include "core/system_clock_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace {
 
@@ -158,7 +158,9 @@ int wmain() {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     SkinEngine engine(instance, AppIconResource());
     SystemClock clock;
-    MainWindow main(instance, clock);
+    WindowSeams seams;
+    seams.skin = &engine;
+    MainWindow main(instance, clock, seams);
     if (!main.Create()) return 1;
     main.RunCreatedSequence();
     main.ShowAfterStartUp();

@@ -24,7 +24,7 @@
 #include "core/system_clock_win.h"
 #include "core/wide_text_win.h"
 #include "gfx/image_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace {
 
@@ -114,7 +114,9 @@ int wmain() {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     SkinEngine engine(instance, AppIconResource());
     SystemClock clock;
-    MainWindow main(instance, clock);
+    WindowSeams seams;
+    seams.skin = &engine;
+    MainWindow main(instance, clock, seams);
     if (!main.Create()) return 1;
     main.RunCreatedSequence();
     main.ShowAfterStartUp();

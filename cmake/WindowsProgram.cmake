@@ -8,6 +8,22 @@ set(win_sources ${all_sources})
 list(FILTER win_sources INCLUDE REGEX "_win\\.cpp$")
 list(REMOVE_ITEM win_sources ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp)
 
+# MinGW is told that a program's entry point is wWinMain or wmain (-municode) and that a tool
+# writes to a console (-mconsole); MSVC's linker finds the entry point by itself and is only
+# given the console subsystem.
+function(yf_wide_entry target)
+    if(MINGW)
+        target_link_options(${target} PRIVATE -municode)
+    endif()
+endfunction()
+function(yf_console_entry target)
+    if(MINGW)
+        target_link_options(${target} PRIVATE -municode -mconsole)
+    else()
+        target_link_options(${target} PRIVATE /SUBSYSTEM:CONSOLE)
+    endif()
+endfunction()
+
 set(win_definitions UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 target_compile_definitions(yf_portable PUBLIC ${win_definitions})
 
@@ -21,7 +37,11 @@ target_link_libraries(yf_win PUBLIC yf_portable ${YF_SYSTEM_DLL_LIBRARIES} shlwa
 set(yf_resources ${CMAKE_SOURCE_DIR}/src/app/resources.rc)
 set_source_files_properties(${yf_resources} PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/app/resource_ids.h")
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/assets -I${CMAKE_SOURCE_DIR}/src -c 65001")
+if(MSVC)
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /I${CMAKE_SOURCE_DIR}/assets /I${CMAKE_SOURCE_DIR}/src /c65001")
+else()
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/assets -I${CMAKE_SOURCE_DIR}/src -c 65001")
+endif()
 
 # The program file alone carries the version resource and the application manifest.
 set(yf_program_info ${CMAKE_SOURCE_DIR}/src/app/program_info.rc)
@@ -35,7 +55,7 @@ if(MSVC)
     target_link_options(yfshutdown PRIVATE /MANIFEST:NO)
 endif()
 target_link_libraries(yfshutdown PRIVATE yf_win)
-target_link_options(yfshutdown PRIVATE -municode)
+yf_wide_entry(yfshutdown)
 yf_system_dlls_only(yfshutdown)
 # The URL is compiled into the entry file only, so a second build of the program for the tests
 # can read a local page from the same library.
@@ -49,7 +69,7 @@ set_source_files_properties(${gallery_resources} PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/app/resource_ids.h;${yf_resources}")
 add_executable(skin_gallery WIN32 ${gallery_win_sources} ${gallery_resources})
 target_link_libraries(skin_gallery PRIVATE yf_win)
-target_link_options(skin_gallery PRIVATE -municode)
+yf_wide_entry(skin_gallery)
 
 file(GLOB_RECURSE win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
 if(win_test_sources)

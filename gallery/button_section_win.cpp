@@ -8,7 +8,7 @@
 #include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
 #include "gallery/sections_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace yf::gallery {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/caption_strip.h"
+#include "skin/geometry.h"
 
 namespace yf::gallery {
 

@@ -7,7 +7,7 @@
 #include "core/system_libraries_win.h"
 #include "gallery/gallery_layout.h"
 #include "gallery/gallery_window_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
     // Its own static constructors load nothing, so here is early enough for a gallery.

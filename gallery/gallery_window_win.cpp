@@ -3,9 +3,10 @@
 #include <commctrl.h>
 
 #include "app/skin_selection.h"
+#include "core/callback_guard_win.h"
 #include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace yf::gallery {
 namespace {
@@ -101,7 +102,8 @@ bool GalleryWindow::TakeSkinKey(const MSG& msg) {
 
 LRESULT CALLBACK GalleryWindow::Procedure(HWND window, UINT message, WPARAM wParam,
                                           LPARAM lParam) noexcept {
-    try {
+    PassOn passOn = PassOn::ToDefault(window, message, wParam, lParam);
+    return GuardMessage(L"the gallery window's procedure", passOn, [&](PassOn& on) {
         if (message == WM_NCCREATE) {
             auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
             ::SetWindowLongPtrW(window, GWLP_USERDATA,
@@ -110,10 +112,8 @@ LRESULT CALLBACK GalleryWindow::Procedure(HWND window, UINT message, WPARAM wPar
         auto* self = reinterpret_cast<GalleryWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
         if (message == WM_NCDESTROY) ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         if (self && self->window_ == window) return self->OnMessage(message, wParam, lParam);
-    } catch (...) {
-        // Nothing may cross into the system.
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
+        return on();
+    });
 }
 
 LRESULT GalleryWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

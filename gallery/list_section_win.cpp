@@ -14,8 +14,8 @@
 #include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
 #include "gallery/sections_win.h"
-#include "skin/dib_surface_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/backdrop/dib_surface_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace yf::gallery {
 namespace {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/resource_ids.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 
 namespace yf {
 

@@ -5,7 +5,7 @@
 #include "app/app_icon_win.h"
 #include "app/main_window_win.h"
 #include "core/system_clock_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 #include "timesync/read_chunk.h"
 #include "timesync/web_client_win.h"
 
@@ -27,6 +27,7 @@ int RunApplication(HINSTANCE instance, const wchar_t* webTimeUrl) {
     // its worker when the program ends.
     auto web = std::make_shared<WebClient>();
     WindowSeams seams;
+    seams.skin = skinEngine.get();
     seams.webTimePage = [web, url = std::wstring(webTimeUrl)](ULONGLONG deadline) {
         return web->ReadWebPage(url, {deadline, kLongestTimePage});
     };

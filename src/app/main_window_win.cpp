@@ -2,15 +2,14 @@
 
 #include <commctrl.h>
 
-#include <unordered_map>
-
 #include "app/resource_ids.h"
 #include "app/skin_selection.h"
-#include "core/procedure_chain_win.h"
+#include "core/callback_guard_win.h"
 #include "core/resource_bytes_win.h"
 #include "core/wide_text_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 #include "widgets/icon_button_win.h"
+#include "widgets/notice_forwarding_win.h"
 #include "widgets/spin_control_win.h"
 #include "widgets/transparent_label_win.h"
 #include "widgets/xp_look_win.h"
@@ -25,47 +24,6 @@ constexpr UINT_PTR kStartUpPatienceTimer = 0x7370;
 int NativeTimerId(TimerId id) { return static_cast<int>(id) + 1; }
 
 RECT ToRect(const LayoutRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
-
-LRESULT CALLBACK ForwardToMainWindow(HWND group, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The group boxes' procedure chain and the window each forwards to, kept here: every message
-// to a group box passes through, and a window property is read at a round trip.
-ProcedureChain& GroupChain() {
-    static ProcedureChain chain(&ForwardToMainWindow);
-    return chain;
-}
-
-std::unordered_map<HWND, HWND>& ForwardTargets() {
-    static std::unordered_map<HWND, HWND> targets;
-    return targets;
-}
-
-// Children of a group box report to the group box; the event map lives in the main window,
-// so the group boxes pass their children's notifications on to it.
-LRESULT CALLBACK ForwardToMainWindow(HWND group, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto target = ForwardTargets().find(group);
-    const HWND mainWindow = target == ForwardTargets().end() ? nullptr : target->second;
-    switch (message) {
-        case WM_COMMAND:
-        case WM_NOTIFY:
-        case WM_DRAWITEM:
-        case WM_MEASUREITEM:
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-            if (mainWindow) return ::SendMessageW(mainWindow, message, wParam, lParam);
-            break;
-        case WM_NCDESTROY:
-            ForwardTargets().erase(group);
-            break;
-        default:
-            break;
-    }
-    return GroupChain().PassOn(group, message, wParam, lParam);
-}
 
 // The closed drop-down list shows no text of its own (its overlay label carries it); the
 // opened list shows the items as usual.
@@ -107,15 +65,15 @@ MainWindow::MainWindow(HINSTANCE instance, const Clock& clock, WindowSeams seams
       reminder_([this] { return balloon_.get(); }),
       warning_(instance, WarningWindow::Handlers{[this] { schedule_.CancelTimed(); },
                                                  [this] { schedule_.Postpone(); },
-                                                 [](HWND warning) {
-                                                     if (SkinEngine* engine = SkinEngine::Current())
-                                                         SkinSecondWindow(*engine, warning);
+                                                 [this](HWND warning) {
+                                                     if (skin_) SkinSecondWindow(*skin_, warning);
                                                  },
                                                  [this] { return ShownBalloonRect(); }}),
       schedule_(*this, clock, seams.boxes ? *seams.boxes : systemBoxes_,
                 seams.power ? *seams.power : systemPower_, reminder_,
                 seams.executionState ? *seams.executionState : systemExecutionState_, warning_),
-      suspendResumeCalls_(seams.suspendResume ? *seams.suspendResume : SystemSuspendResumeCalls()) {
+      suspendResumeCalls_(seams.suspendResume ? *seams.suspendResume : SystemSuspendResumeCalls()),
+      skin_(seams.skin) {
     if (seams.webTimePage) {
         clockCheck_ = std::make_unique<WindowClockCheck>(
             WindowClockCheckSeams{std::move(seams.webTimePage), std::move(seams.setClock),
@@ -252,7 +210,8 @@ HWND MainWindow::CreateControl(const ControlLayout& entry) {
             control = ::CreateWindowExW(WS_EX_CONTROLPARENT, L"BUTTON", Widen(entry.text).c_str(),
                                         WS_CHILD | BS_GROUPBOX | visible, rect.left, rect.top,
                                         width, height, parent, menuId, instance_, nullptr);
-            if (control && GroupChain().Join(control)) ForwardTargets()[control] = window_;
+            // Its children report to it; the event map lives here.
+            if (control) NoticeForwarding::Join(control, window_);
             break;
         case ControlKind::Edit: {
             // Clipped by siblings: the spinners overlap the right edge of their boxes.
@@ -426,21 +385,26 @@ void MainWindow::SetTimerInterval(TimerId id, int milliseconds) {
     }
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        self->controls_.fill(nullptr);
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->OnMessage(message, wParam, lParam);
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                        LPARAM lParam) noexcept {
+    PassOn passOn = PassOn::ToDefault(window, message, wParam, lParam);
+    return GuardMessage(L"the main window's procedure", passOn, [&](PassOn& on) {
+        if (message == WM_NCCREATE) {
+            auto* self = static_cast<MainWindow*>(
+                reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            self->window_ = window;
+            ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+        auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (!self) return on();
+        if (message == WM_NCDESTROY) {
+            ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            self->window_ = nullptr;
+            self->controls_.fill(nullptr);
+            return on();
+        }
+        return self->OnMessage(message, wParam, lParam);
+    });
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -588,13 +552,12 @@ void MainWindow::OnMenuCommand(MenuCommand command) {
 }
 
 void MainWindow::SwitchSkin(int skin) {
-    SkinEngine* engine = SkinEngine::Current();
-    if (!engine) return;
-    yf::SwitchSkin(*engine, ResourceBytes(Widen(SkinResourceName(skin)).c_str()), window_);
+    if (!skin_) return;
+    yf::SwitchSkin(*skin_, ResourceBytes(Widen(SkinResourceName(skin)).c_str()), window_);
 }
 
 void MainWindow::RegisterSkinContainers() {
-    SkinEngine* engine = SkinEngine::Current();
+    SkinEngine* engine = skin_;
     if (!engine) return;
     // The panels see-through (alpha 0): only their frames lie on the picture.
     for (ControlId group : {ControlId::分组框1, ControlId::分组框2}) {

@@ -26,8 +26,11 @@
 #include "scheduler/warning_window_win.h"
 #include "timesync/window_clock_check_win.h"
 #include "widgets/balloon_tip_win.h"
+#include "widgets/widget_state_win.h"
 
 namespace yf {
+
+class SkinEngine;
 
 // The window's ways out to the user and the system; tests put recorders in. Null: the real
 // message boxes and power calls.
@@ -48,6 +51,8 @@ struct WindowSeams {
     ExecutionState* executionState = nullptr;
     // Empty: user32's suspend and resume registration, where the system has it.
     std::optional<SuspendResumeCalls> suspendResume = std::nullopt;
+    // The skin engine the window is skinned by, owned by the application; null: no skin.
+    SkinEngine* skin = nullptr;
 };
 
 class MainWindow : public Controls {
@@ -109,7 +114,8 @@ public:
     void SetTimerInterval(TimerId id, int milliseconds) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
+                                       LPARAM lParam) noexcept;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CreateControls();
@@ -141,6 +147,8 @@ private:
     void StartUpClockCheck();
     void OnStartUpPatienceOver();
 
+    // The thread's widget state first, so it is there for every control and goes last.
+    WidgetState widgets_;
     HINSTANCE instance_;
     const Clock& clock_;
     HWND window_ = nullptr;
@@ -170,6 +178,7 @@ private:
     SuspendResumeCalls suspendResumeCalls_;
     std::unique_ptr<SuspendResumeRegistration> suspendResume_;
     std::unique_ptr<WindowClockCheck> clockCheck_;
+    SkinEngine* skin_;
 };
 
 }  // namespace yf

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/skin_settings.h"
+#include "skin/engine/skin_settings.h"
 
 namespace yf {
 

@@ -1,8 +1,11 @@
-// A procedure of ours in the chains of windows, put in by the window procedure itself, with
-// the procedure before ours kept here rather than in a window property: every message to such
-// a window passes through ours, and on some systems reading a property is a round trip to the
-// window system. Taken out when ours is on top of a chain; under a procedure put in after ours
-// it stays and passes every message on, so the window's own procedure still gets them.
+// One of the program's two ways into the procedure chain of a window (the other is the skin
+// engine's, whose design keeps the procedure before it in the window's "Hw_hProc" property): a
+// procedure of ours put in by the window procedure itself, with the procedure before ours kept
+// here rather than in a window property, since every message to such a window passes through
+// ours and on some systems reading a property is a round trip to the window system. Taken out
+// when ours is on top of a chain; under a procedure put in after ours it stays and passes every
+// message on, so the window's own procedure still gets them. One chain per procedure of ours,
+// living as long as that procedure can be called: the process.
 #pragma once
 
 #include <windows.h>

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string_view>
+#include <utility>
 
 #include "core/unique_handle_win.h"
 
@@ -13,11 +14,17 @@ class ToolTip {
   public:
     ToolTip() = default;
     // A tooltip owned by a window is destroyed with it; only one that outlived it is left here.
-    ~ToolTip() {
-        if (window_ && !::IsWindow(window_.get())) window_.release();
-    }
+    ~ToolTip() { LetGoIfGone(); }
     ToolTip(ToolTip&&) = default;
-    ToolTip& operator=(ToolTip&&) = default;
+    // The same rule for the tooltip this one replaces.
+    ToolTip& operator=(ToolTip&& other) noexcept {
+        if (this != &other) {
+            LetGoIfGone();
+            window_ = std::move(other.window_);
+            owner_ = other.owner_;
+        }
+        return *this;
+    }
 
     // The tooltip window belongs to `owner` and goes with this object.
     bool Create(HWND owner, bool balloon = false);
@@ -28,6 +35,11 @@ class ToolTip {
     HWND Window() const { return window_.get(); }
 
   private:
+    // A handle the system has already destroyed is not destroyed again through the stale value.
+    void LetGoIfGone() {
+        if (window_ && !::IsWindow(window_.get())) window_.release();
+    }
+
     UniqueWindow window_;
     HWND owner_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/callback_guard_win.h"
 #include "core/wide_text_win.h"
 #include "widgets/transparent_label_win.h"
 
@@ -163,7 +164,7 @@ void WarningWindow::StopWatchingEscape() {
 }
 
 LRESULT CALLBACK WarningWindow::WatchEscape(int code, WPARAM wParam, LPARAM lParam) noexcept {
-    try {
+    GuardCall(L"the warning's key watch", [&] {
         // Esc goes to whichever of its windows has the focus (a button after a press that
         // slid off it, say); the message is taken out and handed to the window itself.
         auto* msg = reinterpret_cast<MSG*>(lParam);
@@ -174,15 +175,14 @@ LRESULT CALLBACK WarningWindow::WatchEscape(int code, WPARAM wParam, LPARAM lPar
             msg->message = WM_NULL;
             ::PostMessageW(watcher->window_, kEscapeMessage, 0, 0);
         }
-    } catch (...) {
-        ::OutputDebugStringW(L"yfshutdown: the warning's key watch failed\n");
-    }
+    });
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK WarningWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) noexcept {
-    try {
+    PassOn passOn = PassOn::ToDefault(window, message, wParam, lParam);
+    return GuardMessage(L"the warning window's procedure", passOn, [&](PassOn& on) {
         if (message == WM_NCCREATE) {
             auto* self = static_cast<WarningWindow*>(
                 reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -190,22 +190,22 @@ LRESULT CALLBACK WarningWindow::WindowProc(HWND window, UINT message, WPARAM wPa
             ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         }
         auto* self = reinterpret_cast<WarningWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (self && message == WM_NCDESTROY) {
+        if (!self) return on();
+        if (message == WM_NCDESTROY) {
             ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             self->StopWatchingEscape();
             self->window_ = nullptr;
             self->label_ = nullptr;
             self->shown_ = false;
-        } else if (self) {
-            return self->OnMessage(message, wParam, lParam);
+            return on();
         }
-    } catch (...) {
-        ::OutputDebugStringW(L"yfshutdown: the warning window's handler failed\n");
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
+        return self->OnMessage(on);
+    });
 }
 
-LRESULT WarningWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT WarningWindow::OnMessage(PassOn& on) {
+    const UINT message = on.Message();
+    const WPARAM wParam = on.WParam();
     switch (message) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) {
@@ -231,7 +231,7 @@ LRESULT WarningWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (IsButtonPress(message)) OnClicked();
             break;
     }
-    return ::DefWindowProcW(window_, message, wParam, lParam);
+    return on();
 }
 
 }  // namespace yf

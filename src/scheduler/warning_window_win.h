@@ -16,6 +16,8 @@
 
 namespace yf {
 
+class PassOn;
+
 class WarningWindow : public Warning {
   public:
     static constexpr const wchar_t* kClassName = L"YfWarningWindow";
@@ -53,7 +55,7 @@ class WarningWindow : public Warning {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept;
     static LRESULT CALLBACK WatchEscape(int code, WPARAM wParam, LPARAM lParam) noexcept;
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(PassOn& on);
     bool Create();
     void PlaceInCorner();
     void OnClicked();

@@ -3,6 +3,13 @@
 #include <algorithm>
 
 namespace yf {
+namespace {
+
+float Whole(int value) {
+    return static_cast<float>(value);
+}
+
+}  // namespace
 
 using gfx::ArcSegment;
 using gfx::Figure;
@@ -50,6 +57,16 @@ Figure TabFigure(float x, float y, float width, float height, float radius) {
         LineSegment{{x + width, y + r}, {x + width, y + height}},
     };
     return figure;
+}
+
+ControlPanel LayoutPanel(int width, int height, bool vertical) {
+    ControlPanel panel;
+    panel.outline = {0, 0, Whole(width - 1), Whole(height - 1)};
+    panel.fill = {1, 1, Whole(width - 2), Whole(height - 2)};
+    panel.gradientFrom = {0, 0};
+    panel.gradientTo =
+        vertical ? gfx::PointF{Whole(width - 1), 0} : gfx::PointF{0, Whole(height - 1)};
+    return panel;
 }
 
 }  // namespace yf

@@ -1,8 +1,10 @@
-// The outlines the skin draws with: the rounded rectangle every painter uses, and the two open
+// The outlines the skin draws with: the rounded rectangle every painter uses, the two open
 // figures of the caption buttons (only the top-right corner rounded; a tab with both top
-// corners rounded).
+// corners rounded), the frame line of edits and lists, and the panel trackbars and progress
+// bars lie on.
 #pragma once
 
+#include "gfx/argb.h"
 #include "gfx/figure.h"
 
 namespace yf {
@@ -23,5 +25,23 @@ gfx::Figure TopRoundRectFigure(float x, float y, float width, float height, floa
 // Open: up the left edge to the rounded top-left corner, along the top, the rounded
 // top-right corner, down the right edge.
 gfx::Figure TabFigure(float x, float y, float width, float height, float radius);
+
+// One rectangle drawn with a pen: the thin frame edits and list-type controls get over the skin.
+struct FrameLine {
+    gfx::RectF rect;
+    float penWidth = 1;
+    gfx::Argb colour = 0;
+    bool operator==(const FrameLine&) const = default;
+};
+
+// The panel behind a trackbar or progress bar W x H: a rounded outline and a gradient fill
+// running across the control.
+struct ControlPanel {
+    gfx::RectF outline;  // corner 5
+    gfx::RectF fill;     // corner 3 for a trackbar, 1 for a progress bar
+    gfx::PointF gradientFrom;
+    gfx::PointF gradientTo;
+};
+ControlPanel LayoutPanel(int width, int height, bool vertical);
 
 }  // namespace yf

@@ -2,8 +2,10 @@
 
 #include <commctrl.h>
 
+#include "core/callback_guard_win.h"
 #include "core/tool_info_win.h"
 #include "core/wide_text_win.h"
+#include "widgets/widget_state_win.h"
 
 namespace yf {
 namespace {
@@ -11,8 +13,12 @@ namespace {
 constexpr UINT_PTR kToolId = 1;
 constexpr int kMaxTipWidth = 320;
 
-// One host per thread is all the program has; the hook and timer reach it through this.
-BalloonTip* g_host = nullptr;
+// One host per thread is all the program has; the hook and timer reach it through the
+// thread's WidgetState.
+BalloonTip* Host() {
+    WidgetState* widgets = WidgetState::Current();
+    return widgets ? widgets->balloonHost : nullptr;
+}
 
 TTTOOLINFOW ToolInfo(HWND owner, wchar_t* text) {
     return MakeToolInfo(owner, kToolId, TTF_TRACK | TTF_ABSOLUTE, text);
@@ -34,9 +40,11 @@ bool ClosesTip(UINT message) {
     }
 }
 
-void CALLBACK AutoClose(HWND tip, UINT, UINT_PTR id, DWORD) {
-    ::KillTimer(tip, id);
-    if (g_host) g_host->Close();
+void CALLBACK AutoClose(HWND tip, UINT, UINT_PTR id, DWORD) noexcept {
+    GuardCall(L"the balloon's closing timer", [&] {
+        ::KillTimer(tip, id);
+        if (BalloonTip* host = Host()) host->Close();
+    });
 }
 
 }  // namespace
@@ -53,11 +61,12 @@ BalloonTip::BalloonTip(HWND owner) : owner_(owner) {
         ::SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
         ::SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
     }
-    g_host = this;
+    if (WidgetState* widgets = WidgetState::Current()) widgets->balloonHost = this;
 }
 
 BalloonTip::~BalloonTip() {
-    if (g_host == this) g_host = nullptr;
+    WidgetState* widgets = WidgetState::Current();
+    if (widgets && widgets->balloonHost == this) widgets->balloonHost = nullptr;
 }
 
 bool BalloonTip::PopUp(int screenX, int screenY, std::string_view text, int /*iconIndex*/,
@@ -89,11 +98,14 @@ void BalloonTip::Close() {
     hook_.reset();
 }
 
-LRESULT CALLBACK BalloonTip::WatchInput(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && wParam == PM_REMOVE && g_host && g_host->shown_) {
-        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-        if (ClosesTip(msg->message)) g_host->Close();
-    }
+LRESULT CALLBACK BalloonTip::WatchInput(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    GuardCall(L"the balloon's input watch", [&] {
+        BalloonTip* host = Host();
+        if (code == HC_ACTION && wParam == PM_REMOVE && host && host->shown_) {
+            const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+            if (ClosesTip(msg->message)) host->Close();
+        }
+    });
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

@@ -30,7 +30,7 @@ public:
     void OnApplicationDeactivated() { Close(); }
 
 private:
-    static LRESULT CALLBACK WatchInput(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WatchInput(int code, WPARAM wParam, LPARAM lParam) noexcept;
     static constexpr UINT_PTR kAutoCloseTimer = 0xB411;
     static constexpr UINT kAutoCloseMs = 10000;
 

@@ -1,11 +1,12 @@
 #include "widgets/icon_button_win.h"
 
 #include <string>
-#include <unordered_map>
 
+#include "core/callback_guard_win.h"
 #include "core/procedure_chain_win.h"
 #include "core/unique_handle_win.h"
 #include "widgets/button_style.h"
+#include "widgets/widget_state_win.h"
 
 namespace yf {
 namespace {
@@ -13,34 +14,26 @@ namespace {
 constexpr int kIconSize = 16;
 constexpr int kIconGap = 4;
 
-struct ButtonState {
-    HICON icon = nullptr;
-    LONG originalMode = 0;  // the button-type bits the style had before owner drawing
-    bool hovered = false;
-};
+LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
-LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The buttons' states by handle, with the procedure chain they join: looked up at every
-// message, so neither lives in a window property.
-std::unordered_map<HWND, ButtonState>& States() {
-    static std::unordered_map<HWND, ButtonState> states;
-    return states;
-}
-
+// The procedure chain the buttons join; their states are the thread's WidgetState's. Both are
+// looked up at every message, so neither lives in a window property.
 ProcedureChain& Chain() {
     static ProcedureChain chain(&ButtonProc);
     return chain;
 }
 
-ButtonState* StateOf(HWND button) {
-    const auto found = States().find(button);
-    return found == States().end() ? nullptr : &found->second;
+IconButtonState* StateOf(HWND button) {
+    WidgetState* widgets = WidgetState::Current();
+    if (!widgets) return nullptr;
+    const auto found = widgets->iconButtons.find(button);
+    return found == widgets->iconButtons.end() ? nullptr : &found->second;
 }
 
-LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-    ButtonState* state = StateOf(button);
-    switch (message) {
+LRESULT OnButtonMessage(PassOn& on) {
+    HWND button = on.Window();
+    IconButtonState* state = StateOf(button);
+    switch (on.Message()) {
         case WM_MOUSEMOVE:
             if (state && !state->hovered) {
                 state->hovered = true;
@@ -56,20 +49,29 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
             }
             break;
         case WM_NCDESTROY:
-            States().erase(button);
+            if (WidgetState* widgets = WidgetState::Current()) widgets->iconButtons.erase(button);
             break;
         default:
             break;
     }
-    return Chain().PassOn(button, message, wParam, lParam);
+    return on();
+}
+
+LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    PassOn passOn = PassOn::ThroughChain(button, message, wParam, lParam, Chain());
+    return GuardMessage(L"the icon button's procedure", passOn,
+                        [](PassOn& on) { return OnButtonMessage(on); });
 }
 
 }  // namespace
 
 bool IconButton::Install(HWND button, HICON icon) {
-    if (States().count(button)) return true;
+    WidgetState* widgets = WidgetState::Current();
+    if (!widgets) return false;
+    if (widgets->iconButtons.count(button)) return true;
     if (!Chain().Join(button)) return false;
-    States()[button] = {icon, ::GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, false};
+    widgets->iconButtons[button] = {icon, ::GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK,
+                                    false};
     const LONG style = (::GetWindowLongW(button, GWL_STYLE) & ~BS_TYPEMASK) | BS_OWNERDRAW;
     ::SetWindowLongW(button, GWL_STYLE, style);
     ::SetWindowPos(button, nullptr, 0, 0, 0, 0,
@@ -79,12 +81,12 @@ bool IconButton::Install(HWND button, HICON icon) {
 }
 
 bool IconButton::IsHovered(HWND button) {
-    const ButtonState* state = StateOf(button);
+    const IconButtonState* state = StateOf(button);
     return state && state->hovered;
 }
 
 bool IconButton::Draw(const DRAWITEMSTRUCT& item) {
-    const ButtonState* state = StateOf(item.hwndItem);
+    const IconButtonState* state = StateOf(item.hwndItem);
     if (!state || item.CtlType != ODT_BUTTON) return false;
 
     const bool pressed = item.itemState & ODS_SELECTED;

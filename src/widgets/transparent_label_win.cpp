@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "core/callback_guard_win.h"
 #include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
 #include "core/window_children_win.h"
-#include "skin/skinned_control_win.h"
+#include "skin/engine/skinned_control_win.h"
 #include "widgets/xp_look_win.h"
 
 namespace yf {
@@ -183,7 +184,11 @@ bool RepaintOverOwnBackdrop(HWND label) {
     return true;
 }
 
-LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT OnLabelMessage(PassOn& on) {
+    HWND label = on.Window();
+    const UINT message = on.Message();
+    const WPARAM wParam = on.WParam();
+    const LPARAM lParam = on.LParam();
     LabelState* state = StateOf(label);
     switch (message) {
         case WM_NCCREATE: {
@@ -213,7 +218,7 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
             }
             break;
         case WM_SETTEXT: {
-            const LRESULT result = ::DefWindowProcW(label, message, wParam, lParam);
+            const LRESULT result = on();
             TransparentLabel::RepaintBehind(label);
             return result;
         }
@@ -228,7 +233,13 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
         default:
             break;
     }
-    return ::DefWindowProcW(label, message, wParam, lParam);
+    return on();
+}
+
+LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    PassOn passOn = PassOn::ToDefault(label, message, wParam, lParam);
+    return GuardMessage(L"the transparent label's procedure", passOn,
+                        [](PassOn& on) { return OnLabelMessage(on); });
 }
 
 }  // namespace

@@ -7,45 +7,37 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/callback_guard_win.h"
 #include "core/procedure_chain_win.h"
 #include "core/unique_handle_win.h"
 #include "core/window_class_win.h"
-#include "skin/skinned_control_win.h"
+#include "skin/engine/skinned_control_win.h"
+#include "widgets/widget_state_win.h"
 #include "widgets/xp_look_paint_win.h"
 
 namespace yf::xp {
 namespace {
 
 // The look's procedure joins each control's chain by itself (ProcedureChain) and finds its
-// data in a map: every message to the control passes through here. Switched off under someone
-// who subclassed the control after us (the skin engine), it stays and passes everything on.
+// data in the records the thread's WidgetState keeps: every message to the control passes
+// through here. Switched off under someone who subclassed the control after us (the skin
+// engine), it stays and passes everything on.
 
-struct Record {
-    Kind kind;
-    State state;
-    HBRUSH parentBrush = nullptr;
-    COLORREF parentText = RGB(0, 0, 0);
-};
+using Record = LookRecord;
+using Look = LookState;
 
-struct Look {
-    Scheme scheme = Scheme::Blue;
-    UniqueHook hook;
-    std::unordered_map<HWND, Record> records;
-    // Windows created while the look is on, looked at when their WM_CREATE comes.
-    std::unordered_set<HWND> awaitingCreate;
-};
-
-Look& TheLook() {
-    static Look look;
-    return look;
+// Null while no WidgetState exists: the look is off.
+Look* TheLook() {
+    WidgetState* widgets = WidgetState::Current();
+    return widgets ? &widgets->xpLook : nullptr;
 }
 
-void Paint(HWND window, const Record& record) {
+void Paint(const Look& look, HWND window, const Record& record) {
     // Over a skin the frame is this look's only while the box is quiet: under the pointer or
     // with the focus the skin lights its own frame, which this one would cover.
     if ((record.state.hovered || record.state.focused) && IsTakenOverBySkin(window)) return;
-    PaintControl({window, record.kind, record.state, TheLook().scheme, record.parentBrush,
-                  record.parentText});
+    PaintControl(
+        {window, record.kind, record.state, look.scheme, record.parentBrush, record.parentText});
 }
 
 void AskParentForColours(HWND window, Record& record) {
@@ -61,9 +53,9 @@ bool IsButtonKind(Kind kind) {
     return kind == Kind::PushButton || kind == Kind::CheckBox || kind == Kind::RadioButton;
 }
 
-void Release(HWND window, bool redraw);
-bool TakeOver(HWND window);
-LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void Release(Look& look, HWND window, bool redraw);
+bool TakeOver(Look& look, HWND window);
+LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
 ProcedureChain& Chain() {
     static ProcedureChain chain(&ControlProc);
@@ -71,18 +63,20 @@ ProcedureChain& Chain() {
 }
 
 // Messages to a window we hold no record of: WM_CREATE of a new one is when it is looked at.
-LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Look& look = TheLook();
-    if (message == WM_NCDESTROY) look.awaitingCreate.erase(window);
-    if (message == WM_CREATE && look.awaitingCreate.erase(window)) {
+LRESULT PassOnUnknown(Look* look, PassOn& on) {
+    HWND window = on.Window();
+    const UINT message = on.Message();
+    if (look && message == WM_NCDESTROY) look->awaitingCreate.erase(window);
+    if (look && message == WM_CREATE && look->awaitingCreate.erase(window)) {
         // Not one of ours: out of its chain, and its own procedure still gets this message.
         const WNDPROC old = Chain().Before(window);
-        if (old && (!look.hook || !TakeOver(window))) {
+        if (old && (!look->hook || !TakeOver(*look, window))) {
+            on.Retarget(old);
             Chain().Leave(window);
-            return ::CallWindowProcW(old, window, message, wParam, lParam);
+            return on();
         }
     }
-    return Chain().PassOn(window, message, wParam, lParam);
+    return on();
 }
 
 // One message to a control of the look, with the ways to answer it.
@@ -91,18 +85,19 @@ struct Call {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
-    WNDPROC old;
+    PassOn& on;
+    Look& look;
     Record& record;
 
-    LRESULT Own() const { return ::CallWindowProcW(old, window, message, wParam, lParam); }
+    LRESULT Own() const { return on(); }
     LRESULT OwnThenPaint() const {
         const LRESULT result = Own();
-        Paint(window, record);
+        Paint(look, window, record);
         return result;
     }
     LRESULT DefaultThenPaint() const {
         const LRESULT result = ::DefWindowProcW(window, message, wParam, lParam);
-        Paint(window, record);
+        Paint(look, window, record);
         return result;
     }
 };
@@ -208,19 +203,19 @@ LRESULT CommonMessage(const Call& call, bool halfChanged) {
     }
 }
 
-LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Look& look = TheLook();
-    const WNDPROC old = Chain().Before(window);
-    if (!old) return ::DefWindowProcW(window, message, wParam, lParam);
-    auto found = look.records.find(window);
-    if (found == look.records.end()) return PassOn(window, message, wParam, lParam);
-    const Call call{window, message, wParam, lParam, old, found->second};
+LRESULT Handle(PassOn& on) {
+    HWND window = on.Window();
+    const UINT message = on.Message();
+    Look* look = TheLook();
+    auto found = look ? look->records.find(window) : decltype(look->records.find(window)){};
+    if (!look || found == look->records.end()) return PassOnUnknown(look, on);
+    const Call call{window, message, on.WParam(), on.LParam(), on, *look, found->second};
     const Kind kind = call.record.kind;
 
     // Messages every kind treats the same before its own table.
     if (message == WM_DESTROY) {
         const LRESULT result = call.Own();
-        Release(window, false);
+        Release(*look, window, false);
         return result;
     }
     // A control the skin engine has taken over is the skin's to paint, all but the frames of
@@ -246,10 +241,14 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return answer ? *answer : CommonMessage(call, halfChanged);
 }
 
+LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    PassOn passOn = PassOn::ThroughChain(window, message, wParam, lParam, Chain());
+    return GuardMessage(L"the XP look's procedure", passOn, [](PassOn& on) { return Handle(on); });
+}
+
 // A record for a window of a known kind, with our procedure in its chain; false for any
 // other window.
-bool TakeOver(HWND window) {
-    Look& look = TheLook();
+bool TakeOver(Look& look, HWND window) {
     if (look.records.count(window)) return true;
     HWND parent = ::GetParent(window);
     const std::string className = ClassNameOf(window);
@@ -274,8 +273,8 @@ bool TakeOver(HWND window) {
     return true;
 }
 
-void Release(HWND window, bool redraw) {
-    TheLook().records.erase(window);
+void Release(Look& look, HWND window, bool redraw) {
+    look.records.erase(window);
     Chain().Leave(window);
     if (redraw) {
         ::RedrawWindow(window, nullptr, nullptr,
@@ -283,73 +282,89 @@ void Release(HWND window, bool redraw) {
     }
 }
 
-BOOL CALLBACK TakeOverChild(HWND window, LPARAM) {
-    TakeOver(window);
-    return TRUE;
+BOOL CALLBACK TakeOverChild(HWND window, LPARAM lParam) noexcept {
+    return GuardCall(L"the XP look's take-over", TRUE, [&] {
+        TakeOver(*reinterpret_cast<Look*>(lParam), window);
+        return TRUE;
+    });
 }
 
-BOOL CALLBACK TakeOverThreadWindow(HWND window, LPARAM) {
-    TakeOver(window);
-    ::EnumChildWindows(window, TakeOverChild, 0);  // all levels
-    return TRUE;
+BOOL CALLBACK TakeOverThreadWindow(HWND window, LPARAM lParam) noexcept {
+    return GuardCall(L"the XP look's take-over", TRUE, [&] {
+        TakeOver(*reinterpret_cast<Look*>(lParam), window);
+        ::EnumChildWindows(window, TakeOverChild, lParam);  // all levels
+        return TRUE;
+    });
 }
 
 // A new window is looked at when its WM_CREATE comes, once its text and style are in place:
-// our procedure goes into its chain now and waits for that message (PassOn). A CBT hook runs
-// at a handful of window events only; a hook on sent messages would run (and cost a round trip
-// through the window system) at every message the thread sends.
-LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND) {
-        const auto window = reinterpret_cast<HWND>(wParam);
-        if (Chain().Join(window)) TheLook().awaitingCreate.insert(window);
-    }
+// our procedure goes into its chain now and waits for that message (PassOnUnknown). A CBT hook
+// runs at a handful of window events only; a hook on sent messages would run (and cost a round
+// trip through the window system) at every message the thread sends.
+LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    GuardCall(L"the XP look's creation watch", [&] {
+        Look* look = TheLook();
+        if (code == HCBT_CREATEWND && look) {
+            const auto window = reinterpret_cast<HWND>(wParam);
+            if (Chain().Join(window)) look->awaitingCreate.insert(window);
+        }
+    });
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void SwitchOff() {
-    Look& look = TheLook();
+void SwitchOff(Look& look) {
     look.hook.reset();
     std::vector<HWND> windows;
     windows.reserve(look.records.size());
     for (const auto& entry : look.records) windows.push_back(entry.first);
-    for (HWND window : windows) Release(window, true);
+    for (HWND window : windows) Release(look, window, true);
+}
+
+// The look's record of `window`, or null.
+const Record* RecordOf(HWND window) {
+    const Look* look = TheLook();
+    if (!look) return nullptr;
+    const auto found = look->records.find(window);
+    return found == look->records.end() ? nullptr : &found->second;
 }
 
 }  // namespace
 
 int SwitchXpLook(int mode) {
-    SwitchOff();
+    Look* look = TheLook();
+    if (!look) return 0;
+    SwitchOff(*look);
     if (mode < 1 || mode > 3) return 0;
-    Look& look = TheLook();
-    look.scheme = static_cast<Scheme>(mode);
-    look.hook.reset(::SetWindowsHookExW(WH_CBT, WatchCreation, nullptr, ::GetCurrentThreadId()));
-    ::EnumThreadWindows(::GetCurrentThreadId(), TakeOverThreadWindow, 0);
+    look->scheme = static_cast<Scheme>(mode);
+    look->hook.reset(::SetWindowsHookExW(WH_CBT, WatchCreation, nullptr, ::GetCurrentThreadId()));
+    ::EnumThreadWindows(::GetCurrentThreadId(), TakeOverThreadWindow,
+                        reinterpret_cast<LPARAM>(look));
     return 1;
 }
 
-bool IsXpLookOn() { return static_cast<bool>(TheLook().hook); }
+bool IsXpLookOn() {
+    const Look* look = TheLook();
+    return look && look->hook;
+}
 
 std::optional<Kind> TakenOverAs(HWND window) {
-    const auto found = TheLook().records.find(window);
-    if (found == TheLook().records.end()) return std::nullopt;
-    return found->second.kind;
+    const Record* record = RecordOf(window);
+    return record ? std::optional<Kind>(record->kind) : std::nullopt;
 }
 
 bool PaintQuietFrameInto(HWND control, HDC dc, POINT at) {
-    const auto found = TheLook().records.find(control);
-    if (found == TheLook().records.end()) return true;
-    const Record& record = found->second;
-    if (record.kind != Kind::Edit || record.state.hovered || record.state.focused) return false;
-    PaintEditFrameAt({control, record.kind, record.state, TheLook().scheme, record.parentBrush,
-                      record.parentText},
+    const Record* record = RecordOf(control);
+    if (!record) return true;
+    if (record->kind != Kind::Edit || record->state.hovered || record->state.focused) return false;
+    PaintEditFrameAt({control, record->kind, record->state, TheLook()->scheme, record->parentBrush,
+                      record->parentText},
                      dc, at);
     return true;
 }
 
 std::optional<State> StateOf(HWND window) {
-    const auto found = TheLook().records.find(window);
-    if (found == TheLook().records.end()) return std::nullopt;
-    return found->second.state;
+    const Record* record = RecordOf(window);
+    return record ? std::optional<State>(record->state) : std::nullopt;
 }
 
 }  // namespace yf::xp

@@ -3,10 +3,14 @@
 // between them, the layout with its tooltips, and glyph replacement.
 #include <algorithm>
 
+#include "core/resource_bytes_win.h"
 #include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
+#include "skin/backdrop/dib_surface_win.h"
+#include "skin/engine/engine_core_win.h"
+#include "skin/frame/frame_metrics.h"
+#include "skin/frame/window_frame_win.h"
 #include "skin/shapes.h"
-#include "skin/skin_engine_win.h"
 
 namespace yf {
 namespace {
@@ -14,8 +18,29 @@ namespace {
 using gfx::MakeArgb;
 
 constexpr gfx::ColourRef kRed = gfx::MakeColourRef(255, 0, 0);
-constexpr float kCloseCorner = 5;
-constexpr float kTabCorner = 1;
+
+// The built-in glyph of a caption button kind, and of the restored state for maximize.
+const wchar_t* GlyphResource(CaptionButtonKind kind) {
+    switch (kind) {
+        case CaptionButtonKind::Help:
+            return L"GLYPH_HELP";
+        case CaptionButtonKind::MainMenu:
+            return L"GLYPH_MENU";
+        case CaptionButtonKind::Minimize:
+            return L"GLYPH_MINIMIZE";
+        case CaptionButtonKind::Maximize:
+            return L"GLYPH_MAXIMIZE";
+        case CaptionButtonKind::Close:
+            return L"GLYPH_CLOSE";
+        case CaptionButtonKind::Custom:
+            break;
+    }
+    return nullptr;
+}
+
+std::vector<std::uint8_t> Copy(std::span<const std::uint8_t> bytes) {
+    return {bytes.begin(), bytes.end()};
+}
 
 // Fills `figure` with a vertical gradient over [top, top + height].
 void FillVertical(gfx::Graphics& graphics, const gfx::Figure& figure, float x, float top,
@@ -39,22 +64,17 @@ void OutlineVertical(gfx::Graphics& graphics, const gfx::Figure& figure, float x
     }
 }
 
-gfx::RectF ToRectF(const PixelBox& box) {
-    return {static_cast<float>(box.x), static_cast<float>(box.y), static_cast<float>(box.width),
-            static_cast<float>(box.height)};
-}
-
 }  // namespace
 
-void SkinEngine::PaintButtonHighlight(gfx::Graphics& graphics, int index, int button, int opacity) {
-    WindowRecord& record = *Record(index);
+void WindowFrame::PaintButtonHighlight(gfx::Graphics& graphics, int button, int opacity) {
+    WindowRecord& record = record_;
     const CaptionButton& b = record.strip.Button(button);
     const int x = static_cast<int>(b.rect.x - 1);
     const int y = static_cast<int>(b.rect.y);
     const int w = b.width;
     const int h = b.height;
     graphics.Flush();
-    RestoreTopBand(index, {x - 1, y, x + w + 1, y + h + 1});
+    RestoreTopBand({x - 1, y, x + w + 1, y + h + 1});
     if (opacity <= 0) return;
 
     const bool close = b.kind == CaptionButtonKind::Close;
@@ -69,7 +89,7 @@ void SkinEngine::PaintButtonHighlight(gfx::Graphics& graphics, int index, int bu
                      MakeArgb(kRed, opacity), MakeArgb(gfx::kWhiteRef, 0));
     } else {
         FillVertical(graphics, TabFigure(fx, fy, fw, fh, kTabCorner), fx, fy, fh,
-                     MakeArgb(settings_.accentColour, opacity), MakeArgb(gfx::kWhiteRef, 0));
+                     MakeArgb(core_.Settings().accentColour, opacity), MakeArgb(gfx::kWhiteRef, 0));
     }
     const auto rimHeight = static_cast<float>(static_cast<int>(fh * 0.8f));
     const gfx::Figure rim = close ? TopRoundRectFigure(fx, fy, fw - 1, rimHeight, kCloseCorner)
@@ -79,8 +99,8 @@ void SkinEngine::PaintButtonHighlight(gfx::Graphics& graphics, int index, int bu
                     MakeArgb(gfx::kWhiteRef, 0));
 }
 
-void SkinEngine::PaintStripSeparators(int index, int button, gfx::Graphics& graphics) {
-    const CaptionStrip& strip = Record(index)->strip;
+void WindowFrame::PaintStripSeparators(int button, gfx::Graphics& graphics) {
+    const CaptionStrip& strip = record_.strip;
     const auto top = static_cast<float>(strip.top);
     const auto bottom = static_cast<float>(strip.top + strip.height);
     const auto line = [&](int x, int alpha) {
@@ -97,11 +117,11 @@ void SkinEngine::PaintStripSeparators(int index, int button, gfx::Graphics& grap
     if (button + 1 <= strip.Count()) line(SeparatorX(strip, button + 1), 60);
 }
 
-void SkinEngine::PaintCaptionButton(int index, int button, gfx::Graphics* onImage, bool pressed,
-                                    int opacity) {
-    WindowRecord* record = Record(index);
-    if (!record || button < 1 || button > record->strip.Count() || !record->windowImage ||
-        !gdiplus_.Running()) {
+void WindowFrame::PaintCaptionButton(int button, gfx::Graphics* onImage, bool pressed,
+                                     int opacity) {
+    WindowRecord* record = &record_;
+    if (button < 1 || button > record->strip.Count() || !record->windowImage ||
+        !core_.GdiplusRunning()) {
         return;
     }
     const PixelBox box = ButtonPaintBox(record->strip, button);
@@ -113,23 +133,22 @@ void SkinEngine::PaintCaptionButton(int index, int button, gfx::Graphics* onImag
         graphics = &own;
     }
     if (pressed) {
-        PaintPressedFace(*graphics, index, button);
+        PaintPressedFace(*graphics, button);
     } else {
         if (opacity > 0) {
             if (!onImage) graphics->SetSmoothingMode(gfx::gp::SmoothingModeAntiAlias);
-            PaintButtonHighlight(*graphics, index, button, opacity);
+            PaintButtonHighlight(*graphics, button, opacity);
             graphics->Flush();
         } else {
             if (onImage) onImage->Flush();
-            RestoreTopBand(index,
-                           {box.x - 1, box.y, box.x + box.width + 1, box.y + box.height + 1});
+            RestoreTopBand({box.x - 1, box.y, box.x + box.width + 1, box.y + box.height + 1});
         }
         // Sheen, glyph and separators come from the caption decoration.
-        BlendCaptionOverlay(index, {box.x - 1, box.y, box.width + 2, box.height + 1},
+        BlendCaptionOverlay({box.x - 1, box.y, box.width + 2, box.height + 1},
                             WindowText(record->hwnd));
     }
     if (onImage) return;
-    record->bandVersion = NextVersion();
+    record->bandVersion = core_.NextVersion();
     own.Delete();
     WindowDc dc(record->hwnd);
     if (dc.get()) {
@@ -138,14 +157,14 @@ void SkinEngine::PaintCaptionButton(int index, int button, gfx::Graphics* onImag
     }
 }
 
-void SkinEngine::PaintPressedFace(gfx::Graphics& graphics, int index, int button) {
-    WindowRecord& record = *Record(index);
+void WindowFrame::PaintPressedFace(gfx::Graphics& graphics, int button) {
+    WindowRecord& record = record_;
     const CaptionButton& b = record.strip.Button(button);
     const PixelBox box = ButtonPaintBox(record.strip, button);
     const gfx::RectF area = ToRectF(box);
     graphics.SetSmoothingMode(gfx::gp::SmoothingModeNone);
     graphics.Flush();
-    RestoreTopBand(index, {box.x, box.y, box.x + box.width, box.y + box.height});
+    RestoreTopBand({box.x, box.y, box.x + box.width, box.y + box.height});
     if (b.kind == CaptionButtonKind::Close) {
         FillVertical(
             graphics, TopRoundRectFigure(area.x, area.y, area.width, area.height, kCloseCorner),
@@ -157,18 +176,61 @@ void SkinEngine::PaintPressedFace(gfx::Graphics& graphics, int index, int button
             graphics.FillRectangle(shade, area);
         }
     }
-    const ButtonGlyphs& glyphs = record.glyphs[static_cast<std::size_t>(button - 1)];
-    const gfx::Bitmap& glyph =
-        b.kind == CaptionButtonKind::Maximize && record.state.maximized && glyphs.image2
-            ? glyphs.image2
-            : glyphs.image;
-    if (glyph) graphics.DrawImageRect(glyph, {area.x, area.y, area.width - 1, area.height});
+    if (const gfx::Bitmap& glyph = GlyphOf(button)) {
+        graphics.DrawImageRect(glyph, {area.x, area.y, area.width - 1, area.height});
+    }
     graphics.Flush();
 }
 
-void SkinEngine::LayoutCaptionButtons(int index) {
-    WindowRecord* record = Record(index);
-    if (!record || !::IsWindow(record->hwnd)) return;
+const gfx::Bitmap& WindowFrame::GlyphOf(int button) const {
+    const ButtonGlyphs& glyphs = glyphs_[static_cast<std::size_t>(button - 1)];
+    const bool restore = record_.strip.Button(button).kind == CaptionButtonKind::Maximize &&
+                         record_.state.maximized && glyphs.image2;
+    return restore ? glyphs.image2 : glyphs.image;
+}
+
+void WindowFrame::DecodeGlyphs(int button) {
+    const CaptionButton& source = record_.strip.Button(button);
+    ButtonGlyphs& glyphs = glyphs_[static_cast<std::size_t>(button - 1)];
+    ++buttonsVersion_;
+    glyphs.image.Dispose();
+    glyphs.image2.Dispose();
+    if (!source.image.empty()) glyphs.image.FromBytes(source.image);
+    if (!source.image2.empty()) glyphs.image2.FromBytes(source.image2);
+}
+
+void WindowFrame::ReleaseGraphics() {
+    glyphs_.clear();
+}
+
+void WindowFrame::SetUpCaption() {
+    WindowRecord& record = record_;
+    RECT client{};
+    ::GetClientRect(record.hwnd, &client);
+    record.strip.buttons = MakeCaptionButtons(
+        {record.showHelp, record.showMenu, record.showMinimize, record.showMaximize});
+    for (CaptionButton& button : record.strip.buttons) {
+        if (const wchar_t* name = GlyphResource(button.kind)) {
+            button.image = Copy(ResourceBytes(name, core_.Module()));
+        }
+        if (button.kind == CaptionButtonKind::Maximize) {
+            button.image2 = Copy(ResourceBytes(L"GLYPH_RESTORE", core_.Module()));
+        }
+    }
+    PlaceStrip(record.strip, client.right, core_.FrameMargin());
+    glyphs_.resize(record.strip.buttons.size());
+    for (int i = 1; i <= record.strip.Count(); ++i) DecodeGlyphs(i);
+    record.tooltip.Create(record.hwnd);
+    for (int i = 1; i <= record.strip.Count(); ++i) {
+        record.tooltip.AddTool(RECT{}, record.strip.Button(i).tooltip, static_cast<UINT>(i));
+    }
+    record.captionButtonCount = record.strip.Count();
+    LayoutCaptionButtons();
+}
+
+void WindowFrame::LayoutCaptionButtons() {
+    WindowRecord* record = &record_;
+    if (!::IsWindow(record->hwnd)) return;
     RECT client{};
     ::GetClientRect(record->hwnd, &client);
     LayoutStrip(record->strip, client.right);
@@ -181,49 +243,42 @@ void SkinEngine::LayoutCaptionButtons(int index) {
     }
 }
 
-int SkinEngine::CaptionHitTest(int index, int x, int y) {
-    WindowRecord* record = Record(index);
-    return record ? HitTestStrip(record->strip, x, y) : 0;
+int WindowFrame::CaptionHitTest(int x, int y) const {
+    return HitTestStrip(record_.strip, x, y);
 }
 
-int SkinEngine::MaximizeButtonIndex(int index) {
-    WindowRecord* record = Record(index);
-    return record ? yf::MaximizeButtonIndex(record->strip) : 0;
+int WindowFrame::MaximizeButtonIndex() const {
+    return yf::MaximizeButtonIndex(record_.strip);
 }
 
-RECT SkinEngine::GetStripRect(HWND window) {
-    WindowRecord* record = Record(FindWindowIndex(window));
-    if (!record) return {};
-    const CaptionStrip& s = record->strip;
+RECT WindowFrame::StripRect() const {
+    const CaptionStrip& s = record_.strip;
     return {s.left, s.top, s.left + s.width, s.top + s.height};
 }
 
-bool SkinEngine::AddCaptionButton(HWND window, std::span<const std::uint8_t> picture,
-                                  std::string_view tooltip, std::function<void()> callback) {
-    const int index = FindWindowIndex(window);
-    WindowRecord* record = Record(index);
-    if (!record) return false;
+bool WindowFrame::AddCaptionButton(std::span<const std::uint8_t> picture, std::string_view tooltip,
+                                   std::function<void()> callback) {
+    WindowRecord* record = &record_;
     CaptionButton button;
     button.image.assign(picture.begin(), picture.end());
     button.tooltip = std::string(tooltip);
     button.callback = std::move(callback);
     AddCustomButton(record->strip, std::move(button));
-    record->glyphs.insert(record->glyphs.begin(), ButtonGlyphs{});
-    DecodeGlyphs(*record, 1);
+    glyphs_.insert(glyphs_.begin(), ButtonGlyphs{});
+    DecodeGlyphs(1);
     record->tooltip.AddTool(RECT{}, tooltip, static_cast<UINT>(record->strip.Count()));
-    LayoutCaptionButtons(index);
+    LayoutCaptionButtons();
     record->state.needsRender = true;
     return true;
 }
 
-bool SkinEngine::SetCaptionGlyphs(HWND window, std::span<const std::uint8_t> minimize,
-                                  std::span<const std::uint8_t> maximize,
-                                  std::span<const std::uint8_t> restore,
-                                  std::span<const std::uint8_t> close) {
-    const int index = FindWindowIndex(window);
-    WindowRecord* record = Record(index);
-    if (!record || record->strip.Count() == 0) return false;
-    const LONG style = ::GetWindowLongW(window, GWL_STYLE);
+bool WindowFrame::SetCaptionGlyphs(std::span<const std::uint8_t> minimize,
+                                   std::span<const std::uint8_t> maximize,
+                                   std::span<const std::uint8_t> restore,
+                                   std::span<const std::uint8_t> close) {
+    WindowRecord* record = &record_;
+    if (record->strip.Count() == 0) return false;
+    const LONG style = ::GetWindowLongW(record->hwnd, GWL_STYLE);
     const GlyphTargets targets = CaptionGlyphTargets(
         record->strip.Count(), (style & WS_MINIMIZEBOX) != 0, (style & WS_MAXIMIZEBOX) != 0);
     const auto replace = [](std::vector<std::uint8_t>& slot, std::span<const std::uint8_t> bytes) {
@@ -236,8 +291,8 @@ bool SkinEngine::SetCaptionGlyphs(HWND window, std::span<const std::uint8_t> min
     }
     if (targets.minimize) replace(record->strip.Button(targets.minimize).image, minimize);
     for (int i = 1; i <= record->strip.Count(); ++i) {
-        DecodeGlyphs(*record, i);
-        PaintCaptionButton(index, i, nullptr, false, 0);
+        DecodeGlyphs(i);
+        PaintCaptionButton(i, nullptr, false, 0);
     }
     return true;
 }

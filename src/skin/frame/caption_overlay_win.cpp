@@ -6,10 +6,11 @@
 
 #include "core/unique_handle_win.h"
 #include "gfx/pixels_win.h"
-#include "skin/dib_surface_win.h"
+#include "skin/backdrop/dib_surface_win.h"
+#include "skin/engine/engine_core_win.h"
 #include "skin/frame/halo_text_win.h"
 #include "skin/frame/title_layout.h"
-#include "skin/skin_engine_win.h"
+#include "skin/frame/window_frame_win.h"
 
 namespace yf {
 namespace {
@@ -49,14 +50,9 @@ gfx::PixelBuffer IconPixels(HICON icon, int size) {
 
 }  // namespace
 
-void SkinEngine::PaintButtonFace(gfx::Graphics& graphics, WindowRecord& record, int button) {
-    const CaptionButton& b = record.strip.Button(button);
-    const ButtonGlyphs& glyphs = record.glyphs[static_cast<std::size_t>(button - 1)];
-    const gfx::Bitmap& glyph =
-        b.kind == CaptionButtonKind::Maximize && record.state.maximized && glyphs.image2
-            ? glyphs.image2
-            : glyphs.image;
-    const PixelBox box = ButtonPaintBox(record.strip, button);
+void WindowFrame::PaintButtonFace(gfx::Graphics& graphics, int button) {
+    const gfx::Bitmap& glyph = GlyphOf(button);
+    const PixelBox box = ButtonPaintBox(record_.strip, button);
     const gfx::RectF area{static_cast<float>(box.x), static_cast<float>(box.y),
                           static_cast<float>(box.width), static_cast<float>(box.height)};
     gfx::LinearGradientBrush sheen;
@@ -65,37 +61,37 @@ void SkinEngine::PaintButtonFace(gfx::Graphics& graphics, WindowRecord& record, 
         graphics.FillRectangle(sheen, {area.x - 1, area.y, area.width + 1, area.height - 1});
     }
     if (glyph) graphics.DrawImageRect(glyph, area);
-    PaintStripSeparators(FindWindowIndex(record.hwnd), button, graphics);
+    PaintStripSeparators(button, graphics);
 }
 
-const gfx::PixelBuffer& SkinEngine::CaptionOverlay(int index, const std::string& text) {
-    WindowRecord& record = *Record(index);
+const gfx::PixelBuffer& WindowFrame::CaptionOverlay(const std::string& text) {
+    WindowRecord& record = record_;
     RECT client{};
     ::GetClientRect(record.hwnd, &client);
-    const CaptionOverlayKey key{client.right,         record.captionHeight, text,
-                                record.title,         record.showTitle,     record.state.maximized,
-                                record.buttonsVersion};
-    if (record.captionOverlayReady && record.captionKey == key) return record.captionOverlay;
-    if (record.captionOverlayReady) {
-        std::swap(record.captionKey, record.previousCaptionKey);
-        std::swap(record.captionOverlay, record.previousCaptionOverlay);
-        if (record.captionKey == key) return record.captionOverlay;
+    const CaptionOverlayKey key{client.right,   record.captionHeight, text,
+                                record.title,   record.showTitle,     record.state.maximized,
+                                buttonsVersion_};
+    if (captionOverlayReady_ && captionKey_ == key) return captionOverlay_;
+    if (captionOverlayReady_) {
+        std::swap(captionKey_, previousCaptionKey_);
+        std::swap(captionOverlay_, previousCaptionOverlay_);
+        if (captionKey_ == key) return captionOverlay_;
     }
 
-    record.captionOverlay = {};
-    record.captionKey = key;
-    record.captionOverlayReady = true;
+    captionOverlay_ = {};
+    captionKey_ = key;
+    captionOverlayReady_ = true;
     gfx::Bitmap canvas;
     gfx::Graphics graphics;
     if (key.width <= 0 || key.height <= 0 ||
         !canvas.Create(key.width, key.height, PixelFormat32bppPARGB) ||
         !graphics.FromImage(canvas)) {
-        return record.captionOverlay;
+        return captionOverlay_;
     }
     graphics.Clear(0);
     graphics.SetTextRenderingHint(gfx::gp::TextRenderingHintAntiAlias);
     const TitleLayout title =
-        LayoutTitle(key.width, record.strip.width, frameMargin_, record.captionHeight);
+        LayoutTitle(key.width, record.strip.width, core_.FrameMargin(), record.captionHeight);
     if (record.showTitle && title.area.width > 0 && title.area.height > 0) {
         // The title never runs under the caption buttons or below the caption bar.
         graphics.SetClipRect({static_cast<float>(title.area.x), static_cast<float>(title.area.y),
@@ -112,25 +108,26 @@ const gfx::PixelBuffer& SkinEngine::CaptionOverlay(int index, const std::string&
     }
     graphics.SetSmoothingMode(gfx::gp::SmoothingModeAntiAlias);
     for (int button = 1; button <= record.strip.Count(); ++button) {
-        PaintButtonFace(graphics, record, button);
+        PaintButtonFace(graphics, button);
     }
     graphics.Delete();
-    record.captionOverlay = gfx::ReadPixels(canvas);
-    record.captionOverlay.opaque = false;
+    captionOverlay_ = gfx::ReadPixels(canvas);
+    captionOverlay_.opaque = false;
     if (record.showTitle) {
-        if (iconPixels_.empty()) iconPixels_ = IconPixels(windowIcon_.get(), kIconSize);
-        if (!iconPixels_.empty()) {
-            gfx::Blit(gfx::WritableView(record.captionOverlay), gfx::ViewOf(iconPixels_),
-                      title.icon.x, title.icon.y, false);
+        gfx::PixelBuffer& icon = core_.CaptionIconPixels();
+        if (icon.empty()) icon = IconPixels(core_.WindowIcon(), kIconSize);
+        if (!icon.empty()) {
+            gfx::Blit(gfx::WritableView(captionOverlay_), gfx::ViewOf(icon), title.icon.x,
+                      title.icon.y, false);
         }
     }
-    return record.captionOverlay;
+    return captionOverlay_;
 }
 
-void SkinEngine::BlendCaptionOverlay(int index, const PixelBox& area, const std::string& text) {
-    WindowRecord* record = Record(index);
-    if (!record || !record->windowImage) return;
-    const gfx::PixelBuffer& overlay = CaptionOverlay(index, text);
+void WindowFrame::BlendCaptionOverlay(const PixelBox& area, const std::string& text) {
+    WindowRecord* record = &record_;
+    if (!record->windowImage) return;
+    const gfx::PixelBuffer& overlay = CaptionOverlay(text);
     if (overlay.empty()) return;
     const gfx::ConstPixelView part =
         gfx::SubView(gfx::ViewOf(overlay), area.x, area.y, area.width, area.height);

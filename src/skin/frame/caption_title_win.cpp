@@ -1,10 +1,11 @@
 // The caption title: the window icon and the window text with its halo, left of the buttons.
 #include "core/wide_text_win.h"
 #include "gfx/text_win.h"
+#include "skin/engine/engine_core_win.h"
 #include "skin/frame/clipped_window_dc_win.h"
 #include "skin/frame/halo_text_win.h"
 #include "skin/frame/title_layout.h"
-#include "skin/skin_engine_win.h"
+#include "skin/frame/window_frame_win.h"
 
 namespace yf {
 
@@ -32,42 +33,40 @@ bool DrawHaloText(gfx::Graphics& graphics, std::string_view text, const gfx::Rec
     return graphics.DrawString(text, font, layout, &format, main);
 }
 
-void SkinEngine::PaintTitle(int index, gfx::Graphics* onImage, std::optional<std::string> text) {
-    WindowRecord* record = Record(index);
-    if (!record || !record->windowImage || !gdiplus_.Running()) return;
+void WindowFrame::PaintTitle(gfx::Graphics* onImage, std::optional<std::string> text) {
+    WindowRecord* record = &record_;
+    if (!record->windowImage || !core_.GdiplusRunning()) return;
     RECT client{};
     ::GetClientRect(record->hwnd, &client);
     const TitleLayout layout =
-        LayoutTitle(client.right, record->strip.width, frameMargin_, record->captionHeight);
+        LayoutTitle(client.right, record->strip.width, core_.FrameMargin(), record->captionHeight);
     const PixelBox& area = layout.area;
     if (area.width <= 0 || area.height <= 0) return;
     if (onImage) {
         onImage->Flush();
     } else {
-        RestoreTopBand(index, {area.x, area.y, area.x + area.width, area.y + area.height});
+        RestoreTopBand({area.x, area.y, area.x + area.width, area.y + area.height});
     }
-    BlendCaptionOverlay(index, area, text ? *text : WindowText(record->hwnd));
+    BlendCaptionOverlay(area, text ? *text : WindowText(record->hwnd));
     if (onImage) return;
-    record->bandVersion = NextVersion();
+    record->bandVersion = core_.NextVersion();
     ClippedWindowDc dc(record->hwnd);
     if (!dc) return;
     ::BitBlt(dc.get(), area.x, area.y, area.width, area.height, record->windowImage.Dc(), area.x,
              area.y, SRCCOPY);
 }
 
-bool SkinEngine::SetTitleStyle(HWND window, std::optional<std::string> font,
-                               std::optional<int> size, std::optional<gfx::ColourRef> colour,
-                               std::optional<gfx::ColourRef> haloColour, std::optional<int> style) {
-    const int index = FindWindowIndex(window);
-    WindowRecord* record = Record(index);
-    if (!record) return false;
+void WindowFrame::SetTitleStyle(std::optional<std::string> font, std::optional<int> size,
+                                std::optional<gfx::ColourRef> colour,
+                                std::optional<gfx::ColourRef> haloColour,
+                                std::optional<int> style) {
+    WindowRecord* record = &record_;
     if (font) record->title.font = *font;
     if (size) record->title.size = *size;
     if (colour) record->title.colour = *colour;
     if (haloColour) record->title.haloColour = *haloColour;
     if (style) record->title.style = *style;
-    PaintTitle(index);
-    return true;
+    PaintTitle();
 }
 
 }  // namespace yf

@@ -1,7 +1,7 @@
 #include "skin/frame/clipped_window_dc_win.h"
 
 #include "core/window_children_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/engine_core_win.h"
 
 namespace yf {
 
@@ -12,7 +12,7 @@ ClippedWindowDc::ClippedWindowDc(HWND window, HDC borrowed, const std::vector<HW
     : window_(window), dc_(borrowed ? borrowed : ::GetDC(window)), owned_(!borrowed) {
     if (!dc_) return;
     if (!owned_) savedState_ = ::SaveDC(dc_);
-    const SkinEngine* engine = SkinEngine::Current();
+    const EngineCore* engine = EngineCore::Current();
     for (HWND child : children) {
         if (!::IsWindowVisible(child)) continue;
         // See-through children are drawn over the image after it.

@@ -3,14 +3,12 @@
 // caption bar it starts a move.
 #pragma once
 
+#include "skin/frame/frame_metrics.h"
+
 namespace yf {
 
 enum class EdgeZone { None, Left, Right, Top, Bottom, TopLeft, TopRight, BottomLeft, BottomRight };
 enum class SizeCursor { None, WestEast, NorthSouth, NorthWestSouthEast, NorthEastSouthWest };
-
-constexpr int kFrameMargin = 3;
-// Corner zones reach this far in from each corner.
-constexpr int kCornerReach = 10;
 
 // The first zone that holds for (x, y) in a w x h client area, sides before corners.
 EdgeZone FindEdgeZone(int x, int y, int width, int height, int margin);

@@ -5,9 +5,9 @@
 
 #include <windowsx.h>
 
-#include "skin/frame/container_layout.h"
+#include "skin/engine/engine_core_win.h"
 #include "skin/frame/edge_zones.h"
-#include "skin/skin_engine_win.h"
+#include "skin/frame/window_frame_win.h"
 
 namespace yf {
 namespace {
@@ -34,15 +34,14 @@ void ShowCursorShape(SizeCursor cursor) {
 
 }  // namespace
 
-void SkinEngine::BeginMoveOrResize(int index, LPARAM position, const RECT& client) {
-    WindowRecord* record = Record(index);
-    if (!record) return;
+void WindowFrame::BeginMoveOrResize(LPARAM position, const RECT& client) {
+    WindowRecord* record = &record_;
     PressContext press;
     press.x = GET_X_LPARAM(position);
     press.y = GET_Y_LPARAM(position);
     press.clientWidth = client.right - client.left;
     press.clientHeight = client.bottom - client.top;
-    press.margin = frameMargin_;
+    press.margin = core_.FrameMargin();
     press.captionHeight = record->captionHeight;
     press.captionBar = record->captionBar;
     press.dblClickMaximize = record->dblClickMaximize;
@@ -66,17 +65,15 @@ void SkinEngine::BeginMoveOrResize(int index, LPARAM position, const RECT& clien
     }
 }
 
-void SkinEngine::SetBorderCursor(int index, LPARAM position, const RECT& client) {
-    WindowRecord* record = Record(index);
-    if (!record) return;
+void WindowFrame::SetBorderCursor(LPARAM position, const RECT& client) {
+    const WindowRecord* record = &record_;
     ShowCursorShape(HoverCursor(GET_X_LPARAM(position), GET_Y_LPARAM(position),
                                 client.right - client.left, client.bottom - client.top,
-                                frameMargin_, record->captionBar, record->dblClickMaximize));
+                                core_.FrameMargin(), record->captionBar, record->dblClickMaximize));
 }
 
-void SkinEngine::RelayoutDocked(int index) {
-    WindowRecord* record = Record(index);
-    if (!record) return;
+void WindowFrame::RelayoutDocked() {
+    WindowRecord* record = &record_;
     RECT client{};
     ::GetClientRect(record->hwnd, &client);
     for (const auto& [docked, top] : record->docked) {
@@ -87,18 +84,45 @@ void SkinEngine::RelayoutDocked(int index) {
     }
 }
 
-bool SkinEngine::SetHelpCallback(HWND window, std::function<void()> callback) {
-    WindowRecord* record = Record(FindWindowIndex(window));
-    if (!record) return false;
-    record->helpCallback = std::move(callback);
-    return true;
+void WindowFrame::SetHelpCallback(std::function<void()> callback) {
+    record_.helpCallback = std::move(callback);
 }
 
-bool SkinEngine::SetMenuCallback(HWND window, std::function<void()> callback) {
-    WindowRecord* record = Record(FindWindowIndex(window));
-    if (!record) return false;
-    record->menuCallback = std::move(callback);
-    return true;
+void WindowFrame::SetMenuCallback(std::function<void()> callback) {
+    record_.menuCallback = std::move(callback);
+}
+
+void WindowFrame::CaptionClick(int button) {
+    WindowRecord* record = &record_;
+    if (button < 1 || button > record->strip.Count()) return;
+    HWND window = record->hwnd;
+    const CaptionButton& target = record->strip.Button(button);
+    // Commands are sent, so each is over before the click returns. A callback is copied
+    // first: it may replace itself (and the window may be gone once it has run).
+    switch (target.kind) {
+        case CaptionButtonKind::Close:
+            ::SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            break;
+        case CaptionButtonKind::Maximize: {
+            const SystemCommand command = OnMaximizeClick(record->state);
+            ::SendMessageW(window, WM_SYSCOMMAND,
+                           command == SystemCommand::Maximize ? SC_MAXIMIZE : SC_RESTORE, 0);
+            break;
+        }
+        case CaptionButtonKind::Minimize:
+            OnMinimizeClick(record->state);
+            ::SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+            break;
+        case CaptionButtonKind::Help:
+            if (record->helpCallback) std::function<void()>(record->helpCallback)();
+            break;
+        case CaptionButtonKind::MainMenu:
+            if (record->menuCallback) std::function<void()>(record->menuCallback)();
+            break;
+        case CaptionButtonKind::Custom:
+            if (target.callback) std::function<void()>(target.callback)();
+            break;
+    }
 }
 
 }  // namespace yf

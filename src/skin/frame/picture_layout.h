@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "skin/picture_mode.h"
+#include "skin/engine/picture_mode.h"
 
 namespace yf {
 

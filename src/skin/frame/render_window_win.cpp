@@ -5,35 +5,23 @@
 
 #include "core/wide_text_win.h"
 #include "gfx/pixels_win.h"
+#include "skin/engine/engine_core_win.h"
+#include "skin/engine/picture_average.h"
+#include "skin/engine/picture_fade_win.h"
 #include "skin/frame/clipped_window_dc_win.h"
+#include "skin/frame/frame_metrics.h"
 #include "skin/frame/picture_layout.h"
-#include "skin/handed_background_win.h"
-#include "skin/picture_average.h"
-#include "skin/picture_fade_win.h"
-#include "skin/see_through_win.h"
+#include "skin/frame/window_frame_win.h"
 #include "skin/shapes.h"
-#include "skin/skin_engine_win.h"
-#include "skin/window_properties_win.h"
 
 namespace yf {
 namespace {
 
-constexpr int kBackgroundCorner = 4;
-constexpr int kRegionCorner = 5;
 constexpr int kGlossTopAlpha = 150;
 // The frame decoration is drawn on a tile this big; its outer kFrameReach pixels hold the
 // corners, the rest of each edge repeats the tile's middle.
 constexpr int kFrameTile = 40;
 constexpr int kFrameReach = 16;
-
-// The window keeps a rounded region; it is only remade when the size changes.
-void SetRoundedRegion(WindowRecord& record, int width, int height) {
-    if (record.regionSize.cx == width && record.regionSize.cy == height) return;
-    record.regionSize = {width, height};
-    HRGN region = ::CreateRoundRectRgn(0, 0, width + 1, height + 1, kRegionCorner, kRegionCorner);
-    // The system owns the region from here on.
-    if (region && !::SetWindowRgn(record.hwnd, region, TRUE)) ::DeleteObject(region);
-}
 
 // Copies the part (x, y, w x h) of the window image into a fresh band image of that size.
 void SaveBand(DibSurface& band, HDC windowImage, int x, int y, int width, int height) {
@@ -47,8 +35,9 @@ namespace {
 
 // The picture stretched to width x height: the prepared pixels themselves when they have that
 // size (a maximized window, typically), else a copy scaled once per size and kept.
-const gfx::PixelBuffer& StretchedPicture(const PreparedPicture& picture, ScaledPicture& scaled,
-                                         int width, int height) {
+template <typename Scaled>
+const gfx::PixelBuffer& StretchedPicture(const PreparedPicture& picture, Scaled& scaled, int width,
+                                         int height) {
     if (picture.pixels.width == width && picture.pixels.height == height) return picture.pixels;
     if (scaled.generation == picture.generation && scaled.pixels.width == width &&
         scaled.pixels.height == height) {
@@ -83,20 +72,29 @@ void PaintGloss(gfx::Graphics& gloss, int width, int height, int captionHeight) 
 
 }  // namespace
 
-void SkinEngine::PaintBackground(int index, gfx::Graphics* gloss) {
-    WindowRecord& record = *Record(index);
+// The window keeps a rounded region; it is only remade when the size changes.
+void WindowFrame::SetRoundedRegion(int width, int height) {
+    if (regionSize_.cx == width && regionSize_.cy == height) return;
+    regionSize_ = {width, height};
+    HRGN region = ::CreateRoundRectRgn(0, 0, width + 1, height + 1, kRegionCorner, kRegionCorner);
+    // The system owns the region from here on.
+    if (region && !::SetWindowRgn(record_.hwnd, region, TRUE)) ::DeleteObject(region);
+}
+
+void WindowFrame::PaintBackground(gfx::Graphics* gloss) {
+    WindowRecord& record = record_;
     DibSurface& image = record.windowImage;
     const int width = image.Width();
     const int height = image.Height();
     const bool own = !record.ownPicture.empty();
-    const PreparedPicture& picture = own ? record.ownPrepared : skinImage_;
-    const PictureMode mode = own ? record.ownPictureMode : settings_.skinMode;
+    const PreparedPicture& picture = own ? record.ownPrepared : core_.SkinImage();
+    const PictureMode mode = own ? record.ownPictureMode : core_.Settings().skinMode;
 
     // Fill and picture go straight into the pixels.
     const gfx::PixelView pixels = image.Pixels();
-    const gfx::ColourRef fill = own ? record.ownPictureColour : settings_.themeColour;
+    const gfx::ColourRef fill = own ? record.ownPictureColour : core_.Settings().themeColour;
     if (mode == PictureMode::Stretched && !picture.empty()) {
-        const gfx::PixelBuffer& stretched = StretchedPicture(picture, record.scaled, width, height);
+        const gfx::PixelBuffer& stretched = StretchedPicture(picture, scaled_, width, height);
         // An opaque picture over the whole image leaves nothing of the fill to see.
         if (stretched.empty() || !stretched.opaque) gfx::Fill(pixels, gfx::MakeArgb(fill));
         gfx::Blit(pixels, gfx::ViewOf(stretched), 0, 0, false);
@@ -112,10 +110,10 @@ void SkinEngine::PaintBackground(int index, gfx::Graphics* gloss) {
         PaintGloss(*gloss, width, height, record.captionHeight);
     }
     // The key colour outside the rounded clip, and the outline with a caption bar.
-    gfx::Apply(image.Pixels(), FrameOverlay(record, width, height));
+    gfx::Apply(image.Pixels(), FrameOverlay(width, height));
 }
 
-void SkinEngine::PaintOutline(gfx::Graphics& graphics, int width, int height) {
+void WindowFrame::PaintOutline(gfx::Graphics& graphics, int width, int height) {
     const auto w = static_cast<float>(width);
     const auto h = static_cast<float>(height);
     graphics.SetSmoothingMode(gfx::gp::SmoothingModeNone);
@@ -136,10 +134,10 @@ void SkinEngine::PaintOutline(gfx::Graphics& graphics, int width, int height) {
     }
 }
 
-const gfx::SparseOverlay& SkinEngine::FrameOverlay(WindowRecord& record, int width, int height) {
-    if (record.frame.width == width && record.frame.height == height &&
-        record.frameWithOutline == record.captionBar) {
-        return record.frame;
+const gfx::SparseOverlay& WindowFrame::FrameOverlay(int width, int height) {
+    if (frame_.width == width && frame_.height == height &&
+        frameWithOutline_ == record_.captionBar) {
+        return frame_;
     }
     // Corners and outline only depend on the distance to the nearest edges: they are drawn once
     // on a small tile and stretched, so a large window costs no more than a small one.
@@ -158,19 +156,19 @@ const gfx::SparseOverlay& SkinEngine::FrameOverlay(WindowRecord& record, int wid
         graphics.SetClipPath(clip, gfx::gp::CombineModeExclude);
         graphics.Clear(gfx::MakeArgb(gfx::kMagenta));
         graphics.ResetClip();
-        if (record.captionBar) PaintOutline(graphics, tileWidth, tileHeight);
+        if (record_.captionBar) PaintOutline(graphics, tileWidth, tileHeight);
         graphics.Delete();
         pixels = gfx::ReadPixels(tile);
     }
     const int reach = small ? std::max(width, height) : kFrameReach;
-    record.frame = gfx::NineSlice(pixels, reach, width, height);
-    record.frameWithOutline = record.captionBar;
-    return record.frame;
+    frame_ = gfx::NineSlice(pixels, reach, width, height);
+    frameWithOutline_ = record_.captionBar;
+    return frame_;
 }
 
-void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
-    WindowRecord* record = Record(index);
-    if (!record || !gdiplus_.Running()) return;
+void WindowFrame::Render(HDC target, bool showNow) {
+    WindowRecord* record = &record_;
+    if (!core_.GdiplusRunning()) return;
     RECT client{};
     ::GetClientRect(record->hwnd, &client);
     const int width = client.right;
@@ -179,111 +177,77 @@ void SkinEngine::RenderWindow(int index, HDC target, bool showNow) {
         record->state.needsRender = false;
         return;
     }
-    SetRoundedRegion(*record, width, height);
+    SetRoundedRegion(width, height);
     HDC imageDc = record->windowImage.Dc();
     if (record->backgroundOption != 0) {
         gfx::Graphics gloss;
         gloss.FromHdc(imageDc);
-        PaintBackground(index, &gloss);
+        PaintBackground(&gloss);
     } else {
-        PaintBackground(index, nullptr);
+        PaintBackground(nullptr);
     }
     if (record->captionBar) {
-        SaveBand(record->topBand, imageDc, 0, 0, width, std::min(record->captionHeight, height));
+        SaveBand(topBand_, imageDc, 0, 0, width, std::min(record->captionHeight, height));
     }
     const RECT& bar = record->statusBar.rect;
-    SaveBand(record->statusBand, imageDc, bar.left, bar.top, bar.right - bar.left,
-             bar.bottom - bar.top);
+    SaveBand(statusBand_, imageDc, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top);
     if (record->captionBar) {
         // Title and buttons in their normal state, as one decoration.
-        BlendCaptionOverlay(index, {0, 0, width, record->captionHeight}, WindowText(record->hwnd));
+        BlendCaptionOverlay({0, 0, width, record->captionHeight}, WindowText(record->hwnd));
     }
-    if (record->statusBar.height > 0) PaintStatusCells(index);
-    record->imageVersion = NextVersion();
+    if (record->statusBar.height > 0) PaintStatusCells();
+    record->imageVersion = core_.NextVersion();
     record->state.needsRender = false;
     // Every face the children will show is made over the new image now, in one pass, and so
     // are the brushes handed to children that paint over the skin themselves.
-    for (int family = 0; family < kFamilyCount; ++family) {
-        if (ChildPainter* painter = painters_.Find(static_cast<ControlFamily>(family))) {
-            painter->PrepareFaces(index);
-        }
-    }
-    for (HWND child : HandedBackground::HoldersOver(record->hwnd)) {
-        if (::IsWindowVisible(child)) PrepareSkinBrush(*this, child);
-    }
+    core_.PrepareFaces(*record);
     if (!showNow) return;
     if (ClippedWindowDc dc(record->hwnd, target); dc) {
         ::BitBlt(dc.get(), 0, 0, width, height, imageDc, 0, 0, SRCCOPY);
     }
-    if (!settings_.firstSize) InvalidateSkinnedChildren(*record);
+    if (!core_.Settings().firstSize) core_.RefreshChildrenAfterRender(*record);
 }
 
-void SkinEngine::InvalidateSkinnedChildren(WindowRecord& record) {
-    // Each family's controls standing on the window itself, as the family asks; those inside
-    // containers are refreshed by their container's paint.
-    for (int family = 0; family < kFamilyCount; ++family) {
-        ChildListBase* list = record.ChildrenIf(static_cast<ControlFamily>(family));
-        const ChildPainter* painter = painters_.Find(static_cast<ControlFamily>(family));
-        if (!list || !painter) continue;
-        const RenderRefresh refresh = painter->AfterRender();
-        if (refresh == RenderRefresh::None) continue;
-        for (HWND child : list->Handles()) {
-            if (::GetParent(child) != record.hwnd) continue;
-            ::InvalidateRect(child, nullptr, refresh != RenderRefresh::Repaint);
-            if (refresh != RenderRefresh::EraseWithChildren) continue;
-            for (HWND inner = ::GetWindow(child, GW_CHILD); inner;
-                 inner = ::GetWindow(inner, GW_HWNDNEXT)) {
-                if (::IsWindowVisible(inner)) ::InvalidateRect(inner, nullptr, TRUE);
-            }
-        }
-    }
-}
-
-void SkinEngine::ShowCachedImage(int index, HDC dc) {
-    WindowRecord* record = Record(index);
-    if (!record) return;
-    if (!record->windowImage) {
+void WindowFrame::ShowCachedImage(HDC dc) {
+    if (!record_.windowImage) {
         // Nothing composed yet (a paint before the first render): compose now.
-        RenderWindow(index, dc, true);
+        Render(dc, true);
         return;
     }
     RECT window{};
-    ::GetWindowRect(record->hwnd, &window);
-    if (ClippedWindowDc target(record->hwnd, dc); target) {
+    ::GetWindowRect(record_.hwnd, &window);
+    if (ClippedWindowDc target(record_.hwnd, dc); target) {
         ::BitBlt(target.get(), 0, 0, window.right - window.left, window.bottom - window.top,
-                 record->windowImage.Dc(), 0, 0, SRCCOPY);
+                 record_.windowImage.Dc(), 0, 0, SRCCOPY);
     }
 }
 
-void SkinEngine::RestoreTopBand(int index, const RECT& rect) {
-    WindowRecord* record = Record(index);
-    if (!record || !record->topBand || !record->windowImage) return;
-    ::BitBlt(record->windowImage.Dc(), rect.left, rect.top, rect.right - rect.left,
-             rect.bottom - rect.top, record->topBand.Dc(), rect.left, rect.top, SRCCOPY);
+void WindowFrame::RestoreTopBand(const RECT& rect) {
+    if (!topBand_ || !record_.windowImage) return;
+    ::BitBlt(record_.windowImage.Dc(), rect.left, rect.top, rect.right - rect.left,
+             rect.bottom - rect.top, topBand_.Dc(), rect.left, rect.top, SRCCOPY);
 }
 
-void SkinEngine::RestoreStatusBand(int index, const RECT& rect) {
-    WindowRecord* record = Record(index);
-    if (!record || !record->statusBand || !record->windowImage) return;
-    const RECT& bar = record->statusBar.rect;
-    ::BitBlt(record->windowImage.Dc(), rect.left, rect.top, rect.right - rect.left,
-             rect.bottom - rect.top, record->statusBand.Dc(), rect.left - bar.left,
-             rect.top - bar.top, SRCCOPY);
+void WindowFrame::RestoreStatusBand(const RECT& rect) {
+    if (!statusBand_ || !record_.windowImage) return;
+    const RECT& bar = record_.statusBar.rect;
+    ::BitBlt(record_.windowImage.Dc(), rect.left, rect.top, rect.right - rect.left,
+             rect.bottom - rect.top, statusBand_.Dc(), rect.left - bar.left, rect.top - bar.top,
+             SRCCOPY);
 }
 
-bool SkinEngine::SetWindowPicture(HWND window, std::span<const std::uint8_t> bytes,
-                                  std::optional<PictureMode> mode) {
-    WindowRecord* record = Record(FindWindowIndex(window));
-    if (!record || bytes.empty()) return false;
+bool WindowFrame::SetPicture(std::span<const std::uint8_t> bytes, std::optional<PictureMode> mode) {
+    WindowRecord* record = &record_;
+    if (bytes.empty()) return false;
     if (mode) record->ownPictureMode = *mode;
     gfx::Bitmap source;
     if (!source.FromBytes(bytes)) {
         // A picture that does not decode draws nothing: the window keeps the fill colour it
         // shows now.
         record->ownPictureColour =
-            record->ownPicture.empty() ? settings_.themeColour : record->ownPictureColour;
+            record->ownPicture.empty() ? core_.Settings().themeColour : record->ownPictureColour;
         record->ownPicture.assign(bytes.begin(), bytes.end());
-        record->ownPrepared = PreparedPicture{{}, nullptr, nextGeneration_++};
+        record->ownPrepared = core_.NoPicture();
     } else {
         record->ownPictureColour =
             yf::AveragePictureColour(gfx::ReadShrunk(source, 512, 512), kAverageSamples, 0, 0);
@@ -292,17 +256,17 @@ bool SkinEngine::SetWindowPicture(HWND window, std::span<const std::uint8_t> byt
         const int variant = preparation == PicturePreparation::FadeLeftAndBottom ? 0 : 1;
         if (preparation == PicturePreparation::AsGiven) {
             record->ownPicture.assign(bytes.begin(), bytes.end());
-            record->ownPrepared = Prepare(std::move(source), record->ownPictureMode);
+            record->ownPrepared = core_.Prepare(std::move(source), record->ownPictureMode);
         } else if (FadeIntoBitmap(source, std::nullopt, record->ownPictureColour, variant, faded)) {
             record->ownPicture = faded.SaveToBytes(gfx::kPngFormat);
-            record->ownPrepared = Prepare(std::move(faded), record->ownPictureMode);
+            record->ownPrepared = core_.Prepare(std::move(faded), record->ownPictureMode);
         } else {
             record->ownPicture.assign(bytes.begin(), bytes.end());
-            record->ownPrepared = PreparedPicture{{}, nullptr, nextGeneration_++};
+            record->ownPrepared = core_.NoPicture();
         }
     }
     record->state.needsRender = true;
-    ::InvalidateRect(window, nullptr, FALSE);
+    ::InvalidateRect(record->hwnd, nullptr, FALSE);
     return true;
 }
 

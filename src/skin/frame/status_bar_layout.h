@@ -10,7 +10,7 @@
 
 #include "gfx/argb.h"
 #include "gfx/figure.h"
-#include "skin/caption_strip.h"
+#include "skin/geometry.h"
 
 namespace yf {
 

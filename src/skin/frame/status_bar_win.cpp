@@ -5,10 +5,11 @@
 
 #include "core/wide_text_win.h"
 #include "gfx/text_win.h"
+#include "skin/engine/engine_core_win.h"
 #include "skin/frame/clipped_window_dc_win.h"
 #include "skin/frame/glow_text_win.h"
 #include "skin/frame/status_bar_layout.h"
-#include "skin/skin_engine_win.h"
+#include "skin/frame/window_frame_win.h"
 
 namespace yf {
 namespace {
@@ -86,35 +87,35 @@ bool DrawGlowText(gfx::Graphics& graphics, std::string_view text, const gfx::Rec
     return graphics.DrawString(text, font, rect, &format, ink);
 }
 
-void SkinEngine::SetUpStatusBar(int index, int height, std::span<const int> widths) {
-    WindowRecord* record = Record(index);
-    if (!record) return;
+void WindowFrame::SetUpStatusBar(int height, std::span<const int> widths) {
+    WindowRecord* record = &record_;
     RECT client{};
     ::GetClientRect(record->hwnd, &client);
     StatusBar& bar = record->statusBar;
     bar.height = std::max(height, 0);
-    const PixelBox place = StatusBarPlace(client.right, client.bottom, frameMargin_, bar.height);
+    const int margin = core_.FrameMargin();
+    const PixelBox place = StatusBarPlace(client.right, client.bottom, margin, bar.height);
     bar.rect = ToRect(place);
     if (widths.empty()) return;
     bar.items.assign(widths.size(), BarItem{});
     for (std::size_t i = 0; i < widths.size(); ++i) bar.items[i].width = widths[i];
-    bar.cells = LayoutStatusCells(DeclaredWidths(bar), place, client.right, frameMargin_);
+    bar.cells = LayoutStatusCells(DeclaredWidths(bar), place, client.right, margin);
 }
 
-void SkinEngine::LayoutStatusBar(int index) {
-    WindowRecord* record = Record(index);
-    if (!record) return;
+void WindowFrame::LayoutStatusBar() {
+    WindowRecord* record = &record_;
     RECT client{};
     ::GetClientRect(record->hwnd, &client);
     StatusBar& bar = record->statusBar;
-    const PixelBox place = StatusBarPlace(client.right, client.bottom, frameMargin_, bar.height);
+    const int margin = core_.FrameMargin();
+    const PixelBox place = StatusBarPlace(client.right, client.bottom, margin, bar.height);
     bar.rect = ToRect(place);
-    bar.cells = LayoutStatusCells(DeclaredWidths(bar), place, client.right, frameMargin_);
+    bar.cells = LayoutStatusCells(DeclaredWidths(bar), place, client.right, margin);
 }
 
-void SkinEngine::PaintStatusCell(int index, gfx::Graphics* onImage, int cell) {
-    WindowRecord* record = Record(index);
-    if (!record || !record->windowImage || !gdiplus_.Running()) return;
+void WindowFrame::PaintStatusCell(gfx::Graphics* onImage, int cell) {
+    WindowRecord* record = &record_;
+    if (!record->windowImage || !core_.GdiplusRunning()) return;
     StatusBar& bar = record->statusBar;
     if (bar.height <= 0 || cell < 1 || cell > static_cast<int>(bar.cells.size()) ||
         cell > static_cast<int>(bar.items.size())) {
@@ -126,7 +127,7 @@ void SkinEngine::PaintStatusCell(int index, gfx::Graphics* onImage, int cell) {
     const RECT area = ToRect(box);
     gfx::Graphics own;
     if (!onImage) {
-        RestoreStatusBand(index, area);
+        RestoreStatusBand(area);
         if (!own.FromHdc(record->windowImage.Dc())) return;
     }
     gfx::Graphics& graphics = onImage ? *onImage : own;
@@ -161,12 +162,12 @@ void SkinEngine::PaintStatusCell(int index, gfx::Graphics* onImage, int cell) {
             DrawGlowText(graphics, item.text, content.text, glow);
         } else {
             DrawPlainText(graphics, item.text, content.text, style.font, style.size,
-                          CellTextColour(style, settings_.themeColour, item.colour));
+                          CellTextColour(style, core_.Settings().themeColour, item.colour));
         }
     }
     graphics.ResetClip();
     if (onImage) return;
-    record->bandVersion = NextVersion();
+    record->bandVersion = core_.NextVersion();
     own.Delete();
     if (ClippedWindowDc dc(record->hwnd); dc) {
         ::BitBlt(dc.get(), box.x, box.y, box.width, box.height, record->windowImage.Dc(), box.x,
@@ -174,41 +175,36 @@ void SkinEngine::PaintStatusCell(int index, gfx::Graphics* onImage, int cell) {
     }
 }
 
-void SkinEngine::PaintStatusCells(int index) {
-    WindowRecord* record = Record(index);
-    if (!record || record->statusBar.height <= 0 || !record->windowImage) return;
+void WindowFrame::PaintStatusCells() {
+    WindowRecord* record = &record_;
+    if (record->statusBar.height <= 0 || !record->windowImage) return;
     gfx::Graphics graphics;
     if (!graphics.FromHdc(record->windowImage.Dc())) return;
     for (int cell = 1; cell <= static_cast<int>(record->statusBar.cells.size()); ++cell) {
-        PaintStatusCell(index, &graphics, cell);
+        PaintStatusCell(&graphics, cell);
     }
 }
 
-bool SkinEngine::SetStatusCell(HWND window, int cell, std::string_view text,
-                               std::optional<std::span<const std::uint8_t>> picture,
-                               std::optional<gfx::ColourRef> colour) {
-    const int index = FindWindowIndex(window);
-    WindowRecord* record = Record(index);
-    if (!record || cell < 1 || cell > static_cast<int>(record->statusBar.items.size())) {
+bool WindowFrame::SetStatusCell(int cell, std::string_view text,
+                                std::optional<std::span<const std::uint8_t>> picture,
+                                std::optional<gfx::ColourRef> colour) {
+    WindowRecord* record = &record_;
+    if (cell < 1 || cell > static_cast<int>(record->statusBar.items.size())) {
         return false;
     }
     BarItem& item = record->statusBar.items[static_cast<std::size_t>(cell - 1)];
     item.text.assign(text.begin(), text.end());
     if (picture) item.picture.assign(picture->begin(), picture->end());
     if (colour) item.colour = *colour;
-    PaintStatusCell(index, nullptr, cell);
+    PaintStatusCell(nullptr, cell);
     return true;
 }
 
-bool SkinEngine::SetStatusTextStyle(HWND window, const BarTextStyleArgs& args) {
-    const int index = FindWindowIndex(window);
-    WindowRecord* record = Record(index);
-    if (!record) return false;
-    ApplyBarTextStyle(record->statusBar.text, args);
-    for (int cell = 1; cell <= static_cast<int>(record->statusBar.cells.size()); ++cell) {
-        PaintStatusCell(index, nullptr, cell);
+void WindowFrame::SetStatusTextStyle(const BarTextStyleArgs& args) {
+    ApplyBarTextStyle(record_.statusBar.text, args);
+    for (int cell = 1; cell <= static_cast<int>(record_.statusBar.cells.size()); ++cell) {
+        PaintStatusCell(nullptr, cell);
     }
-    return true;
 }
 
 }  // namespace yf

@@ -2,13 +2,10 @@
 #pragma once
 
 #include "gfx/figure.h"
-#include "skin/caption_strip.h"
+#include "skin/frame/frame_metrics.h"
+#include "skin/geometry.h"
 
 namespace yf {
-
-constexpr int kIconSize = 17;
-constexpr int kTitleHeight = 32;
-constexpr int kTextIndent = 20;
 
 struct TitleLayout {
     PixelBox icon;    // drawn at 17 x 17

@@ -54,5 +54,13 @@ TEST(TabFigureTest, BothTopCornersAreRound) {
     EXPECT_EQ(ArcAt(figure, 3), (ArcSegment{{25, 0, 1, 1}, 270, 90}));
 }
 
+TEST(ShapesTest, PanelGradientRunsAcrossTheControl) {
+    const ControlPanel flat = LayoutPanel(200, 40, false);
+    EXPECT_EQ(flat.outline, (gfx::RectF{0, 0, 199, 39}));
+    EXPECT_EQ(flat.fill, (gfx::RectF{1, 1, 198, 38}));
+    EXPECT_EQ(flat.gradientTo, (gfx::PointF{0, 39}));
+    EXPECT_EQ(LayoutPanel(40, 200, true).gradientTo, (gfx::PointF{39, 0}));
+}
+
 }  // namespace
 }  // namespace yf

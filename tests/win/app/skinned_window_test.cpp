@@ -17,14 +17,16 @@
 #include "app/main_window_win.h"
 #include "core/system_clock_win.h"
 #include "core/wide_text_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 #include "support/message_pump.h"
 #include "support/pixels.h"
 #include "widgets/xp_look_win.h"
+#include "support/engine_inside.h"
 
 namespace yf {
 namespace {
 
+using testing::Inside;
 using testing::PumpFor;
 using testing::PumpUntil;
 
@@ -32,7 +34,9 @@ class SkinnedWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         engine_ = std::make_unique<SkinEngine>(::GetModuleHandleW(nullptr), AppIconResource());
-        window_ = std::make_unique<MainWindow>(::GetModuleHandleW(nullptr), clock_);
+        WindowSeams seams;
+        seams.skin = engine_.get();
+        window_ = std::make_unique<MainWindow>(::GetModuleHandleW(nullptr), clock_, seams);
         ASSERT_TRUE(window_->Create());
         window_->SetProcessEnder([](int) {});
         window_->RunCreatedSequence();
@@ -75,7 +79,7 @@ class SkinnedWindowTest : public ::testing::Test {
         RECT client{};
         ::GetClientRect(group, &client);
         const testing::Pixels shown = testing::CaptureClient(group, client);
-        const gfx::PixelView image = engine_->Record(1)->windowImage.Pixels();
+        const gfx::PixelView image = Inside().Record(1)->windowImage.Pixels();
         const RECT at = RectIn(group, window_->Handle());
         std::vector<RECT> hidden;
         std::vector<RECT> open;

@@ -190,5 +190,32 @@ TEST_F(WrappersTest, ToolTipKeepsOneToolPerId) {
     ::DestroyWindow(owner);
 }
 
+// The system destroys a tooltip with the window that owns it (a caption's, a picture button's):
+// the object still holding its handle lets it go without destroying through the stale handle,
+// whether it is replaced or goes itself. What looking at the stale handle leaves in the last
+// error is all there may be afterwards.
+TEST_F(WrappersTest, AToolTipTheSystemDestroyedIsNotDestroyedAgain) {
+    for (const bool replaced : {true, false}) {
+        SCOPED_TRACE(replaced ? "replaced" : "gone");
+        HWND owner = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 50, nullptr,
+                                       nullptr, nullptr, nullptr);
+        auto tip = std::make_unique<ToolTip>();
+        ASSERT_TRUE(tip->Create(owner));
+        const HWND stale = tip->Window();
+        ::DestroyWindow(owner);
+        ASSERT_FALSE(::IsWindow(stale));
+        ::SetLastError(0);
+        ::IsWindow(stale);
+        const DWORD looked = ::GetLastError();
+        ::SetLastError(0);
+        if (replaced) {
+            *tip = ToolTip();
+        } else {
+            tip.reset();
+        }
+        EXPECT_EQ(::GetLastError(), looked);
+    }
+}
+
 }  // namespace
 }  // namespace yf::gfx

@@ -11,7 +11,8 @@
 #include "app/skin_selection.h"
 #include "core/wide_text_win.h"
 #include "scheduler/warning_window_win.h"
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
+#include "support/engine_inside.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"
@@ -179,9 +180,9 @@ TEST(WarningWindowTest, TheSkinEnginePaintsItUnderTheCurrentSkin) {
     warning.Show("系统将在45秒后关闭");
     PumpFor(300);
     HWND window = warning.Handle();
-    EXPECT_NE(host.engine->FindWindowIndex(window), 0);
-    EXPECT_TRUE(host.engine->Skins(warning.Button(WarningWindow::kCancelId)));
-    EXPECT_TRUE(host.engine->Skins(warning.Button(WarningWindow::kPostponeId)));
+    EXPECT_NE(testing::Inside().FindWindowIndex(window), 0);
+    EXPECT_TRUE(testing::Inside().Skins(warning.Button(WarningWindow::kCancelId)));
+    EXPECT_TRUE(testing::Inside().Skins(warning.Button(WarningWindow::kPostponeId)));
     // Between the text and the buttons only the skin shows.
     const RECT strip{20, 44, WarningWindow::kWidth - 20, 50};
     const auto skinPixels = [&] {

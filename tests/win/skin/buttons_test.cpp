@@ -8,19 +8,22 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
-#include "skin/button_painter_win.h"
-#include "skin/child_hover.h"
-#include "skin/skin_engine_win.h"
-#include "skin/window_properties_win.h"
+#include "skin/families/button/button_painter_win.h"
+#include "skin/engine/child_hover.h"
+#include "skin/engine/skin_engine_win.h"
+#include "skin/engine/window_properties_win.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"
+#include "support/engine_inside.h"
 
 namespace yf {
 namespace {
 
+using testing::Inside;
 using testing::PumpFor;
 
 constexpr wchar_t kHostClass[] = L"YfButtonsTestWindow";
@@ -116,7 +119,7 @@ class SkinnedButtonsTest : public ::testing::Test {
         return child;
     }
 
-    ButtonPainter& Painter() { return *engine_->PainterOf<ButtonPainter>(); }
+    ButtonPainter& Painter() { return *Inside().PainterOf<ButtonPainter>(); }
 
     static void Poison(HWND control) {
         WindowDc dc(control, WindowDc::Area::Whole);
@@ -169,7 +172,7 @@ TEST_F(SkinnedButtonsTest, PushButtonsBecomeOwnerDrawnAndOthersKeepTheirPainting
     EXPECT_EQ(prop::Get(picture_button_, prop::kListIndex), 3);
     EXPECT_EQ(prop::Get(check_, prop::kListIndex), 4);
     EXPECT_EQ(prop::Get(radio_, prop::kListIndex), 5);
-    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Buttons), 7);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Buttons), 7);
     // The dialog manager's default-button switch does not undo the owner drawing.
     ::SendMessageW(second_, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
     EXPECT_EQ(::GetWindowLongW(second_, GWL_STYLE) & 0xF, BS_OWNERDRAW);
@@ -193,7 +196,7 @@ TEST_F(SkinnedButtonsTest, MovingFromOneButtonToTheOtherRepaintsBoth) {
     Move(first_);
     EXPECT_FALSE(StillPoisoned(first_));
     EXPECT_TRUE(IsReddish(testing::CaptureWindow(first_).At(0, 14)));  // lit outline
-    EXPECT_EQ(engine_->Record(1)->childHover.hotKind, kButtonHotKind);
+    EXPECT_EQ(Inside().Record(1)->childHover.hotKind, kButtonHotKind);
 
     Poison(first_);
     Move(first_);  // still over the same button: nothing to repaint
@@ -251,14 +254,45 @@ TEST_F(SkinnedButtonsTest, RadioButtonsRepaintWhenTheSystemChecksThem) {
     EXPECT_EQ(off.At(60, 3), kGrey);
 }
 
+// The second click of a double click does not press the button again: one click, and an
+// automatic check box changes once (its own procedure would take the double click for a second
+// press and change back).
 TEST_F(SkinnedButtonsTest, ADoubleClickPressesTheButtonOnce) {
-    const LPARAM at = MAKELPARAM(20, 10);
-    ::SendMessageW(first_, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::SendMessageW(first_, WM_LBUTTONUP, 0, at);
-    ::SendMessageW(first_, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    ::SendMessageW(first_, WM_LBUTTONUP, 0, at);
+    for (HWND button : {first_, check_}) {
+        clicks.clear();
+        ::SendMessageW(button, BM_SETCHECK, BST_UNCHECKED, 0);
+        const LPARAM at = MAKELPARAM(20, 10);
+        ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::SendMessageW(button, WM_LBUTTONUP, 0, at);
+        ::SendMessageW(button, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        ::SendMessageW(button, WM_LBUTTONUP, 0, at);
+        PumpFor(50);
+        EXPECT_EQ(clicks, std::vector<HWND>{button});
+        if (button == check_) EXPECT_EQ(::SendMessageW(check_, BM_GETCHECK, 0, 0), BST_CHECKED);
+    }
+}
+
+// Preparing the buttons' faces after a composition may fail halfway (here the button's state
+// cannot be read): nothing of that attempt may keep the buttons' later paints from showing.
+LRESULT CALLBACK FailToTellTheState(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR armed) {
+    if (message == BM_GETSTATE && *reinterpret_cast<const bool*>(armed)) {
+        throw std::runtime_error("no state to tell");
+    }
+    return ::DefSubclassProc(button, message, wParam, lParam);
+}
+
+TEST_F(SkinnedButtonsTest, AFailedPreparationOfFacesLeavesLaterPaintsShowing) {
+    bool armed = true;
+    ::SetWindowSubclass(first_, FailToTellTheState, 1, reinterpret_cast<DWORD_PTR>(&armed));
+    EXPECT_THROW(engine_->RenderWindow(1, nullptr, false), std::runtime_error);
+    armed = false;
+    Poison(first_);
+    ::InvalidateRect(first_, nullptr, TRUE);
+    ::UpdateWindow(first_);
     PumpFor(50);
-    EXPECT_EQ(clicks, std::vector<HWND>{first_});
+    EXPECT_FALSE(StillPoisoned(first_));
+    ::RemoveWindowSubclass(first_, FailToTellTheState, 1);
 }
 
 TEST_F(SkinnedButtonsTest, PressedAndDisabledLooks) {
@@ -303,7 +337,7 @@ TEST_F(SkinnedButtonsTest, PictureButtonsRegisterOnceAndSurviveABadPicture) {
     EXPECT_EQ(prop::Get(picture_button_, prop::kOldProc), old);
     EXPECT_NE(old, ours);
     EXPECT_EQ(prop::Get(picture_button_, prop::kListIndex), 3);
-    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Buttons), 7);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Buttons), 7);
     PumpFor(50);
     // Value 0: the picture above the caption, centred.
     const testing::Pixels above = testing::CaptureWindow(picture_button_);
@@ -355,7 +389,7 @@ TEST_F(SkinnedButtonsTest, WithControlSkinningOffButtonsKeepTheirOwnFace) {
     apply.window = other;
     ASSERT_TRUE(engine_->ApplySkin(apply));
     EXPECT_EQ(::GetWindowLongW(push, GWL_STYLE) & 0xF, BS_PUSHBUTTON);
-    EXPECT_EQ(engine_->Record(2)->ChildCount(ControlFamily::Buttons), 0);
+    EXPECT_EQ(Inside().Record(2)->ChildCount(ControlFamily::Buttons), 0);
     ::DestroyWindow(other);
 }
 

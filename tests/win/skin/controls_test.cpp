@@ -10,20 +10,23 @@
 #include <memory>
 #include <vector>
 
-#include "skin/child_hover.h"
-#include "skin/child_painting_win.h"
-#include "skin/edit_painter_win.h"
-#include "skin/frame/spin_painter_win.h"
-#include "skin/skin_engine_win.h"
-#include "skin/window_properties_win.h"
+#include "skin/engine/child_hover.h"
+#include "skin/backdrop/control_area_win.h"
+#include "skin/families/edit/edit_painter_win.h"
+#include "skin/families/spin/spin_painter_win.h"
+#include "skin/engine/skin_engine_win.h"
+#include "skin/engine/window_properties_win.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"
+#include "widgets/widget_state_win.h"
 #include "widgets/xp_look_win.h"
+#include "support/engine_inside.h"
 
 namespace yf {
 namespace {
 
+using testing::Inside;
 using testing::PumpFor;
 
 constexpr wchar_t kHostClass[] = L"YfControlsTestWindow";
@@ -146,7 +149,7 @@ TEST_F(SkinnedControlsTest, OnlyControlsOfARegisteredContainerAreTakenOver) {
     EXPECT_EQ(prop::Get(spin_, prop::kListIndex), 0);
     RegisterAndShow();
     const auto spinProc =
-        reinterpret_cast<LONG_PTR>(engine_->PainterOf<SpinPainter>()->Procedure());
+        reinterpret_cast<LONG_PTR>(Inside().PainterOf<SpinPainter>()->Procedure());
     EXPECT_EQ(::GetWindowLongPtrW(spin_, GWLP_WNDPROC), spinProc);
     EXPECT_EQ(prop::Get(spin_, prop::kOldProc), nativeSpinProc);
     EXPECT_EQ(prop::Get(spin_, prop::kOwnerIndex), 1);
@@ -161,8 +164,8 @@ TEST_F(SkinnedControlsTest, OnlyControlsOfARegisteredContainerAreTakenOver) {
 
     // Registering again changes nothing and answers the same index.
     EXPECT_EQ(engine_->RegisterContainer(group_), 1);
-    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Containers), 1);
-    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Spins), 1);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Containers), 1);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Spins), 1);
     // A control inside no skinned window registers nothing.
     HWND loose = ::CreateWindowExW(0, L"BUTTON", L"", WS_POPUP | BS_GROUPBOX, 0, 0, 50, 50, nullptr,
                                    nullptr, nullptr, nullptr);
@@ -172,7 +175,7 @@ TEST_F(SkinnedControlsTest, OnlyControlsOfARegisteredContainerAreTakenOver) {
 
 TEST_F(SkinnedControlsTest, SpinRepaintsOnlyWhenItsHotHalfChanges) {
     RegisterAndShow();
-    const WindowRecord& record = *engine_->Record(1);
+    const WindowRecord& record = *Inside().Record(1);
     const auto move = [this](int x, int y) {
         ::SendMessageW(spin_, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     };
@@ -212,7 +215,8 @@ TEST_F(SkinnedControlsTest, PressingTheHoveredHalfReversesItsGradient) {
     ::SendMessageW(spin_, WM_MOUSEMOVE, 0, MAKELPARAM(9, 3));
     const std::uint32_t hotTop = testing::CaptureWindow(spin_).At(9, 1);
     const std::uint32_t lowerHalf = testing::CaptureWindow(spin_).At(9, 18);
-    engine_->PainterOf<SpinPainter>()->PaintSpin(1, 1, true, true, MAKELPARAM(9, 3));
+    SpinPainter& spins = *Inside().PainterOf<SpinPainter>();
+    spins.PaintSpin(spins.Find(spin_), true, true, MAKELPARAM(9, 3));
     const testing::Pixels pressed = testing::CaptureWindow(spin_);
     // Hot: white at the top turning to the accent; pressed: the accent at the top.
     EXPECT_GT(Red(pressed.At(9, 1)) - Green(pressed.At(9, 1)), Red(hotTop) - Green(hotTop));
@@ -305,12 +309,13 @@ TEST_F(SkinnedControlsTest, EditFrameLightsUnderTheMouseAndIsOpaqueWithoutSeeThr
 
     ::SendMessageW(edit_, WM_MOUSEMOVE, 0, MAKELPARAM(20, 8));
     EXPECT_TRUE(IsReddish(border())) << std::hex << border();
-    EXPECT_EQ(engine_->Record(1)->childHover.hotKind, kEditHotKind);
+    EXPECT_EQ(Inside().Record(1)->childHover.hotKind, kEditHotKind);
     ::SendMessageW(edit_, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(border(), kGrey);
 
     SeeThrough(false);
-    engine_->PainterOf<EditPainter>()->PaintEditFrame(edit_);
+    EditPainter& edits = *Inside().PainterOf<EditPainter>();
+    edits.PaintEditFrame(edits.Find(edit_));
     EXPECT_EQ(border(), 0xFFFFFFu);
 }
 
@@ -406,7 +411,7 @@ TEST_F(SkinnedControlsTest, ARenderRefreshesTheControlsStandingOnTheWindow) {
     apply.window = window_;
     apply.captionHeight = 25;
     ASSERT_TRUE(engine_->ApplySkin(apply));
-    ASSERT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Edits), 1);
+    ASSERT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Edits), 1);
     ::ShowWindow(window_, SW_SHOWNOACTIVATE);
     ::SendMessageW(window_, WM_SIZE, 0, 0);  // the process's first size change goes by
     PumpFor(100);
@@ -517,6 +522,7 @@ TEST_F(SkinnedControlsTest, ControlsGetTheirProceduresBackWhenTheEngineGoes) {
 // edit under the mouse.
 TEST_F(SkinnedControlsTest, XpLookLeavesSkinnedControlsToTheSkinButQuietEditFrames) {
     constexpr std::uint32_t kXpBlue = 0x7B9EBD;
+    WidgetState widgets;
     ASSERT_EQ(xp::SwitchXpLook(1), 1);
     RegisterAndShow();
     for (HWND control : {edit_, list_, spin_}) {
@@ -541,6 +547,7 @@ TEST_F(SkinnedControlsTest, XpLookLeavesSkinnedControlsToTheSkinButQuietEditFram
 // controls keep working (their messages still reach their own procedures) and the skin still
 // paints them.
 TEST_F(SkinnedControlsTest, SwitchingTheXpLookOffUnderTheSkinKeepsTheControlsWorking) {
+    WidgetState widgets;
     ASSERT_EQ(xp::SwitchXpLook(1), 1);
     RegisterAndShow();
     xp::SwitchXpLook(0);

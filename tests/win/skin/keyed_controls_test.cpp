@@ -9,13 +9,15 @@
 
 #include <string>
 
-#include "skin/frame/keyed_painter_win.h"
-#include "skin/window_properties_win.h"
+#include "skin/families/keyed/keyed_painter_win.h"
+#include "skin/engine/window_properties_win.h"
 #include "support/skinned_host.h"
+#include "support/engine_inside.h"
 
 namespace yf {
 namespace {
 
+using testing::Inside;
 using testing::CaptureClient;
 using testing::kSkinRgb;
 using testing::PumpFor;
@@ -128,7 +130,7 @@ TEST(KeyedPainterTest, OnlyPixelsExactlyOfTheKeyBecomeTransparent) {
     const auto procedure = ::GetWindowLongPtrW(control, GWLP_WNDPROC);
     EXPECT_EQ(host.engine->RegisterKeyedControl(control, kNearKey), 0);
     EXPECT_EQ(::GetWindowLongPtrW(control, GWLP_WNDPROC), procedure);
-    EXPECT_EQ(host.engine->Record(1)->ChildCount(ControlFamily::Keyed), 1);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Keyed), 1);
     SkinnedHost::Repaint(control);
     EXPECT_EQ(CaptureClient(control, ClientOf(control)).At(pixels.width - 10, 10), kSkinRgb);
 }
@@ -139,7 +141,7 @@ TEST(KeyedPainterTest, AControlWithChildrenIsAlsoAContainerThatDoesNotPaint) {
     HWND holder = Tabs(host.window, 280);
     HWND inside = SkinnedHost::Child(holder, L"EDIT", 0, WS_EX_CLIENTEDGE, 20, 60, 100, 22);
     host.SkinAndShow();
-    WindowRecord& record = *host.engine->Record(1);
+    WindowRecord& record = *Inside().Record(1);
 
     EXPECT_EQ(host.engine->RegisterKeyedControl(plain), 0);
     EXPECT_EQ(record.ChildCount(ControlFamily::Containers), 0);
@@ -181,9 +183,9 @@ TEST(KeyedPainterTest, OwnerIndexFollowsTheWindowsAndAControlMayGoFirst) {
     EXPECT_EQ(prop::Get(later, prop::kKeyedOwner), 2);
 
     ::DestroyWindow(early);
-    EXPECT_EQ(host.engine->Record(2)->ChildCount(ControlFamily::Keyed), 1);
+    EXPECT_EQ(Inside().Record(2)->ChildCount(ControlFamily::Keyed), 1);
     ::DestroyWindow(host.window);
-    EXPECT_EQ(host.engine->WindowCount(), 1);
+    EXPECT_EQ(Inside().WindowCount(), 1);
     EXPECT_EQ(prop::Get(later, prop::kKeyedOwner), 1);
     EXPECT_EQ(prop::Get(later, prop::kKeyedIndex), 2);
     EXPECT_EQ(prop::Get(later, prop::kOwnerIndex), 0);  // the "Hw_" keys are not the family's

@@ -10,15 +10,17 @@
 #include <algorithm>
 #include <string>
 
-#include "skin/child_hover.h"
-#include "skin/frame/header_painter_win.h"
-#include "skin/list_painter_win.h"
-#include "skin/window_properties_win.h"
+#include "skin/engine/child_hover.h"
+#include "skin/families/header/header_painter_win.h"
+#include "skin/families/list/list_painter_win.h"
+#include "skin/engine/window_properties_win.h"
 #include "support/skinned_host.h"
+#include "support/engine_inside.h"
 
 namespace yf {
 namespace {
 
+using testing::Inside;
 using testing::CaptureClient;
 using testing::CaptureWindow;
 using testing::kSkinRgb;
@@ -91,7 +93,7 @@ TEST(ListPainterTest, TakesOverEveryListClassButASortedListView) {
     EXPECT_EQ(ListView_GetTextBkColor(view), CLR_NONE);
     EXPECT_EQ(TreeView_GetBkColor(tree), static_cast<COLORREF>(gfx::kMagenta));
     // Both list views' headers belong to the header family.
-    EXPECT_EQ(host.engine->Record(1)->ChildCount(ControlFamily::Headers), 2);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Headers), 2);
 }
 
 TEST(ListPainterTest, ListBoxInteriorIsItsClientAreaAndScrollBar) {
@@ -225,10 +227,10 @@ TEST(ListPainterTest, OnlyAListWithABorderGetsAFrame) {
                          cases[i].exStyle, 10 + 130 * i, 30, 120, 100);
     }
     host.SkinAndShow();
-    ListPainter& lists = *host.engine->PainterOf<ListPainter>();
+    ListPainter& lists = *Inside().PainterOf<ListPainter>();
     for (int i = 0; i < 3; ++i) {
         SkinnedHost::Poison(boxes[i]);
-        lists.PaintListFrame(1, i + 1);
+        lists.PaintListFrame(lists.Find(boxes[i]));
         const std::uint32_t edge = CaptureWindow(boxes[i]).At(0, 50);
         EXPECT_EQ(edge != SkinnedHost::kPoisonRgb, cases[i].framed) << i;
         // Never inside the interior.
@@ -251,20 +253,20 @@ TEST(ListPainterTest, MovingOntoAnotherListLightsItOnceAndFurtherMovesRepaintNot
     EXPECT_FALSE(lit(first));
     move(first);
     EXPECT_TRUE(lit(first));
-    EXPECT_EQ(host.engine->Record(1)->childHover.hotKind, kListHotKind);
+    EXPECT_EQ(Inside().Record(1)->childHover.hotKind, kListHotKind);
     SkinnedHost::Poison(first);
     move(first);
     EXPECT_EQ(CaptureWindow(first).At(0, 50), SkinnedHost::kPoisonRgb);
 
     move(second);
     EXPECT_TRUE(lit(second));
-    EXPECT_EQ(host.engine->Record(1)->childHover.hotIndex, 2);
+    EXPECT_EQ(Inside().Record(1)->childHover.hotIndex, 2);
     SkinnedHost::Poison(second);
     move(second);
     EXPECT_EQ(CaptureWindow(second).At(0, 50), SkinnedHost::kPoisonRgb);
     ::SendMessageW(second, WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(lit(second));
-    EXPECT_EQ(host.engine->Record(1)->childHover.hotIndex, 0);
+    EXPECT_EQ(Inside().Record(1)->childHover.hotIndex, 0);
 }
 
 TEST(ListPainterTest, AnArrowKeyScrollRepaintsTheWholeListBeforeItsNextMessages) {
@@ -321,19 +323,23 @@ TEST_F(HeaderPainterTest, OnlyAHeaderWithButtonsLightsAndPressesItsItems) {
         HWND header = StandaloneHeader(style);
         AddColumn(header, 0, L"第一列", 120);
         AddColumn(header, 1, L"第二列", 120);
-        HeaderPainter& headers = *host_.engine->PainterOf<HeaderPainter>();
+        HeaderPainter& headers = *Inside().PainterOf<HeaderPainter>();
         if (!style) {
             host_.SkinAndShow();
         } else {
             headers.Install(1, host_.window);  // made after the window was skinned
         }
-        headers.PaintHeader(1, static_cast<int>(prop::Get(header, prop::kListIndex)));
+        headers.PaintHeader(headers.Find(header));
         const testing::Pixels plain = Cell(header, 0);
         const testing::Pixels second = Cell(header, 1);
+        // Each look is also painted afresh while it holds, so a header without buttons that
+        // took the hover or the press for a look of its own would show it.
         ::SendMessageW(header, WM_MOUSEMOVE, 0, MAKELPARAM(60, 10));
+        SkinnedHost::Repaint(header);
         const testing::Pixels hovered = Cell(header, 0);
-        EXPECT_EQ(host_.engine->Record(1)->childHover.hotKind, kHeaderHotKind);
+        EXPECT_EQ(Inside().Record(1)->childHover.hotKind, kHeaderHotKind);
         ::SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 10));
+        SkinnedHost::Repaint(header);
         const testing::Pixels pressed = Cell(header, 0);
         ::SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(60, 10));
         EXPECT_EQ(hovered == plain, style == 0);
@@ -413,9 +419,9 @@ TEST_F(HeaderPainterTest, AListViewKeepsWorkingWhenItsHeaderGoes) {
     column.pszText = const_cast<wchar_t*>(L"名称");
     ListView_InsertColumn(view, 0, &column);
     host_.SkinAndShow();
-    ASSERT_EQ(host_.engine->Record(1)->ChildCount(ControlFamily::Headers), 1);
+    ASSERT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Headers), 1);
     ::DestroyWindow(ListView_GetHeader(view));
-    EXPECT_EQ(host_.engine->Record(1)->ChildCount(ControlFamily::Headers), 0);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Headers), 0);
     SkinnedHost::Repaint(view);
     ::SendMessageW(view, WM_MOUSEMOVE, 0, MAKELPARAM(30, 30));
     host_.engine->RenderWindow(1);

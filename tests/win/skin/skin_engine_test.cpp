@@ -11,18 +11,22 @@
 #include <vector>
 
 #include "gfx/pixels_win.h"
-#include "skin/child_hover.h"
-#include "skin/dib_surface_win.h"
+#include "skin/engine/child_hover.h"
+#include "skin/backdrop/dib_surface_win.h"
 #include "skin/frame/title_layout.h"
-#include "skin/skin_engine_win.h"
-#include "skin/window_properties_win.h"
-#include "skin/working_set_win.h"
+#include "skin/engine/picture_fade_win.h"
+#include "skin/engine/skin_engine_win.h"
+#include "skin/frame/window_frame_win.h"
+#include "skin/engine/window_properties_win.h"
+#include "skin/engine/working_set_win.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
+#include "support/engine_inside.h"
 
 namespace yf {
 namespace {
 
+using testing::Inside;
 using testing::PumpFor;
 using testing::PumpUntil;
 
@@ -114,7 +118,7 @@ class SkinEngineTest : public ::testing::Test {
         engine_->RenderWindow(1, nullptr, false);
     }
     std::uint32_t ImagePixel(HWND window, int x, int y) {
-        WindowRecord* record = engine_->Record(engine_->FindWindowIndex(window));
+        WindowRecord* record = Inside().Record(Inside().FindWindowIndex(window));
         return Rgb(record->windowImage.Pixels().At(x, y));
     }
 
@@ -127,7 +131,7 @@ TEST_F(SkinEngineTest, ApplySkinRegistersOnceAndSetsTheProperties) {
     HWND window = MakeWindow();
     EXPECT_TRUE(Apply(window));
     EXPECT_FALSE(Apply(window));
-    ASSERT_EQ(engine_->WindowCount(), 1);
+    ASSERT_EQ(Inside().WindowCount(), 1);
     EXPECT_EQ(prop::Get(window, prop::kListIndex), 1);
     // The stored procedure is the window's own: calling it reaches the test procedure.
     const auto stored = reinterpret_cast<WNDPROC>(prop::Get(window, prop::kOldProc));
@@ -136,7 +140,7 @@ TEST_F(SkinEngineTest, ApplySkinRegistersOnceAndSetsTheProperties) {
     EXPECT_EQ(systemCommands, std::vector<WPARAM>{0x1230});
     EXPECT_TRUE(::GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU);
 
-    const WindowRecord& record = *engine_->Record(1);
+    const WindowRecord& record = *Inside().Record(1);
     EXPECT_TRUE(record.registered);
     EXPECT_TRUE(record.state.needsRender);
     EXPECT_EQ(record.captionButtonCount, 3);
@@ -160,27 +164,27 @@ TEST_F(SkinEngineTest, DestroyingTheFirstWindowRenumbersTheSecondAndItsChildren)
     ASSERT_EQ(prop::Get(child, prop::kOwnerIndex), 2);
 
     ::DestroyWindow(first);
-    ASSERT_EQ(engine_->WindowCount(), 1);
-    EXPECT_EQ(engine_->FindWindowIndex(second), 1);
+    ASSERT_EQ(Inside().WindowCount(), 1);
+    EXPECT_EQ(Inside().FindWindowIndex(second), 1);
     EXPECT_EQ(prop::Get(second, prop::kListIndex), 1);
     EXPECT_EQ(prop::Get(child, prop::kOwnerIndex), 1);
     // The renumbered window and its edit still reach their records.
-    engine_->Record(1)->state.minimized = true;
+    Inside().Record(1)->state.minimized = true;
     ::SendMessageW(second, WM_QUERYOPEN, 0, 0);
-    EXPECT_FALSE(engine_->Record(1)->state.minimized);
+    EXPECT_FALSE(Inside().Record(1)->state.minimized);
     ::SendMessageW(child, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(engine_->Record(1)->childHover.hotKind, kEditHotKind);
-    EXPECT_EQ(engine_->Record(1)->childHover.hotIndex, 1);
+    EXPECT_EQ(Inside().Record(1)->childHover.hotKind, kEditHotKind);
+    EXPECT_EQ(Inside().Record(1)->childHover.hotIndex, 1);
 }
 
 TEST_F(SkinEngineTest, TheVeryFirstSizeMessageLeavesNeedsRenderAlone) {
     HWND window = MakeWindow();
     Apply(window);
-    WindowRecord& record = *engine_->Record(1);
-    ASSERT_TRUE(engine_->Settings().firstSize);
+    WindowRecord& record = *Inside().Record(1);
+    ASSERT_TRUE(Inside().Settings().firstSize);
     ::SendMessageW(window, WM_SIZE, 0, MAKELPARAM(300, 200));
     EXPECT_FALSE(record.state.needsRender);
-    EXPECT_FALSE(engine_->Settings().firstSize);
+    EXPECT_FALSE(Inside().Settings().firstSize);
     ::SendMessageW(window, WM_SIZE, 0, MAKELPARAM(300, 200));
     EXPECT_TRUE(record.state.needsRender);
 }
@@ -204,7 +208,7 @@ TEST_F(SkinEngineTest, ComposedImageHasMagentaCornersAndTheOutline) {
     EXPECT_TRUE(Near(outer, 0x242424, 12)) << std::hex << outer;
     EXPECT_TRUE(Near(inner, 0xDADADA, 12)) << std::hex << inner;
     EXPECT_EQ(ImagePixel(window, w / 2, h / 2), 0x808080u);
-    EXPECT_FALSE(engine_->Record(1)->state.needsRender);
+    EXPECT_FALSE(Inside().Record(1)->state.needsRender);
 }
 
 TEST_F(SkinEngineTest, StretchedModeCoversTheClientArea) {
@@ -224,15 +228,15 @@ TEST_F(SkinEngineTest, StretchedPictureIsDecodedOnceAndCopiedWhenIdle) {
     Apply(window);
     const std::uint32_t colours[4] = {kRed, kGreen, kBlue, kYellow};
     UsePicture(testing::QuadrantPicture(60, 40, colours), PictureMode::Stretched);
-    const int generation = engine_->SkinImage().generation;
+    const int generation = Inside().SkinImage().generation;
     // Until the program is idle the decoded picture itself is kept.
-    EXPECT_NE(engine_->SkinImage().decoded, nullptr);
+    EXPECT_NE(Inside().SkinImage().decoded, nullptr);
     engine_->RenderWindow(1, nullptr, false);
     EXPECT_EQ(ImagePixel(window, 225, 150), 0xFFFF00u);
-    ASSERT_TRUE(PumpUntil([&] { return engine_->SkinImage().decoded == nullptr; }, 3000));
-    EXPECT_EQ(engine_->SkinImage().pixels.width, 60);  // smaller than the screen: kept as it is
-    EXPECT_EQ(engine_->SkinImage().generation, generation);
-    engine_->Record(1)->state.needsRender = true;
+    ASSERT_TRUE(PumpUntil([&] { return Inside().SkinImage().decoded == nullptr; }, 3000));
+    EXPECT_EQ(Inside().SkinImage().pixels.width, 60);  // smaller than the screen: kept as it is
+    EXPECT_EQ(Inside().SkinImage().generation, generation);
+    Inside().Record(1)->state.needsRender = true;
     engine_->RenderWindow(1, nullptr, false);
     EXPECT_EQ(ImagePixel(window, 75, 60), 0xFF0000u);
     EXPECT_EQ(ImagePixel(window, 225, 150), 0xFFFF00u);
@@ -274,7 +278,7 @@ TEST_F(SkinEngineTest, FadePictureFadesExactlyTheStatedBands) {
     constexpr gfx::ColourRef kTheme = 0x0000FF;  // red as a COLORREF
     for (int variant : {1, 0}) {
         const gfx::PixelBuffer faded =
-            gfx::DecodePicture(engine_->FadePicture(source, std::nullopt, kTheme, variant));
+            gfx::DecodePicture(FadePicture(source, std::nullopt, kTheme, variant));
         ASSERT_EQ(faded.width, 100);
         ASSERT_EQ(faded.height, 80);
         const int bandStart = variant ? 71 : 0;  // first column of the side band
@@ -302,14 +306,14 @@ TEST_F(SkinEngineTest, SetSkinPictureRendersVisibleWindowsAndDefersHiddenOnes) {
     ::ShowWindow(shown, SW_SHOWNOACTIVATE);
     PumpFor(100);
     UsePicture(testing::FlatPicture(20, 20, kRed), PictureMode::Stretched);
-    EXPECT_FALSE(engine_->Record(1)->state.needsRender);
+    EXPECT_FALSE(Inside().Record(1)->state.needsRender);
     EXPECT_EQ(ImagePixel(shown, 150, 100), 0xFF0000u);
-    EXPECT_TRUE(engine_->Record(2)->state.needsRender);
-    EXPECT_FALSE(engine_->Record(2)->windowImage);
+    EXPECT_TRUE(Inside().Record(2)->state.needsRender);
+    EXPECT_FALSE(Inside().Record(2)->windowImage);
 
     UsePicture(testing::FlatPicture(20, 20, kBlue), PictureMode::Stretched);
     EXPECT_EQ(ImagePixel(shown, 150, 100), 0x0000FFu);
-    EXPECT_EQ(engine_->Settings().themeColour, 0x204060u);
+    EXPECT_EQ(Inside().Settings().themeColour, 0x204060u);
     ::ShowWindow(hidden, SW_SHOWNOACTIVATE);
     PumpFor(100);
     EXPECT_EQ(ImagePixel(hidden, 150, 100), 0x0000FFu);
@@ -321,7 +325,7 @@ TEST_F(SkinEngineTest, PaintWithoutNeedsRenderOnlyCopiesTheImage) {
     UsePicture(testing::FlatPicture(20, 20, kRed), PictureMode::Stretched);
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     PumpFor(100);
-    WindowRecord& record = *engine_->Record(1);
+    WindowRecord& record = *Inside().Record(1);
     const HBITMAP composed = record.windowImage.Bitmap();
     ::InvalidateRect(window, nullptr, FALSE);
     ::UpdateWindow(window);
@@ -338,13 +342,13 @@ TEST_F(SkinEngineTest, CloseButtonDestroysTheWindow) {
     Apply(window);
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     PumpFor(50);
-    const gfx::RectF close = engine_->Record(1)->strip.Button(3).rect;
+    const gfx::RectF close = Inside().Record(1)->strip.Button(3).rect;
     const LPARAM at = MAKELPARAM(static_cast<int>(close.x + 10), 10);
     ::SendMessageW(window, WM_MOUSEMOVE, 0, at);
     ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
     ::SendMessageW(window, WM_LBUTTONUP, 0, at);
     EXPECT_FALSE(::IsWindow(window));
-    EXPECT_EQ(engine_->WindowCount(), 0);
+    EXPECT_EQ(Inside().WindowCount(), 0);
     EXPECT_EQ(systemCommands, std::vector<WPARAM>{SC_CLOSE});
 }
 
@@ -353,12 +357,12 @@ TEST_F(SkinEngineTest, MinimizeButtonSendsMinimize) {
     Apply(window);
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     PumpFor(50);
-    const gfx::RectF minimize = engine_->Record(1)->strip.Button(1).rect;
+    const gfx::RectF minimize = Inside().Record(1)->strip.Button(1).rect;
     const LPARAM at = MAKELPARAM(static_cast<int>(minimize.x + 10), 10);
     ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
     ::SendMessageW(window, WM_LBUTTONUP, 0, at);
     EXPECT_EQ(systemCommands, std::vector<WPARAM>{SC_MINIMIZE});
-    EXPECT_TRUE(engine_->Record(1)->state.minimized);
+    EXPECT_TRUE(Inside().Record(1)->state.minimized);
     EXPECT_TRUE(::IsIconic(window));
 }
 
@@ -373,15 +377,15 @@ TEST_F(SkinEngineTest, DoubleClickOnTheCaptionMaximizesAndBelowItDoesNothing) {
     EXPECT_TRUE(systemCommands.empty());
     ::SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 25));
     EXPECT_EQ(systemCommands, std::vector<WPARAM>{SC_MAXIMIZE});
-    EXPECT_TRUE(engine_->Record(1)->state.maximized);
+    EXPECT_TRUE(Inside().Record(1)->state.maximized);
     EXPECT_TRUE(::IsZoomed(window));
     // The next paint composes the window at its new size.
     PumpFor(100);
     RECT client{};
     ::GetClientRect(window, &client);
     EXPECT_GT(client.right, 300);
-    EXPECT_EQ(engine_->Record(1)->windowImage.Width(), client.right);
-    EXPECT_EQ(engine_->Record(1)->windowImage.Height(), client.bottom);
+    EXPECT_EQ(Inside().Record(1)->windowImage.Width(), client.right);
+    EXPECT_EQ(Inside().Record(1)->windowImage.Height(), client.bottom);
 }
 
 TEST_F(SkinEngineTest, TitleFollowsTheWindowTextAndItsStyle) {
@@ -391,12 +395,12 @@ TEST_F(SkinEngineTest, TitleFollowsTheWindowTextAndItsStyle) {
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     PumpFor(50);
     ::SetWindowTextW(window, L"新标题");
-    EXPECT_EQ(engine_->Record(1)->captionKey.text, "新标题");
+    EXPECT_EQ(Inside().Record(1)->frame->DrawnTitle(), "新标题");
     ASSERT_TRUE(engine_->SetTitleStyle(window, std::nullopt, std::nullopt, 0x0000FF, std::nullopt,
                                        std::nullopt));
     // Pure red text now shows in the title area, and the text itself is unchanged.
     const PixelBox area =
-        LayoutTitle(300, engine_->Record(1)->strip.width, 3, 25).area;  // 300 wide
+        LayoutTitle(300, Inside().Record(1)->strip.width, 3, 25).area;  // 300 wide
     int red = 0;
     for (int y = area.y; y < area.y + area.height; ++y) {
         for (int x = area.x + 20; x < area.x + area.width; ++x)
@@ -424,13 +428,13 @@ TEST_F(SkinEngineTest, HoveringFadesTheCloseButtonInRed) {
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     PumpFor(50);
     engine_->RenderWindow(1, nullptr, false);
-    const PixelBox box = ButtonPaintBox(engine_->Record(1)->strip, 3);
+    const PixelBox box = ButtonPaintBox(Inside().Record(1)->strip, 3);
     const std::uint32_t before = ImagePixel(window, box.x + 3, box.y + 3);
     ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(box.x + box.width / 2, 10));
     ::SendMessageW(window, WM_MOUSEHOVER, 0, 0);
-    ASSERT_EQ(engine_->Record(1)->captionHover.hotButton, 3);
+    ASSERT_EQ(Inside().Record(1)->captionHover.hotButton, 3);
     ASSERT_TRUE(PumpUntil(
-        [&] { return engine_->Record(1)->captionHover.fadeIn.step >= kFadeSteps; }, 3000));
+        [&] { return Inside().Record(1)->captionHover.fadeIn.step >= kFadeSteps; }, 3000));
     const std::uint32_t after = ImagePixel(window, box.x + 3, box.y + 3);
     EXPECT_GT((after >> 16) & 0xFF, ((before >> 16) & 0xFF) + 60)
         << std::hex << before << " " << after;
@@ -438,8 +442,8 @@ TEST_F(SkinEngineTest, HoveringFadesTheCloseButtonInRed) {
     ::SendMessageW(window, WM_MOUSELEAVE, 0, 0);
     ASSERT_TRUE(PumpUntil(
         [&] {
-            return !engine_->Record(1)->captionHover.timerOn &&
-                   engine_->Record(1)->captionHover.fadeOut.button == 0;
+            return !Inside().Record(1)->captionHover.timerOn &&
+                   Inside().Record(1)->captionHover.fadeOut.button == 0;
         },
         3000));
     EXPECT_EQ(ImagePixel(window, box.x + 3, box.y + 3), before);
@@ -454,7 +458,7 @@ TEST_F(SkinEngineTest, OnceTheHoverHasComeOnlyTheLeaveIsTracked) {
     ::GetWindowRect(window, &rect);
     // The real pointer comes in: its move asks for the hover at 1 ms, and the hover comes.
     ::SetCursorPos(rect.left + 150, rect.top + 100);
-    ASSERT_TRUE(PumpUntil([&] { return engine_->Record(1)->captionHover.mouseInside; }, 2000));
+    ASSERT_TRUE(PumpUntil([&] { return Inside().Record(1)->captionHover.mouseInside; }, 2000));
     TRACKMOUSEEVENT query{sizeof(query), TME_QUERY, window, 0};
     ::TrackMouseEvent(&query);
     EXPECT_EQ(query.hwndTrack, window);
@@ -462,7 +466,7 @@ TEST_F(SkinEngineTest, OnceTheHoverHasComeOnlyTheLeaveIsTracked) {
     // Not the hover's 1 ms any more, which would keep the pointer polled until the leave.
     EXPECT_NE(query.dwHoverTime, 1u);
     ::SetCursorPos(0, 0);
-    EXPECT_TRUE(PumpUntil([&] { return !engine_->Record(1)->captionHover.mouseInside; }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return !Inside().Record(1)->captionHover.mouseInside; }, 3000));
 }
 
 TEST_F(SkinEngineTest, ChildrenGetTheSkinBehindThemAsTheirBrush) {
@@ -565,17 +569,17 @@ TEST_F(SkinEngineTest, ControlsInsideAWindowComposingItsOwnImageCopyFromThatImag
     };
     prop::Set(panel, prop::kOwnImageMark, 1);
     prop::Set(panel, prop::kOwnImageDc, reinterpret_cast<std::intptr_t>(own));
-    EXPECT_FALSE(engine_->StampOf(label, spot).keepable);
-    EXPECT_EQ(centre(engine_->TakeBackgroundSnapshot(label, spot)), RGB(0, 0, 255));
+    EXPECT_FALSE(Inside().GetBackdrop().StampOf(label, spot).keepable);
+    EXPECT_EQ(centre(Inside().GetBackdrop().Snapshot(label, spot)), RGB(0, 0, 255));
     prop::Remove(panel, prop::kOwnImageMark);
-    EXPECT_TRUE(engine_->StampOf(label, spot).keepable);
-    EXPECT_EQ(centre(engine_->TakeBackgroundSnapshot(label, spot)), RGB(0, 255, 0));
+    EXPECT_TRUE(Inside().GetBackdrop().StampOf(label, spot).keepable);
+    EXPECT_EQ(centre(Inside().GetBackdrop().Snapshot(label, spot)), RGB(0, 255, 0));
     // The mark is one of windows outside the engine: on the skinned window itself it is not read.
     HWND direct = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 240, 40, 50, 20,
                                     window, nullptr, nullptr, nullptr);
     prop::Set(window, prop::kOwnImageMark, 1);
-    EXPECT_TRUE(engine_->StampOf(direct, spot).keepable);
-    EXPECT_EQ(centre(engine_->TakeBackgroundSnapshot(direct, spot)), RGB(0, 255, 0));
+    EXPECT_TRUE(Inside().GetBackdrop().StampOf(direct, spot).keepable);
+    EXPECT_EQ(centre(Inside().GetBackdrop().Snapshot(direct, spot)), RGB(0, 255, 0));
     prop::Remove(window, prop::kOwnImageMark);
     prop::Remove(panel, prop::kOwnImageDc);
     ::SelectObject(own, old);
@@ -590,7 +594,7 @@ TEST_F(SkinEngineTest, APictureThatDoesNotDecodeKeepsTheFillColour) {
     UsePicture(testing::FlatPicture(20, 20, kGreen), PictureMode::Stretched);
     const std::vector<std::uint8_t> garbage(64, 0x5A);
     EXPECT_TRUE(engine_->SetWindowPicture(window, garbage));
-    EXPECT_TRUE(engine_->Record(1)->state.needsRender);
+    EXPECT_TRUE(Inside().Record(1)->state.needsRender);
     engine_->RenderWindow(1, nullptr, false);
     EXPECT_EQ(ImagePixel(window, 150, 100), kThemeRgb);
     // Only an unknown window or no bytes at all are refused.
@@ -615,7 +619,7 @@ TEST_F(SkinEngineTest, TheEngineGivesWindowsBackTheirOwnProcedure) {
     EXPECT_NE(::GetWindowLongPtrW(window, GWLP_WNDPROC), skinned);
     EXPECT_EQ(prop::Get(window, prop::kListIndex), 0);
     EXPECT_EQ(prop::Get(window, prop::kOldProc), 0);
-    EXPECT_EQ(SkinEngine::Current(), nullptr);
+    EXPECT_EQ(EngineCore::Current(), nullptr);
     ::SendMessageW(window, WM_SYSCOMMAND, 0x1230, 0);
     EXPECT_EQ(systemCommands, std::vector<WPARAM>{0x1230});
 }

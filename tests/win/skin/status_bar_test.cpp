@@ -8,14 +8,16 @@
 #include <memory>
 #include <vector>
 
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"
+#include "support/engine_inside.h"
 
 namespace yf {
 namespace {
 
+using testing::Inside;
 using testing::PumpFor;
 
 constexpr wchar_t kHostClass[] = L"YfStatusBarTestWindow";
@@ -57,7 +59,7 @@ class StatusBarTest : public ::testing::Test {
         ::UpdateWindow(window_);
         PumpFor(150);
     }
-    const StatusBar& Bar() { return engine_->Record(1)->statusBar; }
+    const StatusBar& Bar() { return Inside().Record(1)->statusBar; }
     testing::Pixels Client() {
         RECT client{};
         ::GetClientRect(window_, &client);

@@ -6,21 +6,25 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
-#include "skin/child_hover.h"
-#include "skin/progress_painter_win.h"
-#include "skin/skin_engine_win.h"
-#include "skin/trackbar_painter_win.h"
-#include "skin/window_properties_win.h"
+#include "core/unique_handle_win.h"
+#include "skin/engine/child_hover.h"
+#include "skin/families/progress/progress_painter_win.h"
+#include "skin/engine/skin_engine_win.h"
+#include "skin/families/trackbar/trackbar_painter_win.h"
+#include "skin/engine/window_properties_win.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"
+#include "support/engine_inside.h"
 
 namespace yf {
 namespace {
 
+using testing::Inside;
 using testing::PumpFor;
 
 constexpr wchar_t kHostClass[] = L"YfTrackbarsTestWindow";
@@ -117,12 +121,12 @@ class SkinnedTrackbarsTest : public ::testing::Test {
 
 TEST_F(SkinnedTrackbarsTest, EveryTrackbarAndProgressBarIsTakenOver) {
     Build();
-    const WindowRecord& record = *engine_->Record(1);
-    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::Trackbars), 3);
-    EXPECT_EQ(engine_->Record(1)->ChildCount(ControlFamily::ProgressBars), 2);
+    const WindowRecord& record = *Inside().Record(1);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::Trackbars), 3);
+    EXPECT_EQ(Inside().Record(1)->ChildCount(ControlFamily::ProgressBars), 2);
     (void)record;
     const auto trackProc =
-        reinterpret_cast<LONG_PTR>(engine_->PainterOf<TrackbarPainter>()->Procedure());
+        reinterpret_cast<LONG_PTR>(Inside().PainterOf<TrackbarPainter>()->Procedure());
     EXPECT_EQ(::GetWindowLongPtrW(innerTrack_, GWLP_WNDPROC), trackProc);
     EXPECT_EQ(prop::Get(upright_, prop::kListIndex), 2);
     EXPECT_EQ(prop::Get(innerProgress_, prop::kListIndex), 2);
@@ -132,7 +136,7 @@ TEST_F(SkinnedTrackbarsTest, ThumbGrowsUnderTheMouseAndShrinksWhenItLeaves) {
     Build(false);  // no panel: only the groove and the thumb lie on the grey
     const int resting = CountBright(track_);
     ::SendMessageW(track_, WM_MOUSEMOVE, 0, MAKELPARAM(100, 20));
-    EXPECT_EQ(engine_->Record(1)->childHover.hotKind, kTrackbarHotKind);
+    EXPECT_EQ(Inside().Record(1)->childHover.hotKind, kTrackbarHotKind);
     const int hot = CountBright(track_);
     ::SendMessageW(track_, WM_MOUSELEAVE, 0, 0);
     const int after = CountBright(track_);
@@ -183,16 +187,54 @@ TEST_F(SkinnedTrackbarsTest, ProgressBarFillsUpToItsPosition) {
     EXPECT_FALSE(IsReddish(none.At(50, 15)));
 }
 
+// A range of nothing still gets the whole face (and no selection mark to divide by it); a
+// selection is marked along the groove over exactly the selected share of the channel.
 TEST_F(SkinnedTrackbarsTest, RangeZeroAndSelectionsPaintSafely) {
     Build();
+    const auto repaint = [this] {
+        ::RedrawWindow(innerTrack_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+        PumpFor(30);
+        return testing::CaptureWindow(innerTrack_);
+    };
     ::SendMessageW(innerTrack_, TBM_SETRANGE, TRUE, MAKELPARAM(0, 0));
     ::SendMessageW(innerTrack_, TBM_SETSEL, TRUE, MAKELPARAM(0, 0));
-    ::RedrawWindow(innerTrack_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
-    ::SendMessageW(innerTrack_, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
-    ::SendMessageW(innerTrack_, TBM_SETSEL, TRUE, MAKELPARAM(20, 60));
-    ::RedrawWindow(innerTrack_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+    {
+        // Green all over, so a face left unpainted shows.
+        WindowDc dc(innerTrack_, WindowDc::Area::Whole);
+        const RECT all{0, 0, 1000, 1000};
+        UniqueBrush green(::CreateSolidBrush(RGB(0, 255, 0)));
+        ::FillRect(dc.get(), &all, green.get());
+    }
+    const testing::Pixels empty = repaint();
+    int green = 0;
+    for (std::uint32_t p : empty.bgra) green += (p & 0xFFFFFF) == 0x00FF00;
+    EXPECT_EQ(green, 0);
     EXPECT_EQ(BackgroundSnapshot::LiveCount(), 0u);
-    EXPECT_TRUE(::IsWindow(innerTrack_));
+
+    ::SendMessageW(innerTrack_, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+    const testing::Pixels unmarked = repaint();
+    ::SendMessageW(innerTrack_, TBM_SETSEL, TRUE, MAKELPARAM(20, 60));
+    const testing::Pixels marked = repaint();
+    RECT channel{};
+    ::SendMessageW(innerTrack_, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    const int length = channel.right - channel.left;
+    // Where the mark differs from the face without it: one line (two rows where it is smoothed
+    // across a pixel boundary), from 20 % to 60 %.
+    int left = unmarked.width, right = -1, top = unmarked.height, bottom = -1;
+    for (int y = 0; y < unmarked.height; ++y) {
+        for (int x = 0; x < unmarked.width; ++x) {
+            if (unmarked.At(x, y) == marked.At(x, y)) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    ASSERT_GE(right, left) << "no selection mark";
+    EXPECT_LE(bottom - top, 1);
+    EXPECT_NEAR(left, channel.left + length * 20 / 100, 2);
+    EXPECT_NEAR(right, channel.left + length * 60 / 100, 2);
+    EXPECT_EQ(BackgroundSnapshot::LiveCount(), 0u);
 }
 
 TEST_F(SkinnedTrackbarsTest, AtTheMaximumTheAccentLineReachesFurther) {

@@ -7,6 +7,7 @@
 
 #include "gfx/graphics_win.h"
 #include "gfx/image_win.h"
+#include "gfx/pixels_win.h"
 
 namespace yf::testing {
 
@@ -34,6 +35,26 @@ inline std::vector<std::uint8_t> FlatPicture(int width, int height, std::uint32_
                                              std::string_view format = gfx::kPngFormat) {
     const std::uint32_t colours[4] = {colour, colour, colour, colour};
     return QuadrantPicture(width, height, colours, format);
+}
+
+// A picture whose every pixel differs from each of its four neighbours (in red, by 7 across
+// and 3 down), with a pattern over the gradient: a face copied from the wrong place, or left
+// where its control no longer is, shows on it.
+inline std::uint32_t PatternRgb(int x, int y) {
+    const auto red = static_cast<std::uint32_t>((x * 7 + y * 3) & 0xFF);
+    const auto green = static_cast<std::uint32_t>((x * 5 + y * 11) & 0xFF);
+    const auto blue = static_cast<std::uint32_t>(((x * 13) ^ (y * 17)) & 0xFF);
+    return red << 16 | green << 8 | blue;
+}
+
+inline std::vector<std::uint8_t> PatternPicture(int width, int height) {
+    gfx::PixelBuffer pixels(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) pixels.At(x, y) = 0xFF000000u | PatternRgb(x, y);
+    }
+    gfx::Bitmap bitmap;
+    gfx::ToBitmap(pixels, bitmap);
+    return bitmap.SaveToBytes(gfx::kPngFormat);
 }
 
 }  // namespace yf::testing

@@ -1,5 +1,7 @@
-// A skinned window for the painter tests: an engine with a flat picture of one colour and a red
-// accent, so the skin, the frames and the controls' own pixels can be told apart.
+// A skinned window for the painter tests: an engine with a red accent and a flat picture of one
+// colour, so the skin, the frames and the controls' own pixels can be told apart; or with a
+// picture whose every pixel differs from its neighbours, laid at its natural size, so that what
+// a face shows of the skin can be held against the window's image, with or without the veil.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "skin/skin_engine_win.h"
+#include "skin/engine/skin_engine_win.h"
 #include "support/message_pump.h"
 #include "support/pictures.h"
 #include "support/pixels.h"
@@ -30,12 +32,22 @@ inline std::uint32_t RgbOf(COLORREF colour) {
            (static_cast<std::uint32_t>(GetGValue(colour)) << 8) | GetBValue(colour);
 }
 
+struct HostOptions {
+    bool seeThrough = true;  // SetControlOptions with a veil alpha: children over the skin
+    bool patterned = false;  // PatternPicture at the window's size instead of the flat one
+    int veilAlpha = 0;
+};
+
 class SkinnedHost {
   public:
+    static constexpr int kWidth = 560;
+    static constexpr int kHeight = 400;
+
     // `seeThrough`: SetControlOptions with a veil alpha of 0 (children painted over the skin).
-    explicit SkinnedHost(bool seeThrough = true) {
-        INITCOMMONCONTROLSEX common{sizeof(common),
-                                    ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
+    explicit SkinnedHost(bool seeThrough = true) : SkinnedHost(HostOptions{seeThrough}) {}
+    explicit SkinnedHost(const HostOptions& options) {
+        INITCOMMONCONTROLSEX common{sizeof(common), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                                        ICC_INTERNET_CLASSES};
         ::InitCommonControlsEx(&common);
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);
@@ -45,17 +57,25 @@ class SkinnedHost {
         wc.lpszClassName = L"YfPainterTestWindow";
         ::RegisterClassExW(&wc);
         engine = std::make_unique<SkinEngine>();
-        picture_ = FlatPicture(20, 20, 0xFF000000 | kSkinRgb);
-        SkinPictureArgs args;
-        args.bytes = picture_;
-        args.themeColour = 0xC0C0C0;
-        args.accentColour = kRedAccent;
-        args.mode = PictureMode::Stretched;
-        engine->SetSkinPicture(args);
-        ControlOptions options;
-        if (seeThrough) options.veilAlpha = 0;
-        engine->SetControlOptions(options);
+        picture_ = options.patterned ? PatternPicture(kWidth, kHeight)
+                                     : FlatPicture(20, 20, 0xFF000000 | kSkinRgb);
+        pictureArgs_.bytes = picture_;
+        pictureArgs_.themeColour = 0xC0C0C0;
+        pictureArgs_.accentColour = kRedAccent;
+        pictureArgs_.mode = options.patterned ? PictureMode::Centred : PictureMode::Stretched;
+        engine->SetSkinPicture(pictureArgs_);
+        ControlOptions controls;
+        if (options.seeThrough) controls.veilAlpha = options.veilAlpha;
+        engine->SetControlOptions(controls);
         window = NewWindow();
+    }
+
+    // The same picture again: every window is composed anew, and every face with it.
+    void Recompose() {
+        engine->SetSkinPicture(pictureArgs_);
+        ::RedrawWindow(window, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpFor(150);
     }
     ~SkinnedHost() {
         for (HWND made : windows_) {
@@ -68,8 +88,9 @@ class SkinnedHost {
     SkinnedHost& operator=(const SkinnedHost&) = delete;
 
     HWND NewWindow(int x = 60, int y = 60) {
-        HWND made = ::CreateWindowExW(0, L"YfPainterTestWindow", L"画", WS_POPUP, x, y, 560, 400,
-                                      nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        HWND made = ::CreateWindowExW(0, L"YfPainterTestWindow", L"画", WS_POPUP, x, y, kWidth,
+                                      kHeight, nullptr, nullptr, ::GetModuleHandleW(nullptr),
+                                      nullptr);
         windows_.push_back(made);
         return made;
     }
@@ -122,6 +143,7 @@ class SkinnedHost {
 
   private:
     std::vector<std::uint8_t> picture_;
+    SkinPictureArgs pictureArgs_;
     std::vector<HWND> windows_;
 };
 

@@ -11,6 +11,7 @@
 #include "support/pixels.h"
 #include "widgets/balloon_tip_win.h"
 #include "widgets/icon_button_win.h"
+#include "widgets/widget_state_win.h"
 
 namespace yf {
 namespace {
@@ -39,6 +40,7 @@ protected:
     }
     void TearDown() override { host_.reset(); }
 
+    WidgetState widgets_;  // the icon buttons' states and the balloon host
     UniqueWindow host_;
 };
 

@@ -8,6 +8,7 @@
 #include "core/unique_handle_win.h"
 #include "support/message_pump.h"
 #include "support/pixels.h"
+#include "widgets/widget_state_win.h"
 #include "widgets/xp_look_win.h"
 
 namespace yf::xp {
@@ -48,6 +49,7 @@ protected:
         PumpFor(50);
     }
 
+    WidgetState widgets_;  // the look's records, for the whole test
     UniqueWindow host_;
     HWND readOnly_{}, editable_{}, bare_{}, spin_{}, ownerDrawn_{}, simpleCombo_{};
 };
