@@ -148,10 +148,10 @@ TEST_P(FacesOverAPatternTest, TheSkinBehindAnEditIsTheWindowImageUnderTheVeil) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Veils, FacesOverAPatternTest, ::testing::Values(0, 100),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return info.param == 0
+                         [](const ::testing::TestParamInfo<int>& veil) {
+                             return veil.param == 0
                                         ? std::string("NoVeil")
-                                        : std::string("Veil") + std::to_string(info.param);
+                                        : std::string("Veil") + std::to_string(veil.param);
                          });
 
 }  // namespace
